@@ -1,0 +1,87 @@
+// The main window: the board, the sample, the options, the clock and the commands.
+#pragma once
+
+#include "game/OyunSaati.h"
+#include "game/Tahta.h"
+#include "toolkit/AyarDeposu.h"
+#include "toolkit/KapanmaNedeni.h"
+#include "toolkit/KontrolDizisi.h"
+#include "toolkit/ResimKutusu.h"
+#include "toolkit/Zamanlayici.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class RastgeleKaynak;
+class SesOynatıcı;
+
+class AnaForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AnaForm(QWidget *parent = nullptr);
+    ~AnaForm() override;
+
+    // --- Controls (layout in AnaForm.cpp) ---
+    std::array<QGroupBox *, 4> Çerçeve{};
+    std::array<QWidget *, 2> Altlık{};
+    KontrolDizisi<ResimKutusu> DağınıkParçalar;   // the board places
+    KontrolDizisi<ResimKutusu> SıralıParçalar;    // hidden: the pieces in solved order
+    ResimKutusu *OrjinalFotoğrafKutusu = nullptr; // hidden: the whole photo
+    std::array<QRadioButton *, 3> ParçalaraBölSeçeneği{};
+    ResimKutusu *ÖrnekKutusu = nullptr;
+    QCheckBox *FotoğrafınÖrneğiniGöster = nullptr;
+    QCheckBox *OyunuKaydetOnayı = nullptr;
+    QCheckBox *SesleriKapatOnayı = nullptr;
+    std::array<QLabel *, 4> Etiket{};
+    QPushButton *YeniOyunDüğmesi = nullptr;
+    QPushButton *YeniFotoğrafDüğmesi = nullptr;
+    QPushButton *HakkındaDüğmesi = nullptr;
+    QPushButton *ÇıkışDüğmesi = nullptr;
+    Zamanlayıcı SüreHesapla; // Interval 1000 while a game runs, 0 otherwise
+
+    // --- Game state ---
+    AyarListesi KayıtlıOyun; // the saved game as read at load; empty = Empty
+    bool OyunYükleniyor = false;
+    OyunTahtası Tahta;
+    OyunSaati Süre;
+    std::int32_t HamleSayısı = 0;
+
+    // --- Handlers ---
+    void Form_Load();                                              // AnaFormYukle.cpp
+    void ParçalaraBölSeçeneği_Click(int Index);                    // AnaFormYukle.cpp
+    void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
+    void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
+    void SüreHesapla_Timer();                                      // AnaFormOyun.cpp
+    void OrjinalFotoğrafKutusu_Change();                           // AnaFormOyun.cpp
+    void FotoğrafınÖrneğiniGöster_Click();                         // AnaFormOyun.cpp
+    void OyunuKaydetOnayı_Click();                                 // AnaFormOyun.cpp
+    void ÇıkışDüğmesi_Click();                                     // AnaFormOyun.cpp
+    void YeniFotoğrafDüğmesi_Click();                              // AnaFormOyun.cpp
+    void HakkındaDüğmesi_Click();                                  // AnaFormOyun.cpp
+    void Form_QueryUnload(bool &Cancel, KapanmaNedeni UnloadMode); // AnaFormOyun.cpp
+
+    // Tests replace the randomness of the deal and the sound output.
+    void RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak);
+    SesOynatıcı &Ses() { return *ses_; }
+
+    // Shows the board model on the place boxes (pictures, Tags, the empty colour).
+    void TahtayıGöster(); // AnaFormYukle.cpp
+    void YeriGöster(int yer);
+
+protected:
+    void closeEvent(QCloseEvent *olay) override;
+
+private:
+    void DüzeniKur(); // AnaForm.cpp
+    std::unique_ptr<RastgeleKaynak> rastgele_;
+    std::unique_ptr<SesOynatıcı> ses_;
+    bool yirmiDörtSaatMesajıAçık_ = false;
+};

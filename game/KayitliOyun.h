@@ -1,0 +1,23 @@
+// Reading a saved board back: the rows of section "Oyun" checked whole before any is used.
+#pragma once
+
+#include "toolkit/AyarDeposu.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct KayıtlıDüzen {
+    std::vector<QString> Etiketler; // per place, as stored (the empty place's own index)
+    std::vector<int> Parçalar;      // per place, the piece to show, or -1 for the empty place
+    int BoşParça = -1;
+};
+
+// The arrangement the rows describe for an N x N board, or nothing when they are not a valid
+// one: row count other than N*N, a piece number missing, repeated or out of range, no empty
+// place ("<index>B" naming its own row) or more than one. Row i restores place i whatever its
+// key; only values are read.
+std::optional<KayıtlıDüzen> KayıtlıDüzeniÇöz(const AyarListesi &satırlar, int kenar);
+
+// The value stored for place `yer`: its Tag, or "<BoşParça>B" for the empty place.
+QString KayıtDeğeri(int yer, int boşParça, const QString &etiket);

@@ -1,0 +1,72 @@
+// The Turkish string table. Trailing spaces, '&' access keys and line feeds are part of the texts.
+#include "resources/DizgiTablosu.h"
+
+#include "toolkit/CalismaHatasi.h"
+
+#include <map>
+
+namespace {
+
+const std::map<int, QString> &Tablo() {
+    static const std::map<int, QString> tablo = {
+        {10, QStringLiteral(u"Nuv Vorudov - Mozeta")},
+        {30, QStringLiteral(u"Programın çalışabilmesi için bilgisayarınızda NT 4.0 ile \"Servis "
+                            u"Pack 3\" veya daha yüksek bir sürümün yüklü olması gerekiyor.")},
+        {40, QStringLiteral(u"Program, aşağıdaki hata nedeniyle doğru çalışmayabilir! \n"
+                            u"Yine de devam etmek istiyor musunuz?")},
+        {50, QStringLiteral(u"Hata Kodu :")},
+        {60, QStringLiteral(u"Hata Mesajı :")},
+        {70, QStringLiteral(u"Hata oluştu!")},
+        {100, QStringLiteral(u"Fotoğrafı Tamamla ")},
+        {200, QStringLiteral(u"Fotoğrafı Böl ")},
+        {210, QStringLiteral(u"&3 x 3 'lü Parçalar ")},
+        {220, QStringLiteral(u"&4 x 4 'lü Parçalar ")},
+        {230, QStringLiteral(u"&5 x 5 'lı Parçalar ")},
+        {300, QStringLiteral(u"Fotoğraf Örneği ")},
+        {400, QStringLiteral(u"F&otoğrafın örneğini göster ")},
+        {410, QStringLiteral(u"Çı&kışta oyunu kaydet ")},
+        {420, QStringLiteral(u"&Sesleri kapat ")},
+        {500, QStringLiteral(u"Oyun Bilgileri ")},
+        {510, QStringLiteral(u"Geçen Süre :")},
+        {520, QStringLiteral(u"Hamle Sayısı :")},
+        {600, QStringLiteral(u"&Yeni Oyun")},
+        {700, QStringLiteral(u"Yeni &Fotoğraf...")},
+        {800, QStringLiteral(u"&Hakkında")},
+        {900, QStringLiteral(u"Çıkış (Esc)")},
+        {1000, QStringLiteral(u"Lütfen, önce bir fotoğraf seçiniz!")},
+        {1100, QStringLiteral(u" saat, ")},
+        {1200, QStringLiteral(u" dakika, ")},
+        {1250, QStringLiteral(u" saniye")},
+        {1300, QStringLiteral(u"Tebrikler! Fotoğrafı tamamladınız!")},
+        {1320, QStringLiteral(u"Tamamlama Süreniz : ")},
+        {1340, QStringLiteral(u"Hamle Sayınız : ")},
+        {1400, QStringLiteral(u"Oyunu, 24 saatte tamamlayamadığınız için sayaç sıfırlanacak!")},
+        {1500, QStringLiteral(u"Programdan çıkmak istiyor musunuz?")},
+        {1550, QStringLiteral(u"Fotoğraf Seç...")},
+        {1600, QStringLiteral(u"&Sürücü(ler)")},
+        {1700, QStringLiteral(u"&Klasörler")},
+        {1800, QStringLiteral(u"&Fotoğraflar (*.bmp, *.jpg)")},
+        {1900, QStringLiteral(u"Önizleme ")},
+        {2000, QStringLiteral(u"Tamam")},
+        {2100, QStringLiteral(u"İptal")},
+        {2200, QStringLiteral(u"Seçtiğiniz sürücüye ulaşılamıyor!")},
+        {2300, QStringLiteral(u"Lütfen, listeden bir fotoğraf dosyası seçiniz!")},
+        {2400, QStringLiteral(u"Program Hakkında")},
+        {2450, QStringLiteral(u"Sürüm ")},
+        {2500, QStringLiteral(u"Mesaj Gönder")},
+        {2600, QStringLiteral(u"E-Posta Gönder")},
+    };
+    return tablo;
+}
+
+} // namespace
+
+bool DizgiVarMı(int id) { return Tablo().count(id) != 0; }
+
+QString LoadResString(int id) {
+    const auto &tablo = Tablo();
+    const auto bulunan = tablo.find(id);
+    if (bulunan == tablo.end())
+        throw ÇalışmaHatası(ÇalışmaHatası::KaynakBulunamadı);
+    return bulunan->second;
+}

@@ -1,0 +1,16 @@
+// The program's entry: single instance, version check, shared values, the main window.
+#pragma once
+
+#include <QString>
+
+// The main window's title: string 10, a space, major "." minor and the revision written
+// directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
+QString PencereBaşlığı(int major, int minor, int revision);
+QString PencereBaşlığı(); // for this release
+
+// The original platform's version test: true when a system with this platform id, major version
+// and service-pack text may run the program.
+bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi);
+
+// Runs the start-up sequence and the event loop; returns the process exit code.
+int Main(int argc, char **argv);

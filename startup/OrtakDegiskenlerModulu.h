@@ -1,0 +1,19 @@
+// Values shared by the whole program for the life of the process.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The folder of the running executable (links resolved), always ending in the separator.
+extern QString ProgramKlasörü;
+// The settings-store application name: "Nuv Zovevav\" followed by the product name.
+extern QString UygulamaAdı;
+// The NT family flag of the original platform; always true here.
+extern bool NTSistemi;
+// Full path of the current photo.
+extern QString FotoğrafYolu;
+// The current split option: 0 = 3 x 3, 1 = 4 x 4, 2 = 5 x 5.
+extern std::int16_t BölmeSeçimi;
+
+// The product name of the version record.
+inline const QString ÜrünAdı = QStringLiteral("Mozeta-Tr");

@@ -1,0 +1,26 @@
+// Routines shared by every window: the error report, centred message boxes, window texts from
+// the string table and the path test.
+#pragma once
+
+#include "toolkit/CalismaHatasi.h"
+
+#include <QString>
+
+class QWidget;
+
+// The error report: shows the error's number and description; returns when the player answers
+// "Evet", ends the process at once (no close handler runs, nothing is saved) on "Hayır".
+void HataRaporu(const ÇalışmaHatası &hata);
+
+// The text of the error report for `hata`, as the player sees it.
+QString HataRaporuMetni(const ÇalışmaHatası &hata);
+
+// Makes the next message box appear centred on the window active now (the primary screen when
+// none is). Call it immediately before each MsgBox.
+void MesajıOrtala();
+
+// Replaces the string identifiers standing as captions of a window's controls by their texts.
+void FormuYerelleştir(QWidget *form);
+
+// True when `yol` names an existing file or folder.
+bool YolVarMı(const QString &yol);

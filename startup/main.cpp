@@ -1,0 +1,4 @@
+// The executable's entry.
+#include "startup/BaslangicModulu.h"
+
+int main(int argc, char **argv) { return Main(argc, argv); }

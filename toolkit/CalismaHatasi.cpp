@@ -1,0 +1,31 @@
+// Run-time errors and their descriptions.
+#include "toolkit/CalismaHatasi.h"
+
+ÇalışmaHatası::ÇalışmaHatası(int numara, QString açıklama)
+    : std::runtime_error("ÇalışmaHatası " + std::to_string(numara)), numara_(numara),
+      açıklama_(açıklama.isNull() ? StandartAçıklama(numara) : std::move(açıklama)) {}
+
+QString ÇalışmaHatası::StandartAçıklama(int numara) {
+    switch (numara) {
+    case GeçersizÇağrı:
+        return QStringLiteral(u"Geçersiz yordam çağrısı veya bağımsız değişken");
+    case Taşma:
+        return QStringLiteral(u"Taşma");
+    case DizinAralıkDışı:
+        return QStringLiteral(u"Dizin aralık dışında");
+    case TürUyuşmazlığı:
+        return QStringLiteral(u"Tür uyuşmazlığı");
+    case İçHata:
+        return QStringLiteral(u"İç hata");
+    case DosyaBulunamadı:
+        return QStringLiteral(u"Dosya bulunamadı");
+    case YolBulunamadı:
+        return QStringLiteral(u"Yol bulunamadı");
+    case KaynakBulunamadı:
+        return QStringLiteral(u"Bu tanımlayıcıya sahip kaynak bulunamadı");
+    case GeçersizResim:
+        return QStringLiteral(u"Geçersiz resim");
+    default:
+        return {};
+    }
+}

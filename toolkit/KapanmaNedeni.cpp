@@ -1,0 +1,8 @@
+// Close reasons.
+#include "toolkit/KapanmaNedeni.h"
+
+#include <QCloseEvent>
+
+KapanmaNedeni KapanmaNedeniniBul(const QCloseEvent &olay) {
+    return olay.spontaneous() ? KapanmaNedeni::KullanıcıKomutu : KapanmaNedeni::Diğer;
+}

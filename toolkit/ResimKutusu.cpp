@@ -1,0 +1,66 @@
+// The picture box.
+#include "toolkit/ResimKutusu.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ResimKutusu::ResimKutusu(QWidget *parent)
+    : QWidget(parent), arkaRenk_(palette().color(QPalette::Window)) {}
+
+void ResimKutusu::SetPicture(const QImage &resim, QSize doğalBoyut) {
+    resim_ = resim;
+    doğalBoyut_ = resim.isNull() ? QSize() : doğalBoyut;
+    if (otomatikBoyut_ && !resim_.isNull())
+        resize(doğalBoyut_.isValid() ? doğalBoyut_ : resim_.size());
+    update();
+    emit Change();
+}
+
+void ResimKutusu::SetBackColor(const QColor &renk) {
+    arkaRenk_ = renk;
+    update();
+}
+
+int ResimKutusu::ScaleWidth() const {
+    if (otomatikBoyut_ && !resim_.isNull())
+        return doğalBoyut_.isValid() ? doğalBoyut_.width() : resim_.width();
+    return contentsRect().width();
+}
+
+int ResimKutusu::ScaleHeight() const {
+    if (otomatikBoyut_ && !resim_.isNull())
+        return doğalBoyut_.isValid() ? doğalBoyut_.height() : resim_.height();
+    return contentsRect().height();
+}
+
+void ResimKutusu::SetBorder(bool açık) {
+    kenarlık_ = açık;
+    setContentsMargins(açık ? QMargins(2, 2, 2, 2) : QMargins());
+    update();
+}
+
+void ResimKutusu::paintEvent(QPaintEvent *) {
+    QPainter boyacı(this);
+    boyacı.fillRect(rect(), arkaRenk_);
+    if (!resim_.isNull())
+        boyacı.drawImage(contentsRect().topLeft(), resim_);
+    if (kenarlık_) {
+        // A sunken two-pixel border, as classic picture boxes have.
+        const QRect r = rect().adjusted(0, 0, -1, -1);
+        boyacı.setPen(palette().color(QPalette::Dark));
+        boyacı.drawLine(r.topLeft(), r.topRight());
+        boyacı.drawLine(r.topLeft(), r.bottomLeft());
+        boyacı.setPen(palette().color(QPalette::Light));
+        boyacı.drawLine(r.bottomLeft(), r.bottomRight());
+        boyacı.drawLine(r.topRight(), r.bottomRight());
+        boyacı.setPen(palette().color(QPalette::Shadow));
+        boyacı.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
+        boyacı.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    }
+}
+
+void ResimKutusu::mouseReleaseEvent(QMouseEvent *olay) {
+    if (olay->button() == Qt::LeftButton && rect().contains(olay->position().toPoint()))
+        emit Click();
+    QWidget::mouseReleaseEvent(olay);
+}

@@ -1,0 +1,57 @@
+// The picture box: a widget that keeps one persistent image and draws it at its top left.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+class ResimKutusu : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ResimKutusu(QWidget *parent = nullptr);
+
+    // The assigned picture; a null image is the empty picture, through which BackColor shows.
+    // Assigning a picture emits Change. `doğalBoyut` is the size the picture stands for when
+    // it was decoded at a reduced size (a large photo): ScaleWidth and ScaleHeight report it.
+    const QImage &Picture() const { return resim_; }
+    void SetPicture(const QImage &resim, QSize doğalBoyut = {});
+    bool HasPicture() const { return !resim_.isNull(); }
+
+    // What the box shows and keeps while hidden: the same image as Picture.
+    const QImage &Image() const { return resim_; }
+
+    QColor BackColor() const { return arkaRenk_; }
+    void SetBackColor(const QColor &renk);
+
+    const QString &Tag() const { return etiket_; }
+    void SetTag(const QString &etiket) { etiket_ = etiket; }
+
+    // Inner size in pixels; for a photo, its natural size.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    // An auto-sized box takes the size of its picture.
+    void SetAutoSize(bool açık) { otomatikBoyut_ = açık; }
+
+    // Draws a border, as the sample and preview boxes do.
+    void SetBorder(bool açık);
+
+    void Refresh() { update(); }
+
+signals:
+    void Change();
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent *olay) override;
+    void mouseReleaseEvent(QMouseEvent *olay) override;
+
+private:
+    QImage resim_;
+    QSize doğalBoyut_;
+    QColor arkaRenk_;
+    QString etiket_;
+    bool otomatikBoyut_ = false;
+    bool kenarlık_ = false;
+};

@@ -1,0 +1,21 @@
+// Loading a photo file (BMP, JPEG, ...) for the game: upright as the camera recorded it, and
+// decoded no larger than the caller needs, while its natural size stays known.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+struct Fotoğraf {
+    QImage Resim;     // the decoded picture, possibly smaller than the photo
+    QSize DoğalBoyut; // the photo's own upright size in pixels
+};
+
+// Photos larger than this on either side are refused as pictures that cannot be loaded.
+constexpr int EnBüyükKenar = 30000;
+
+// Loads `yol`. `enAz` is the smallest decoded size the caller can use without losing detail
+// (an invalid size asks for the natural size); the decode is reduced (JPEG by 1/2, 1/4, 1/8)
+// only as far as it stays at least that large. Throws ÇalışmaHatası 53 for a missing file and
+// 481 for anything that is not a loadable picture.
+Fotoğraf LoadPicture(const QString &yol, QSize enAz = {});
