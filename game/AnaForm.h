@@ -83,5 +83,9 @@ private:
     void DüzeniKur(); // AnaForm.cpp
     std::unique_ptr<RastgeleKaynak> rastgele_;
     std::unique_ptr<SesOynatıcı> ses_;
+
+    // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
+
+    // --- Play, clock, options and closing (AnaFormOyun.cpp) ---
     bool yirmiDörtSaatMesajıAçık_ = false;
 };

@@ -7,8 +7,6 @@
 void AnaForm::YeniOyunDüğmesi_Click() {}
 void AnaForm::DağınıkParçalar_Click(int) {}
 void AnaForm::SüreHesapla_Timer() {}
-void AnaForm::OrjinalFotoğrafKutusu_Change() {}
-void AnaForm::FotoğrafınÖrneğiniGöster_Click() {}
 void AnaForm::OyunuKaydetOnayı_Click() {}
 void AnaForm::ÇıkışDüğmesi_Click() { close(); }
 

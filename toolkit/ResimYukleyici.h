@@ -14,6 +14,10 @@ struct Fotoğraf {
 // Photos larger than this on either side are refused as pictures that cannot be loaded.
 constexpr int EnBüyükKenar = 30000;
 
+// The board and the sample never show a photo larger than this (the board is about 350 x 260
+// pixels, twice that on a high-density screen): a decode of at least this size loses nothing.
+inline constexpr QSize OyunİçinEnAzBoyut{1024, 768};
+
 // Loads `yol`. `enAz` is the smallest decoded size the caller can use without losing detail
 // (an invalid size asks for the natural size); the decode is reduced (JPEG by 1/2, 1/4, 1/8)
 // only as far as it stays at least that large. Throws ÇalışmaHatası 53 for a missing file and
