@@ -25,5 +25,6 @@ private:
 // The pieces for places 0..N*N-1 of a new N x N game, drawn from an ascending number pool
 // (so the highest number always lands on the last place, which is the empty one). The
 // arrangement of places 0..N*N-2 is an even permutation (solvable with the empty place at the
-// bottom right) and never the solved order itself.
+// bottom right) and never the solved order itself. Every such arrangement is equally likely.
+// Draws from `kaynak` without re-seeding it. A side outside 2..16 is ÇalışmaHatası 5.
 std::vector<int> Dağıtım(int kenar, RastgeleKaynak &kaynak);

@@ -27,6 +27,7 @@ public:
         int Parça = ParçaYok; // the piece picture the place shows, or ParçaYok
     };
 
+    // A blank board (as BoşGöster). Sides from 2 to 16 are accepted; others are ÇalışmaHatası 5.
     explicit OyunTahtası(int kenar = 3);
 
     int KenarParçaSayısı() const { return kenar_; }
@@ -40,19 +41,24 @@ public:
     void BoşGöster(int kenar);
 
     // A new game: places 0..N*N-2 show `dağıtım`'s pieces with their numbers as Tags; the last
-    // place is empty and its Tag is its own index.
+    // place is empty and its Tag is its own index. `dağıtım` lists the pieces of places
+    // 0..N*N-1 (as Dağıtım gives them) or 0..N*N-2; anything but an arrangement of pieces
+    // 0..N*N-2 on those places is ÇalışmaHatası 5.
     void Dağıt(const std::vector<int> &dağıtım);
 
     // Puts one place back as a saved game held it: `parça` shown with Tag `etiket`, or, for the
-    // empty place, no picture and its own index as Tag.
+    // empty place, no picture and its own index as Tag (it becomes BoşParça). A place or piece
+    // outside the board is ÇalışmaHatası 9.
     void YeriKur(int yer, int parça, const QString &etiket);
     void BoşYeriKur(int yer);
 
     // A click on place `yer` during a game. Returns false (refused, nothing changes) unless the
-    // empty place is its neighbour; otherwise slides the piece and returns true.
+    // empty place is its neighbour; otherwise slides the piece and returns true: the empty place
+    // takes the piece and its Tag, the clicked place shows no picture and keeps its Tag.
     bool Taşı(int yer);
 
-    // Places 0..N*N-2 each carry their own index as Tag; the last place is not looked at.
+    // Places 0..N*N-2 each carry their own index as Tag, compared as text ("07" is not 7); the
+    // last place is not looked at.
     bool TamamlandıMı() const;
 
     // The finishing touch of a completed game: the last place shows the last piece.

@@ -1,13 +1,223 @@
-// The settings store (stub: to be written).
+// The settings store: where its files live, the copy of them kept in memory, and atomic writes.
+//
+// The text form of a file (sections, key order, quoting of awkward texts) is AyarBelgesi.cpp's.
+// Each file read is kept in memory together with its size and times on disk; every call looks
+// at those again (one stat) and reads the file anew when another hand has changed it. A change
+// is written at once with QSaveFile, which writes a temporary file beside the old one and
+// renames it over it: a crash or a full disk leaves the old file or the new one, never a torn
+// one. When a write fails, the copy in memory is dropped, so that the store shows what the disk
+// holds and the caller gets ÇalışmaHatası 75.
 #include "toolkit/AyarDeposu.h"
 
-QString GetSetting(const QString &, const QString &, const QString &, const QString &v) {
-    return v;
+#include "toolkit/AyarBelgesi.h"
+#include "toolkit/CalismaHatasi.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <optional>
+
+namespace {
+
+// A settings file is a few kilobytes; anything beyond this is not ours to read and is replaced
+// at the next save like any other unreadable text.
+constexpr qint64 EnBüyükDosya = 64 * 1024 * 1024;
+
+[[noreturn]] void ErişimHatasıAt() { throw ÇalışmaHatası(ÇalışmaHatası::DosyaErişimHatası); }
+
+struct İmza {
+    bool var = false;
+    qint64 boyut = -1;
+    QDateTime değişme;
+    QDateTime durumDeğişmesi;
+    bool operator==(const İmza &) const = default;
+};
+
+İmza İmzaOf(const QString &dosya) {
+    const QFileInfo bilgi(dosya);
+    if (!bilgi.exists())
+        return {};
+    return {true, bilgi.size(), bilgi.lastModified(),
+            bilgi.fileTime(QFileDevice::FileMetadataChangeTime)};
 }
-void SaveSetting(const QString &, const QString &, const QString &, const QString &) {}
-void DeleteSetting(const QString &, const QString &) {}
-AyarListesi GetAllSettings(const QString &, const QString &) { return {}; }
-AyarToplusu::AyarToplusu() = default;
-AyarToplusu::~AyarToplusu() = default;
-QString AyarKlasörü() { return {}; }
-void AyarKlasörünüKur(const QString &) {}
+
+struct Dosya {
+    AyarBelgesi belge;
+    İmza imza;
+    bool okunamadı = false; // exists but could not be opened: never overwrite what we cannot see
+    bool bekliyor = false;  // changed inside a group, not yet written
+};
+
+struct Depo {
+    QString klasör;
+    QHash<QString, Dosya> dosyalar;
+    int toplulukDerinliği = 0;
+};
+
+Depo &depo() {
+    static Depo d;
+    return d;
+}
+
+struct Konum {
+    QString dosya;
+    AyarBelgesi::Yol bölüm;
+};
+
+// The file and section that an application and section name address together.
+std::optional<Konum> KonumOf(const QString &uygulama, const QString &bölüm) {
+    const QStringList düzeyler = (uygulama + u'\\' + bölüm).split(u'\\');
+    if (düzeyler.size() < 2)
+        return std::nullopt;
+    for (const QString &düzey : düzeyler)
+        if (düzey.isEmpty())
+            return std::nullopt;
+    for (const QString &düzey : düzeyler.first(2))
+        if (düzey == u"." || düzey == u".." || düzey.contains(u'/') || düzey.contains(QChar()))
+            return std::nullopt;
+    return Konum{AyarKlasörü() + u'/' + düzeyler[0] + u'/' + düzeyler[1] + QStringLiteral(".ini"),
+                 düzeyler.mid(2)};
+}
+
+Konum YazılacakKonum(const QString &uygulama, const QString &bölüm) {
+    auto konum = KonumOf(uygulama, bölüm);
+    if (!konum)
+        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
+    return *konum;
+}
+
+Dosya DiskteOku(const QString &yol, const İmza &imza) {
+    Dosya dosya;
+    dosya.imza = imza;
+    if (!imza.var || imza.boyut > EnBüyükDosya)
+        return dosya;
+    QFile okunan(yol);
+    if (!okunan.open(QIODevice::ReadOnly)) {
+        dosya.okunamadı = true;
+        return dosya;
+    }
+    dosya.belge = AyarBelgesi::Oku(okunan.read(EnBüyükDosya));
+    return dosya;
+}
+
+// The file as it stands now: the copy in memory while it matches the disk (or holds changes
+// of an open group), else read again.
+Dosya &DosyaOf(const QString &yol) {
+    auto &dosyalar = depo().dosyalar;
+    const İmza imza = İmzaOf(yol);
+    auto bulunan = dosyalar.find(yol);
+    if (bulunan != dosyalar.end() && (bulunan->bekliyor || bulunan->imza == imza))
+        return *bulunan;
+    return *dosyalar.insert(yol, DiskteOku(yol, imza));
+}
+
+bool DiskeYaz(const QString &yol, Dosya &dosya) {
+    if (dosya.okunamadı)
+        return false;
+    const QByteArray metin = dosya.belge.Yaz();
+    if (metin.size() > EnBüyükDosya || !QDir().mkpath(QFileInfo(yol).absolutePath()))
+        return false;
+    QSaveFile hedef(yol);
+    if (!hedef.open(QIODevice::WriteOnly) || hedef.write(metin) != metin.size() || !hedef.commit())
+        return false;
+    dosya.imza = İmzaOf(yol);
+    dosya.bekliyor = false;
+    return true;
+}
+
+// Writes every file changed inside the group that just ended; false when any could not be.
+bool BekleyenleriYaz() {
+    bool hepsi = true;
+    auto &dosyalar = depo().dosyalar;
+    for (auto it = dosyalar.begin(); it != dosyalar.end();) {
+        if (it->bekliyor && !DiskeYaz(it.key(), *it)) {
+            it = dosyalar.erase(it);
+            hepsi = false;
+        } else {
+            ++it;
+        }
+    }
+    return hepsi;
+}
+
+template <class Değişiklik> void Değiştir(const QString &yol, Değişiklik &&değişiklik) {
+    Dosya &dosya = DosyaOf(yol);
+    if (dosya.okunamadı)
+        ErişimHatasıAt();
+    değişiklik(dosya.belge);
+    if (depo().toplulukDerinliği > 0) {
+        dosya.bekliyor = true;
+        return;
+    }
+    if (!DiskeYaz(yol, dosya)) {
+        depo().dosyalar.remove(yol);
+        ErişimHatasıAt();
+    }
+}
+
+} // namespace
+
+QString GetSetting(const QString &uygulama, const QString &bölüm, const QString &anahtar,
+                   const QString &varsayılan) {
+    const auto konum = KonumOf(uygulama, bölüm);
+    if (!konum)
+        return varsayılan;
+    const QString *değer = DosyaOf(konum->dosya).belge.Değer(konum->bölüm, anahtar);
+    return değer ? *değer : varsayılan;
+}
+
+void SaveSetting(const QString &uygulama, const QString &bölüm, const QString &anahtar,
+                 const QString &değer) {
+    const Konum konum = YazılacakKonum(uygulama, bölüm);
+    Değiştir(konum.dosya, [&](AyarBelgesi &belge) { belge.Kaydet(konum.bölüm, anahtar, değer); });
+}
+
+void DeleteSetting(const QString &uygulama, const QString &bölüm) {
+    const Konum konum = YazılacakKonum(uygulama, bölüm);
+    Değiştir(konum.dosya, [&](AyarBelgesi &belge) {
+        if (!belge.Sil(konum.bölüm))
+            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
+    });
+}
+
+AyarListesi GetAllSettings(const QString &uygulama, const QString &bölüm) {
+    const auto konum = KonumOf(uygulama, bölüm);
+    if (!konum)
+        return {};
+    const AyarListesi *satırlar = DosyaOf(konum->dosya).belge.Satırlar(konum->bölüm);
+    return satırlar ? *satırlar : AyarListesi{};
+}
+
+AyarToplusu::AyarToplusu() { ++depo().toplulukDerinliği; }
+
+AyarToplusu::~AyarToplusu() {
+    if (--depo().toplulukDerinliği == 0)
+        BekleyenleriYaz();
+}
+
+void AyarToplusu::Yaz() {
+    if (depo().toplulukDerinliği == 1 && !BekleyenleriYaz())
+        ErişimHatasıAt();
+}
+
+QString AyarKlasörü() {
+    if (!depo().klasör.isEmpty())
+        return depo().klasör;
+    const QString yer = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return yer.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : yer;
+}
+
+void AyarKlasörünüKur(const QString &klasör) {
+    depo().klasör = klasör;
+    AyarlarıUnut();
+}
+
+void AyarlarıUnut() {
+    // Changes of an open group stay: they are not on disk anywhere else.
+    auto &dosyalar = depo().dosyalar;
+    dosyalar.removeIf([](const auto &dosya) { return !dosya.value().bekliyor; });
+}

@@ -1,9 +1,11 @@
 // The per-user settings store: text values addressed by application, section and key.
 //
 // An application or section name containing '\' names nested levels ("Nuv Zovevav\Mozeta-Tr",
-// "Oyun\Bilgiler"). On Linux an application "A\B" lives in one UTF-8 INI-style file
-// $XDG_CONFIG_HOME/A/B.ini; keys keep the order in which they were first written. Every change
-// reaches the disk atomically (temporary file, then rename).
+// "Oyun\Bilgiler"); application and section together are one path, so application "A\B\Oyun"
+// with section "Bilgiler" is application "A\B" with section "Oyun\Bilgiler". The first two
+// levels name one UTF-8 INI-style file, AyarKlasörü()/A/B.ini, the rest its section; keys keep
+// the order in which they were first written. Every change reaches the disk atomically
+// (temporary file, then rename). The store is used from the window thread only.
 #pragma once
 
 #include <QString>
@@ -23,6 +25,10 @@ void SaveSetting(const QString &uygulama, const QString &bölüm, const QString 
 
 // Removes the section and everything below it. A section that does not exist is
 // ÇalışmaHatası 5, which every caller of the program ignores.
+//
+// Names that cannot be stored (an empty level, "." or ".." in the file's part of the path) are
+// ÇalışmaHatası 5 for SaveSetting and DeleteSetting, absent for the readers. A file or folder
+// that cannot be written is ÇalışmaHatası 75; the store then holds what the disk holds.
 void DeleteSetting(const QString &uygulama, const QString &bölüm);
 
 // Every key of the section with its value, in first-written order; empty ("Empty") when the
@@ -30,16 +36,25 @@ void DeleteSetting(const QString &uygulama, const QString &bölüm);
 AyarListesi GetAllSettings(const QString &uygulama, const QString &bölüm);
 
 // Groups the changes made during its lifetime into one atomic write at its end (the save at
-// close is one change). Groups may nest; the outermost one writes.
+// close is one change). Groups may nest; the outermost one writes. A write that fails at the
+// end of a group is dropped with the changes, as at close, where every error is ignored; call
+// Yaz() first to learn of it.
 class AyarToplusu {
 public:
     AyarToplusu();
     ~AyarToplusu();
     AyarToplusu(const AyarToplusu &) = delete;
     AyarToplusu &operator=(const AyarToplusu &) = delete;
+
+    // Writes the changes so far when this is the outermost group (an inner group writes
+    // nothing); ÇalışmaHatası 75 when they cannot be written, and the changes are then dropped.
+    void Yaz();
 };
 
 // The folder that holds the store's files: $XDG_CONFIG_HOME, else ~/.config. Tests point it
 // at a temporary folder.
 QString AyarKlasörü();
-void AyarKlasörünüKur(const QString &klasör);
+void AyarKlasörünüKur(const QString &klasör); // an empty text goes back to the default
+
+// Forgets what has been read, so that the next call reads the files again.
+void AyarlarıUnut();

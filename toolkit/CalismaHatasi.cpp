@@ -19,6 +19,8 @@ QString ÇalışmaHatası::StandartAçıklama(int numara) {
         return QStringLiteral(u"İç hata");
     case DosyaBulunamadı:
         return QStringLiteral(u"Dosya bulunamadı");
+    case DosyaErişimHatası:
+        return QStringLiteral(u"Yol/dosya erişim hatası");
     case YolBulunamadı:
         return QStringLiteral(u"Yol bulunamadı");
     case KaynakBulunamadı:

@@ -14,6 +14,7 @@ public:
         TürUyuşmazlığı = 13,
         İçHata = 51,
         DosyaBulunamadı = 53,
+        DosyaErişimHatası = 75,
         YolBulunamadı = 76,
         KaynakBulunamadı = 326,
         GeçersizResim = 481,
