@@ -1,0 +1,96 @@
+// The link label: one line of text that opens an address (a web page or "mailto:") when clicked.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class ÖzellikÇantası;
+
+// The maker's web address: the target of a newly placed link.
+inline const QString ÜreticiAdresi = QStringLiteral("https://nuvvorudov.example");
+
+// The control never changes its own look on hover; it reports the pointer over its text with
+// MouseMove and the host applies the effect its four own values describe (AktifRenk, PasifRenk,
+// RenkDeğiştir, Url). Every setter reports the persistence name of what it changed with
+// PropertyChanged, so the host knows its stored layout is out of date.
+class WebEtiketi : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WebEtiketi(QWidget *sahip);
+
+    // The text label; it sizes itself to its text and sits 30 twips inside the control.
+    QLabel *const Etiket;
+
+    QString Caption() const;
+    void SetCaption(const QString &New_Caption); // also fits the control to the new text
+
+    bool FontUnderline() const;
+    void SetFontUnderline(bool New_FontUnderline);
+
+    QColor ForeColor() const;
+    void SetForeColor(const QColor &New_ForeColor);
+
+    // The label's own font object, not a copy. Qt fonts are values, so a changed font takes
+    // effect through SetFont; the control keeps its size until it is next laid out.
+    const QFont &Font() const;
+    void SetFont(const QFont &New_Font);
+
+    QColor PasifRenk() const { return pasifRenk_; }
+    void SetPasifRenk(const QColor &YeniRenk);
+
+    // Not const: reading the resting colour also puts it on the text, which is how the host
+    // restores a link's look in one step.
+    QColor AktifRenk();
+    void SetAktifRenk(const QColor &YeniRenk);
+
+    QString Url() const { return url_; }
+    void SetUrl(const QString &YeniDeğer);
+
+    bool RenkDeğiştir() const { return renkDeğiştir_; }
+    void SetRenkDeğiştir(bool YeniDeğer);
+
+    // The stored layout: reading sets the label directly (no PropertyChanged, no layout);
+    // writing omits values equal to their defaults except the font.
+    void ReadProperties(const ÖzellikÇantası &çanta);
+    void WriteProperties(ÖzellikÇantası &çanta) const;
+
+    // The layout rule: the label at 30 twips from the top left, the control hugging it with the
+    // same margin on the right and below. Runs when the control is sized and after a caption
+    // change.
+    void UserControl_Resize();
+
+    // Hands an address to the desktop. Replaceable so that tests never start a browser.
+    using AdresAçıcı = std::function<void(const QString &adres)>;
+    static void AçıcıKur(AdresAçıcı açıcı); // an empty one restores the desktop's
+    static void MasaüstündeAç(const QString &adres);
+
+signals:
+    // Raised while the pointer moves over the text only, never over the margin around it.
+    void MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, QPointF konum);
+    void PropertyChanged(const QString &name);
+
+protected:
+    void resizeEvent(QResizeEvent *olay) override;
+    bool eventFilter(QObject *nesne, QEvent *olay) override;
+
+private:
+    void Etiket_Click();
+    void EtiketRengi(const QColor &renk);
+    QColor VarsayılanYazıRengi() const;
+    QFont OrtamYazıTipi() const;
+
+    QColor aktifRenk_;
+    QColor pasifRenk_;
+    bool renkDeğiştir_ = false;
+    QString url_;
+    bool basılı_ = false;
+};
+
+// True when `adres` is a complete address the desktop could open (it has a scheme); empty and
+// malformed addresses are not handed on.
+bool AçılabilirAdres(const QString &adres);

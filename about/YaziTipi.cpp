@@ -1,0 +1,64 @@
+// Fonts of the about box and their stored text form.
+#include "about/YaziTipi.h"
+
+#include "toolkit/CalismaHatasi.h"
+
+#include <QStringList>
+
+namespace {
+
+// The classic face first; Liberation Sans keeps the narrow metrics of the original look better
+// than DejaVu Sans, which is about 14 % wider.
+QStringList Aileler(const QString &ilk) {
+    QStringList aileler{ilk};
+    for (const QString &yedek :
+         {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+          QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+        if (!aileler.contains(yedek, Qt::CaseInsensitive))
+            aileler.append(yedek);
+    }
+    return aileler;
+}
+
+bool BayrakOku(const QString &alan) {
+    if (alan == u'0')
+        return false;
+    if (alan == u'1')
+        return true;
+    throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
+}
+
+} // namespace
+
+QFont PencereYazıTipi() { return MetindenYazıTipi(QStringLiteral("MS Sans Serif,8.25,400,0,0,0")); }
+
+QString YazıTipiMetni(const QFont &yazıTipi) {
+    const QStringList aileler = yazıTipi.families();
+    const QString aile = aileler.isEmpty() ? yazıTipi.family() : aileler.first();
+    return QStringLiteral("%1,%2,%3,%4,%5,%6")
+        .arg(aile, QString::number(yazıTipi.pointSizeF()),
+             QString::number(static_cast<int>(yazıTipi.weight())),
+             QString::number(yazıTipi.italic()), QString::number(yazıTipi.underline()),
+             QString::number(yazıTipi.strikeOut()));
+}
+
+QFont MetindenYazıTipi(const QString &metin) {
+    const QStringList alanlar = metin.split(u',');
+    if (alanlar.size() != 6 || alanlar[0].trimmed().isEmpty())
+        throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
+    bool puntoGeçerli = false, kalınlıkGeçerli = false;
+    const double punto = alanlar[1].trimmed().toDouble(&puntoGeçerli);
+    const int kalınlık = alanlar[2].trimmed().toInt(&kalınlıkGeçerli);
+    if (!puntoGeçerli || punto <= 0 || !kalınlıkGeçerli || kalınlık < 1 || kalınlık > 1000)
+        throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
+
+    QFont yazıTipi;
+    yazıTipi.setFamilies(Aileler(alanlar[0].trimmed()));
+    yazıTipi.setStyleHint(QFont::SansSerif);
+    yazıTipi.setPointSizeF(punto);
+    yazıTipi.setWeight(static_cast<QFont::Weight>(kalınlık));
+    yazıTipi.setItalic(BayrakOku(alanlar[3].trimmed()));
+    yazıTipi.setUnderline(BayrakOku(alanlar[4].trimmed()));
+    yazıTipi.setStrikeOut(BayrakOku(alanlar[5].trimmed()));
+    return yazıTipi;
+}
