@@ -85,7 +85,17 @@ private:
     std::unique_ptr<SesOynatıcı> ses_;
 
     // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
+    void YeriBağla(ResimKutusu *yer, int dizin); // a board place's click reaches its handler
+    void DağınıkParçalarıBoşalt();
+    void SıralıParçalarıBoşalt();
+    void KayıtlıDüzeniKur(); // the saved board, checked whole before any place changes
+    void KayıtlıSüreyiKur();
+    void PencereyiYerleştir();
+    void ÖrnekKutusunuÇiz();
 
     // --- Play, clock, options and closing (AnaFormOyun.cpp) ---
     bool yirmiDörtSaatMesajıAçık_ = false;
+    void SesÇal(const QString &ad);  // unless the player turned sounds off
+    void KayıtlıOyunuSil();          // "Oyun\Bilgiler", then "Oyun"; errors ignored
+    void KapanırkenKaydet();         // preferences, and the running game when asked for
 };

@@ -1,9 +1,294 @@
-// The main window's load and split (stub: to be written).
+// The main window's load, the split of the photo into pieces, the board's display and the
+// sample of the photo.
 #include "game/AnaForm.h"
 
-void AnaForm::Form_Load() { show(); }
-void AnaForm::ParçalaraBölSeçeneği_Click(int) {}
-void AnaForm::TahtayıGöster() {}
-void AnaForm::YeriGöster(int) {}
-void AnaForm::OrjinalFotoğrafKutusu_Change() {}
-void AnaForm::FotoğrafınÖrneğiniGöster_Click() {}
+#include "game/AyarDegeri.h"
+#include "game/Bolme.h"
+#include "game/KayitliOyun.h"
+#include "game/ParcaKesici.h"
+#include "game/PencereKonumu.h"
+#include "resources/Kaynaklar.h"
+#include "startup/BaslangicModulu.h"
+#include "startup/OrtakDegiskenlerModulu.h"
+#include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/HataPolitikasi.h"
+#include "toolkit/ResimYukleyici.h"
+#include "toolkit/Twip.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const QColor BoşYerRengi(255, 255, 192);
+const QString Ayarlar = QStringLiteral("Ayarlar");
+
+QString Ayar(const QString &anahtar, const QString &varsayılan = {}) {
+    return GetSetting(UygulamaAdı, Ayarlar, anahtar, varsayılan);
+}
+
+// A check box from its stored Value, 0 or 1; anything else leaves the design value.
+void OnayıKur(QCheckBox *onay, const QString &anahtar, int varsayılan) {
+    onay->setChecked(TamSayıDeğeri(Ayar(anahtar, QString::number(varsayılan)), 0, 1) == 1);
+}
+
+QRect PikselDikdörtgeni(const QRect &twip) {
+    return TwipDikdörtgeni(twip.x(), twip.y(), twip.width(), twip.height());
+}
+
+} // namespace
+
+void AnaForm::Form_Load() {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım([&] { setWindowIcon(ProgramSimgesi()); });
+    adım([&] { FormuYerelleştir(this); });
+    adım([&] {
+        // The panels take the window's background. Frames of this style are shaded a little
+        // lighter than the window, so the panels stop painting and show their frame's inside:
+        // they disappear, as intended.
+        for (QWidget *altlık : Altlık) {
+            QPalette renkler = altlık->palette();
+            renkler.setColor(QPalette::Window, palette().color(QPalette::Window));
+            altlık->setPalette(renkler);
+            altlık->setAutoFillBackground(false);
+        }
+    });
+    adım([&] { DağınıkParçalar(0)->SetBackColor(BoşYerRengi); });
+    adım([&] { setWindowTitle(PencereBaşlığı()); });
+    adım([&] { OnayıKur(FotoğrafınÖrneğiniGöster, QStringLiteral("Ornek Goster"), 1); });
+    adım([&] { OnayıKur(SesleriKapatOnayı, QStringLiteral("Sesleri Kapat"), 0); });
+    adım([&] { OnayıKur(OyunuKaydetOnayı, QStringLiteral("Oyunu Kaydet"), 0); });
+    adım([&] {
+        const QString örnek = ÜrünAdı == QStringLiteral("Mozeta-Tr")
+                                  ? QStringLiteral("Sample-1.jpg")
+                                  : QStringLiteral("Sample-2.jpg");
+        FotoğrafYolu = Ayar(QStringLiteral("Son Fotograf"), ProgramKlasörü + örnek);
+    });
+    if (YolVarMı(FotoğrafYolu)) {
+        // A photo that cannot be read is passed over as silently as a missing one: the player
+        // starts without a photo and can choose another.
+        HataKapanı(HataTarzı::YoksayVeDevamEt)([&] {
+            const Fotoğraf foto = LoadPicture(FotoğrafYolu, OyunİçinEnAzBoyut);
+            OrjinalFotoğrafKutusu->SetPicture(foto.Resim, foto.DoğalBoyut);
+        });
+    }
+    adım([&] { KayıtlıOyun = GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")); });
+    adım([&] { OyunYükleniyor = !KayıtlıOyun.empty(); });
+    adım([&] {
+        // A split index outside the three options is reported once and 3 x 3 is used, so the
+        // next close stores a valid one.
+        BölmeSeçimi = 0;
+        const int seçim =
+            TamSayıDeğeri(Ayar(QStringLiteral("Son Bolme"), QStringLiteral("0")), -32768, 32767);
+        if (seçim < 0 || seçim > 2)
+            throw ÇalışmaHatası(ÇalışmaHatası::DizinAralıkDışı);
+        BölmeSeçimi = static_cast<std::int16_t>(seçim);
+    });
+    adım([&] { ParçalaraBölSeçeneği.at(BölmeSeçimi)->setChecked(true); });
+    adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
+    if (OyunYükleniyor && adım([&] { KayıtlıDüzeniKur(); })) {
+        adım([&] { SüreHesapla.SetInterval(1000); });
+        KayıtlıSüreyiKur();
+    }
+    OyunYükleniyor = false;
+    PencereyiYerleştir();
+    adım([&] {
+        show();
+        // A new game window takes the keyboard, so Esc and the access keys work at once (the
+        // window manager decides; without one this is what gives the window its focus).
+        activateWindow();
+    });
+}
+
+// Every place as the saved game left it. The rows are checked as a whole first: a board that is
+// not a valid arrangement for this grid is reported once, deleted, and the photo is shown with
+// no game running rather than a half-restored board.
+void AnaForm::KayıtlıDüzeniKur() {
+    const int kenar = Tahta.KenarParçaSayısı();
+    const std::optional<KayıtlıDüzen> düzen = KayıtlıDüzeniÇöz(KayıtlıOyun, kenar);
+    if (!düzen) {
+        KayıtlıOyunuSil();
+        KayıtlıOyun.clear();
+        Tahta.SıralıGöster(kenar);
+        TahtayıGöster();
+        throw ÇalışmaHatası(ÇalışmaHatası::DizinAralıkDışı);
+    }
+    for (int yer = 0; yer < kenar * kenar; ++yer) {
+        const int parça = düzen->Parçalar.at(static_cast<std::size_t>(yer));
+        if (parça < 0)
+            Tahta.BoşYeriKur(yer);
+        else
+            Tahta.YeriKur(yer, parça, düzen->Etiketler.at(static_cast<std::size_t>(yer)));
+    }
+    TahtayıGöster();
+}
+
+// The saved clock and move count, each value on its own: one that cannot be read keeps 0.
+void AnaForm::KayıtlıSüreyiKur() {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    const QString uygulama = UygulamaAdı;
+    const QString bilgiler = QStringLiteral("Oyun\\Bilgiler");
+    const auto oku = [&](const char *anahtar, int enÇok) {
+        return TamSayıDeğeri(
+            GetSetting(uygulama, bilgiler, QString::fromLatin1(anahtar), QStringLiteral("0")), 0,
+            enÇok);
+    };
+    Süre.Sıfırla();
+    HamleSayısı = 0;
+    adım([&] { Süre.Saniye = static_cast<std::uint8_t>(oku("Saniye Bilgisi", 255)); });
+    adım([&] { Süre.Dakika = static_cast<std::uint8_t>(oku("Dakika Bilgisi", 255)); });
+    adım([&] { Süre.Saat = static_cast<std::uint8_t>(oku("Saat Bilgisi", 255)); });
+    adım([&] { HamleSayısı = oku("Hamle Bilgisi", 2147483647); });
+    adım([&] { Etiket[1]->setText(UzunSaat(QLocale(), Süre.Saat, Süre.Dakika, Süre.Saniye)); });
+    adım([&] { Etiket[3]->setText(QString::number(HamleSayısı)); });
+}
+
+// The stored position in twips, each edge defaulting to the centre of the primary screen; a
+// position that would leave the title bar out of reach on every screen is centred instead.
+void AnaForm::PencereyiYerleştir() {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    const QScreen *anaEkran = QGuiApplication::primaryScreen();
+    const QRect ekran = anaEkran ? anaEkran->geometry() : QRect(0, 0, 640, 480);
+    const QPoint orta = OrtalıKonum(ekran, frameGeometry().size());
+    QPoint konum = orta;
+    const auto kenar = [](const char *anahtar, int varsayılan) {
+        return Piksel(OndalıkDeğeri(
+            Ayar(QString::fromLatin1(anahtar), QString::number(varsayılan * TwipBaşınaPiksel))));
+    };
+    adım([&] { konum.setX(kenar("Sol Bosluk", orta.x())); });
+    adım([&] { konum.setY(kenar("Ust Bosluk", orta.y())); });
+    QList<QRect> ekranlar;
+    for (const QScreen *birEkran : QGuiApplication::screens())
+        ekranlar << birEkran->geometry();
+    if (!BaşlıkEkrandaMı(konum, frameGeometry().width(), ekranlar))
+        konum = orta;
+    adım([&] { move(konum); });
+}
+
+void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    int kenar = Tahta.KenarParçaSayısı(); // kept when the index names no grid
+    adım([&] { BölmeSeçimi = static_cast<std::int16_t>(Index); });
+    adım([&] { kenar = KenarParçaSayısıOf(Index); });
+
+    // The board in twips, from the frame's size; every place has place 0's pixel size, so a
+    // piece fills any place exactly.
+    const QSize çerçeve = Çerçeve[0]->size() * TwipBaşınaPiksel;
+    adım([&] { DağınıkParçalarıBoşalt(); });
+    const QRect ilk = PikselDikdörtgeni(YerDikdörtgeniTwip(çerçeve, kenar, 0));
+    adım([&] { DağınıkParçalar(0)->setGeometry(ilk); });
+    for (int yer = 1; yer < kenar * kenar; ++yer) {
+        adım([&] {
+            ResimKutusu *kutu = DağınıkParçalar.Load(yer);
+            YeriBağla(kutu, yer);
+            const QRect alan = PikselDikdörtgeni(YerDikdörtgeniTwip(çerçeve, kenar, yer));
+            kutu->setGeometry(QRect(alan.topLeft(), ilk.size()));
+            kutu->show();
+        });
+    }
+    adım([&] { SıralıParçalar(0)->resize(ilk.size()); });
+    adım([&] { SıralıParçalarıBoşalt(); });
+
+    // Pieces are cut at the screen's pixel density, so they stay sharp on a high-density screen.
+    std::vector<QImage> parçalar(static_cast<std::size_t>(kenar * kenar));
+    adım([&] {
+        const qreal yoğunluk = devicePixelRatioF();
+        const QSize iç = SıralıParçalar(0)->contentsRect().size() * yoğunluk;
+        if (OrjinalFotoğrafKutusu->HasPicture()) {
+            parçalar = ParçalarıKes(
+                OrjinalFotoğrafKutusu->Picture(),
+                QSize(OrjinalFotoğrafKutusu->ScaleWidth(), OrjinalFotoğrafKutusu->ScaleHeight()),
+                kenar, iç);
+        } else {
+            // Without a photo the pieces show what the empty photo box holds: its background.
+            QImage boş(iç, QImage::Format_RGB32);
+            boş.fill(OrjinalFotoğrafKutusu->BackColor());
+            std::fill(parçalar.begin(), parçalar.end(), boş);
+        }
+        for (QImage &parça : parçalar)
+            parça.setDevicePixelRatio(yoğunluk);
+    });
+    for (int parça = 0; parça < kenar * kenar; ++parça) {
+        adım([&] {
+            if (parça != 0)
+                SıralıParçalar.Load(parça);
+            SıralıParçalar(parça)->SetPicture(parçalar.at(static_cast<std::size_t>(parça)));
+        });
+    }
+
+    if (OyunYükleniyor) {
+        adım([&] {
+            Tahta.BoşGöster(kenar);
+            TahtayıGöster();
+        });
+    } else if (SüreHesapla.Interval() == 0) {
+        adım([&] {
+            Tahta.SıralıGöster(kenar);
+            TahtayıGöster();
+        });
+    } else {
+        adım([&] { YeniOyunDüğmesi_Click(); });
+    }
+}
+
+void AnaForm::DağınıkParçalarıBoşalt() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    std::vector<int> yüklü;
+    DağınıkParçalar.HerBiri([&](int dizin, ResimKutusu *) { yüklü.push_back(dizin); });
+    for (const int dizin : yüklü) {
+        if (dizin != 0)
+            adım([&] { DağınıkParçalar.Unload(dizin); });
+    }
+    adım([&] { DağınıkParçalar(0)->SetPicture(QImage()); });
+}
+
+void AnaForm::SıralıParçalarıBoşalt() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    std::vector<int> yüklü;
+    SıralıParçalar.HerBiri([&](int dizin, ResimKutusu *) { yüklü.push_back(dizin); });
+    for (const int dizin : yüklü) {
+        if (dizin != 0)
+            adım([&] { SıralıParçalar.Unload(dizin); });
+    }
+}
+
+void AnaForm::TahtayıGöster() {
+    for (int yer = 0; yer < Tahta.YerSayısı(); ++yer)
+        YeriGöster(yer);
+}
+
+// A place shows the piece the board puts on it, or, when empty, the empty-place colour.
+void AnaForm::YeriGöster(int yer) {
+    const OyunTahtası::Yer &durum = Tahta.YerOf(yer);
+    ResimKutusu *kutu = DağınıkParçalar(yer);
+    kutu->SetBackColor(BoşYerRengi);
+    kutu->SetPicture(durum.Parça == OyunTahtası::ParçaYok ? QImage()
+                                                          : SıralıParçalar(durum.Parça)->Image());
+    kutu->SetTag(durum.Tag);
+}
+
+void AnaForm::OrjinalFotoğrafKutusu_Change() { ÖrnekKutusunuÇiz(); }
+
+void AnaForm::FotoğrafınÖrneğiniGöster_Click() { ÖrnekKutusunuÇiz(); }
+
+// The whole photo over the whole sample box, each axis on its own: the sample always fills the
+// box. Without a photo the box shows its background.
+void AnaForm::ÖrnekKutusunuÇiz() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] {
+        const QImage &foto = OrjinalFotoğrafKutusu->Picture();
+        if (!FotoğrafınÖrneğiniGöster->isChecked() || foto.isNull()) {
+            ÖrnekKutusu->SetPicture(QImage());
+            return;
+        }
+        const qreal yoğunluk = devicePixelRatioF();
+        QImage örnek = foto.scaled(ÖrnekKutusu->contentsRect().size() * yoğunluk,
+                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        örnek.setDevicePixelRatio(yoğunluk);
+        ÖrnekKutusu->SetPicture(örnek);
+    });
+}

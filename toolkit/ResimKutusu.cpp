@@ -46,7 +46,7 @@ void ResimKutusu::paintEvent(QPaintEvent *) {
         boyacı.drawImage(contentsRect().topLeft(), resim_);
     if (kenarlık_) {
         // A sunken two-pixel border, as classic picture boxes have.
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        const QRect r = rect(); // right() and bottom() are the last pixels already
         boyacı.setPen(palette().color(QPalette::Dark));
         boyacı.drawLine(r.topLeft(), r.topRight());
         boyacı.drawLine(r.topLeft(), r.bottomLeft());
@@ -56,6 +56,10 @@ void ResimKutusu::paintEvent(QPaintEvent *) {
         boyacı.setPen(palette().color(QPalette::Shadow));
         boyacı.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
         boyacı.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+        // The inner light edge, so that BackColor never shows as a line along a picture.
+        boyacı.setPen(palette().color(QPalette::Midlight));
+        boyacı.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+        boyacı.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
     }
 }
 

@@ -1,15 +1,65 @@
-// Photo loading (stub: to be written).
+// Photo loading: sizes checked before decoding, EXIF orientation applied, large JPEGs decoded
+// at a reduced size through the DCT.
 #include "toolkit/ResimYukleyici.h"
 
 #include "toolkit/CalismaHatasi.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
-Fotoğraf LoadPicture(const QString &yol, QSize) {
+namespace {
+
+// The largest reduction 1/2, 1/4 or 1/8 that keeps both upright sides at least `enAz`; 1 when
+// none does. libjpeg scales by these factors almost for free.
+int İndirgemeBöleni(QSize doğal, QSize enAz) {
+    if (!enAz.isValid())
+        return 1;
+    for (const int bölen : {8, 4, 2}) {
+        if (doğal.width() / bölen >= enAz.width() && doğal.height() / bölen >= enAz.height())
+            return bölen;
+    }
+    return 1;
+}
+
+} // namespace
+
+Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
+    const QFileInfo bilgi(yol);
+    if (yol.isEmpty() || !bilgi.exists() || bilgi.isDir())
+        throw ÇalışmaHatası(ÇalışmaHatası::DosyaBulunamadı);
+
     QImageReader okuyucu(yol);
     okuyucu.setAutoTransform(true);
+
+    // The stored size, before any rotation. A file whose header gives no size is tried whole;
+    // Qt's own allocation limit still guards that decode.
+    const QSize kayıtlı = okuyucu.size();
+    if (kayıtlı.isValid()) {
+        if (kayıtlı.isEmpty() || kayıtlı.width() > EnBüyükKenar || kayıtlı.height() > EnBüyükKenar)
+            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+    } else if (!okuyucu.canRead()) {
+        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+    }
+
+    const bool yanYatık =
+        okuyucu.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize doğal = yanYatık ? kayıtlı.transposed() : kayıtlı;
+
+    if (kayıtlı.isValid() && okuyucu.supportsOption(QImageIOHandler::ScaledSize)) {
+        // Rounded down: libjpeg then keeps exactly the chosen factor (rounding up makes Qt
+        // fall back to a smaller factor and a slow rescale).
+        const int bölen = İndirgemeBöleni(doğal, enAz);
+        if (bölen > 1)
+            okuyucu.setScaledSize(QSize(kayıtlı.width() / bölen, kayıtlı.height() / bölen));
+    }
+
     QImage resim = okuyucu.read();
     if (resim.isNull())
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
-    return {resim, resim.size()};
+    if (!kayıtlı.isValid()) {
+        if (resim.width() > EnBüyükKenar || resim.height() > EnBüyükKenar)
+            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+        return {resim, resim.size()};
+    }
+    return {resim, doğal};
 }

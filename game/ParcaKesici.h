@@ -1,0 +1,13 @@
+// Cutting the photo into the piece pictures of an N x N board.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+// The pieces 0..N*N-1 of `resim`, each the photo cell of HücreDikdörtgeni (computed in the
+// photo's natural pixels `doğalBoyut`, then mapped onto `resim`, which may be a reduced decode)
+// smooth-scaled over the whole `parçaBoyutu`: the photo's aspect ratio is not kept. A null
+// `resim` gives null pieces.
+std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int kenar,
+                                 QSize parçaBoyutu);
