@@ -95,7 +95,7 @@ private:
 
     // --- Play, clock, options and closing (AnaFormOyun.cpp) ---
     bool yirmiDörtSaatMesajıAçık_ = false;
-    void SesÇal(const QString &ad);  // unless the player turned sounds off
-    void KayıtlıOyunuSil();          // "Oyun\Bilgiler", then "Oyun"; errors ignored
-    void KapanırkenKaydet();         // preferences, and the running game when asked for
+    void SesÇal(const QString &ad); // unless the player turned sounds off
+    void KayıtlıOyunuSil();         // "Oyun\Bilgiler", then "Oyun"; errors ignored
+    void KapanırkenKaydet();        // preferences, and the running game when asked for
 };

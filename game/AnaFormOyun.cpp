@@ -1,13 +1,156 @@
-// Playing: the deal, moves, the clock, the options and closing (stub: to be written).
+// Playing: the deal, moves and completion, the clock, the save option, the commands and closing.
 #include "game/AnaForm.h"
 
 #include "about/HakkindaFormu.h"
 #include "chooser/FotografSecFormu.h"
+#include "game/Dagitim.h"
+#include "game/KayitliOyun.h"
+#include "game/SesOynatici.h"
+#include "resources/DizgiTablosu.h"
+#include "startup/OrtakDegiskenlerModulu.h"
+#include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/HataPolitikasi.h"
+#include "toolkit/MesajKutusu.h"
+#include "toolkit/Twip.h"
 
-void AnaForm::YeniOyunDüğmesi_Click() {}
-void AnaForm::DağınıkParçalar_Click(int) {}
-void AnaForm::SüreHesapla_Timer() {}
-void AnaForm::OyunuKaydetOnayı_Click() {}
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+namespace {
+
+const QString SıfırSüre = QStringLiteral("00:00:00");
+
+// N of a board with `yerSayısı` places.
+int DöşenmişKenar(int yerSayısı) {
+    for (int kenar : {3, 4, 5})
+        if (kenar * kenar == yerSayısı)
+            return kenar;
+    throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
+}
+
+// A check box's Value as the store keeps it.
+QString OnayDeğeri(const QCheckBox *onay) {
+    return onay->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+void AnaForm::YeniOyunDüğmesi_Click() {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+
+    bool fotoğrafVar = true;
+    adım([&] { fotoğrafVar = OrjinalFotoğrafKutusu->HasPicture(); });
+    if (!fotoğrafVar) {
+        adım([] { MesajıOrtala(); });
+        adım([] { MsgBox(LoadResString(1000), vbInformation); });
+        adım([&] { YeniFotoğrafDüğmesi->setFocus(); });
+        return;
+    }
+
+    adım([&] {
+        Süre.Sıfırla();
+        Etiket[1]->setText(SıfırSüre);
+    });
+    adım([&] {
+        HamleSayısı = 0;
+        Etiket[3]->setText(QStringLiteral("0"));
+    });
+    // The deal fills the places the last split laid out; a split made during a game leaves the
+    // board model at the old size until here.
+    int kenar = Tahta.KenarParçaSayısı();
+    adım([&] { kenar = DöşenmişKenar(DağınıkParçalar.Count()); });
+    std::vector<int> dağıtım;
+    adım([&] { dağıtım = Dağıtım(kenar, *rastgele_); });
+    adım([&] {
+        if (Tahta.KenarParçaSayısı() != kenar)
+            Tahta.SıralıGöster(kenar);
+        Tahta.Dağıt(dağıtım);
+    });
+    adım([&] { TahtayıGöster(); });
+    adım([&] { SüreHesapla.SetInterval(1000); });
+    // Repaints and clicks that arrived during the deal run now, against the finished board.
+    adım([] { QCoreApplication::processEvents(); });
+}
+
+void AnaForm::DağınıkParçalar_Click(int Index) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+
+    if (SüreHesapla.Interval() == 0) {
+        YeniOyunDüğmesi_Click();
+        return;
+    }
+
+    const int boş = Tahta.BoşParça();
+    bool taşındı = false;
+    adım([&] { taşındı = Tahta.Taşı(Index); });
+    if (!taşındı) {
+        adım([&] { SesÇal(QStringLiteral("DUR")); });
+        return;
+    }
+
+    adım([&] { YeriGöster(boş); });
+    adım([&] { YeriGöster(Index); }); // blank, in the empty-place colour
+    adım([&] {
+        ++HamleSayısı;
+        Etiket[3]->setText(QString::number(HamleSayısı));
+    });
+    adım([&] { SesÇal(QStringLiteral("TAMAM")); });
+
+    bool tamam = false;
+    adım([&] { tamam = Tahta.TamamlandıMı(); });
+    if (!tamam)
+        return;
+
+    adım([&] { SüreHesapla.SetInterval(0); });
+    adım([&] {
+        Tahta.SonParçayıKoy();
+        YeriGöster(Tahta.YerSayısı() - 1);
+    });
+    adım([&] { SesÇal(QStringLiteral("TEBRIK")); });
+    adım([] { MesajıOrtala(); });
+    adım([&] { MsgBox(TebrikMetni(Süre, HamleSayısı), vbInformation); });
+    adım([&] {
+        Süre.Sıfırla();
+        Etiket[1]->setText(SıfırSüre);
+    });
+    adım([&] {
+        HamleSayısı = 0;
+        Etiket[3]->setText(QStringLiteral("0"));
+    });
+    if (!KayıtlıOyun.empty())
+        KayıtlıOyunuSil();
+}
+
+void AnaForm::SüreHesapla_Timer() {
+    // While the 24-hour message is open the clock still reads 24 hours; a tick delivered by the
+    // box's own event loop would announce the reset a second time.
+    if (yirmiDörtSaatMesajıAçık_)
+        return;
+
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    bool doldu = false;
+    adım([&] { doldu = Süre.Tıkla(); });
+    if (doldu) {
+        yirmiDörtSaatMesajıAçık_ = true;
+        adım([] { MesajıOrtala(); });
+        adım([] { MsgBox(LoadResString(1400), vbInformation); });
+        yirmiDörtSaatMesajıAçık_ = false;
+        adım([&] { Süre.Sıfırla(); });
+    }
+    adım([&] { Etiket[1]->setText(UzunSaat(QLocale(), Süre.Saat, Süre.Dakika, Süre.Saniye)); });
+}
+
+void AnaForm::OyunuKaydetOnayı_Click() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    bool sil = false;
+    adım([&] { sil = !OyunuKaydetOnayı->isChecked() && !KayıtlıOyun.empty(); });
+    if (sil)
+        KayıtlıOyunuSil();
+}
+
 void AnaForm::ÇıkışDüğmesi_Click() { close(); }
 
 void AnaForm::YeniFotoğrafDüğmesi_Click() {
@@ -20,4 +163,72 @@ void AnaForm::HakkındaDüğmesi_Click() {
     form.exec();
 }
 
-void AnaForm::Form_QueryUnload(bool &, KapanmaNedeni) {}
+void AnaForm::Form_QueryUnload(bool &Cancel, KapanmaNedeni UnloadMode) {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+
+    if (UnloadMode == KapanmaNedeni::KullanıcıKomutu) {
+        // A box centred on a minimised window would stand over its icon's place, off screen.
+        adım([&] {
+            if (!isMinimized())
+                MesajıOrtala();
+        });
+        int yanıt = vbYes;
+        adım([&] { yanıt = MsgBox(LoadResString(1500), vbYesNo | vbQuestion); });
+        if (yanıt == vbNo) {
+            Cancel = true;
+            return;
+        }
+    }
+    KapanırkenKaydet();
+}
+
+void AnaForm::SesÇal(const QString &ad) {
+    if (!SesleriKapatOnayı->isChecked())
+        ses_->Çal(ad);
+}
+
+void AnaForm::KayıtlıOyunuSil() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([] { DeleteSetting(UygulamaAdı + QStringLiteral("\\Oyun"), QStringLiteral("Bilgiler")); });
+    adım([] { DeleteSetting(UygulamaAdı, QStringLiteral("Oyun")); });
+}
+
+void AnaForm::KapanırkenKaydet() {
+    // One write for the whole save: a crash or a full disk half-way leaves the previous file,
+    // never a board that disagrees with its photo or split.
+    AyarToplusu toplu;
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    const QString ayarlar = QStringLiteral("Ayarlar");
+    const auto yaz = [&](const QString &bölüm, const QString &anahtar, const QString &değer) {
+        adım([&] { SaveSetting(UygulamaAdı, bölüm, anahtar, değer); });
+    };
+
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        yaz(ayarlar, QStringLiteral("Sol Bosluk"), QString::number(x() * TwipBaşınaPiksel));
+        yaz(ayarlar, QStringLiteral("Ust Bosluk"), QString::number(y() * TwipBaşınaPiksel));
+    }
+    yaz(ayarlar, QStringLiteral("Son Bolme"), QString::number(BölmeSeçimi));
+    yaz(ayarlar, QStringLiteral("Son Fotograf"), FotoğrafYolu);
+    yaz(ayarlar, QStringLiteral("Ornek Goster"), OnayDeğeri(FotoğrafınÖrneğiniGöster));
+    yaz(ayarlar, QStringLiteral("Oyunu Kaydet"), OnayDeğeri(OyunuKaydetOnayı));
+    yaz(ayarlar, QStringLiteral("Sesleri Kapat"), OnayDeğeri(SesleriKapatOnayı));
+
+    if (SüreHesapla.Interval() <= 0 || !OyunuKaydetOnayı->isChecked())
+        return;
+
+    AyarListesi eski;
+    adım([&] { eski = GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")); });
+    if (!eski.empty())
+        KayıtlıOyunuSil();
+
+    const QString oyun = QStringLiteral("Oyun");
+    for (int yer = 0; yer < Tahta.YerSayısı(); ++yer)
+        yaz(oyun, QStringLiteral("Foto-%1").arg(yer),
+            KayıtDeğeri(yer, Tahta.BoşParça(), Tahta.YerOf(yer).Tag));
+
+    const QString bilgiler = QStringLiteral("Oyun\\Bilgiler");
+    yaz(bilgiler, QStringLiteral("Saniye Bilgisi"), QString::number(Süre.Saniye));
+    yaz(bilgiler, QStringLiteral("Dakika Bilgisi"), QString::number(Süre.Dakika));
+    yaz(bilgiler, QStringLiteral("Saat Bilgisi"), QString::number(Süre.Saat));
+    yaz(bilgiler, QStringLiteral("Hamle Bilgisi"), QString::number(HamleSayısı));
+}

@@ -14,8 +14,10 @@ public:
     // output. The audio objects are made at the first sound, never at start-up.
     void Çal(const QString &ad);
 
-    // Tests: whether an audio output exists (default: Qt's list of outputs) and what was played.
+    // Whether an audio output exists. By default Qt's list of outputs, asked once at the first
+    // sound; tests replace it to force a machine with or without sound.
     std::function<bool()> AygıtVarMı;
+    // Called with the name of every sound that starts (tests watch what the player hears).
     std::function<void(const QString &)> Çalındı;
 
 private:
