@@ -23,14 +23,6 @@ namespace {
 
 const QString SıfırSüre = QStringLiteral("00:00:00");
 
-// N of a board with `yerSayısı` places.
-int DöşenmişKenar(int yerSayısı) {
-    for (int kenar : {3, 4, 5})
-        if (kenar * kenar == yerSayısı)
-            return kenar;
-    throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
-}
-
 // A check box's Value as the store keeps it.
 QString OnayDeğeri(const QCheckBox *onay) {
     return onay->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
@@ -58,17 +50,9 @@ void AnaForm::YeniOyunDüğmesi_Click() {
         HamleSayısı = 0;
         Etiket[3]->setText(QStringLiteral("0"));
     });
-    // The deal fills the places the last split laid out; a split made during a game leaves the
-    // board model at the old size until here.
-    int kenar = Tahta.KenarParçaSayısı();
-    adım([&] { kenar = DöşenmişKenar(DağınıkParçalar.Count()); });
     std::vector<int> dağıtım;
-    adım([&] { dağıtım = Dağıtım(kenar, *rastgele_); });
-    adım([&] {
-        if (Tahta.KenarParçaSayısı() != kenar)
-            Tahta.SıralıGöster(kenar);
-        Tahta.Dağıt(dağıtım);
-    });
+    adım([&] { dağıtım = Dağıtım(Tahta.KenarParçaSayısı(), *rastgele_); });
+    adım([&] { Tahta.Dağıt(dağıtım); });
     adım([&] { TahtayıGöster(); });
     adım([&] { SüreHesapla.SetInterval(1000); });
     // Repaints and clicks that arrived during the deal run now, against the finished board.

@@ -231,6 +231,8 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
             TahtayıGöster();
         });
     } else {
+        // The model takes the new size first, so the deal fills the places just laid out.
+        adım([&] { Tahta.SıralıGöster(kenar); });
         adım([&] { YeniOyunDüğmesi_Click(); });
     }
 }
