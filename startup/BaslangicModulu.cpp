@@ -1,21 +1,140 @@
-// The start-up sequence (stub: to be written).
+// The start-up sequence: single instance, version check, shared values, the main window.
 #include "startup/BaslangicModulu.h"
 
 #include "game/AnaForm.h"
 #include "resources/DizgiTablosu.h"
+#include "resources/Kaynaklar.h"
+#include "startup/OrtakDegiskenlerModulu.h"
+#include "startup/OrtakYordamlarModulu.h"
+#include "startup/TekKopyaKanali.h"
+#include "toolkit/HataPolitikasi.h"
+#include "toolkit/MesajKutusu.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 QString PencereBaşlığı(int major, int minor, int revision) {
-    return LoadResString(10) + QStringLiteral(" %1.%2%3").arg(major).arg(minor).arg(revision);
+    return LoadResString(10) + u' ' + QString::number(major) + u'.' + QString::number(minor) +
+           QString::number(revision);
 }
 QString PencereBaşlığı() { return PencereBaşlığı(MOZETA_MAJOR, MOZETA_MINOR, MOZETA_REVISION); }
 
-bool SürümKabulEdilirMi(unsigned, unsigned, const QString &) { return true; }
+bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi) {
+    constexpr unsigned NTAilesi = 2;
+    if (platformKimliği != NTAilesi)
+        return true;
+    if (anaSürüm < 4)
+        return false;
+    if (anaSürüm > 4)
+        return true;
+    // NT 4 runs the program from Service Pack 3 on. The text ends at its first NUL and is
+    // compared exactly; a system reporting no service pack at all is let through.
+    const QString paket = servisPaketi.left(servisPaketi.indexOf(QChar(0)));
+    return paket != QLatin1String("Service Pack 1") && paket != QLatin1String("Service Pack 2");
+}
+
+QString AyırıcıylaBiten(const QString &klasör) {
+    return klasör.endsWith(u'/') ? klasör : klasör + u'/';
+}
+
+namespace {
+
+// Qt's default style already gives native-looking controls: nothing to switch on.
+void GörselStilleriEtkinleştir() {}
+
+// The version check of the platform the program was first written for; elsewhere every
+// system is accepted and NTSistemi keeps its value.
+void SürümKontrolü() {
+#ifdef Q_OS_WIN
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    bool kabul = false; // a query that fails is a refusal
+    adım([&] {
+        OSVERSIONINFOA bilgi{};
+        bilgi.dwOSVersionInfoSize = sizeof bilgi;
+        if (GetVersionExA(&bilgi) == 0)
+            return;
+        NTSistemi = bilgi.dwPlatformId == VER_PLATFORM_WIN32_NT;
+        kabul = SürümKabulEdilirMi(
+            bilgi.dwPlatformId, bilgi.dwMajorVersion,
+            QString::fromLocal8Bit(bilgi.szCSDVersion,
+                                   qstrnlen(bilgi.szCSDVersion, sizeof bilgi.szCSDVersion)));
+    });
+    if (!kabul) {
+        adım([] { MesajıOrtala(); });
+        adım([] { MsgBox(LoadResString(30), vbCritical); });
+        SüreciBitir();
+    }
+#endif
+}
+
+// The toolkit's own texts (the standard buttons of dialogs) in Turkish, whatever the locale.
+void QtÇevirisiniYükle(QTranslator &çeviri) {
+    if (çeviri.load(QStringLiteral("qtbase_tr"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&çeviri);
+}
+
+} // namespace
 
 int Main(int argc, char **argv) {
+    HataKapanı::BildiriciKur(HataRaporu);
     QApplication uygulama(argc, argv);
-    AnaForm anaForm;
-    anaForm.Form_Load();
+    // No display name: X11 would append it to every window title, and the running copy is
+    // known by its exact title. Untitled message boxes take "Mozeta" from the resources.
+    QApplication::setApplicationName(ÜrünAdı);
+    QApplication::setOrganizationName(QStringLiteral("Nuv Zovevav"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(MOZETA_MAJOR).arg(MOZETA_MINOR).arg(MOZETA_REVISION));
+    QApplication::setWindowIcon(ProgramSimgesi()); // also on boxes shown before the window
+    QTranslator qtÇevirisi;
+    QtÇevirisiniYükle(qtÇevirisi);
+
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım(GörselStilleriEtkinleştir);
+
+    QString başlık;
+    adım([&] { başlık = PencereBaşlığı(); });
+
+    // Declared before the main window so that the running copy answers for as long as the
+    // window lives.
+    std::unique_ptr<TekKopyaKanalı> kanal;
+    bool başkaKopyaEtkinleşti = false;
+    adım([&] {
+        kanal = std::make_unique<TekKopyaKanalı>(başlık);
+        başkaKopyaEtkinleşti = kanal->ÇalışanKopyayıEtkinleştir();
+    });
+    if (başkaKopyaEtkinleşti)
+        return 0;
+
+    adım(SürümKontrolü);
+    adım([] {
+        ProgramKlasörü =
+            AyırıcıylaBiten(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath());
+    });
+    adım([] { UygulamaAdı = QStringLiteral("Nuv Zovevav\\") + ÜrünAdı; });
+
+    std::unique_ptr<AnaForm> anaForm;
+    adım([&] {
+        anaForm = std::make_unique<AnaForm>();
+        anaForm->Form_Load();
+    });
+    // A main window that could not be loaded or shown would leave an invisible process behind.
+    if (!anaForm || !anaForm->isVisible())
+        return 0;
+
+    if (kanal) {
+        kanal->Göster = [form = anaForm.get()] {
+            form->showNormal();
+            form->raise();
+            form->activateWindow();
+        };
+    }
     return uygulama.exec();
 }

@@ -12,5 +12,8 @@ QString PencereBaşlığı(); // for this release
 // and service-pack text may run the program.
 bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi);
 
+// The folder with the separator appended unless it already ends in one (the root "/").
+QString AyırıcıylaBiten(const QString &klasör);
+
 // Runs the start-up sequence and the event loop; returns the process exit code.
 int Main(int argc, char **argv);

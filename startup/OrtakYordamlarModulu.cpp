@@ -1,10 +1,136 @@
-// Shared routines (stub: to be written).
+// Routines shared by every window: the error report, centred message boxes, window texts from
+// the string table and the path test.
 #include "startup/OrtakYordamlarModulu.h"
 
-#include <QFileInfo>
+#include "resources/DizgiTablosu.h"
+#include "toolkit/HataPolitikasi.h"
+#include "toolkit/MesajKutusu.h"
+#include "toolkit/ResimKutusu.h"
 
-void HataRaporu(const ÇalışmaHatası &) {}
-QString HataRaporuMetni(const ÇalışmaHatası &) { return {}; }
-void MesajıOrtala() {}
-void FormuYerelleştir(QWidget *) {}
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+std::function<void()> SüreciBitir = [] { std::_Exit(0); };
+
+// ---- Error report ----
+
+QString HataRaporuMetni(const ÇalışmaHatası &hata) {
+    const QString boşSatır = QStringLiteral("\r\n\r\n");
+    return LoadResString(40) + boşSatır + LoadResString(50) + u' ' +
+           QString::number(hata.Numara()) + boşSatır + LoadResString(60) + u' ' + hata.Açıklama();
+}
+
+void HataRaporu(const ÇalışmaHatası &hata) {
+    MesajıOrtala();
+    if (MsgBox(HataRaporuMetni(hata), vbYesNo | vbCritical, LoadResString(70)) != vbYes)
+        SüreciBitir();
+}
+
+// ---- Centred message boxes ----
+
+// The owner's edges are those of a Windows RECT: right and bottom lie one past the last pixel,
+// hence left + width rather than QRect::right(). Differences are integers, the halves are
+// doubles, and the sums round half to even as the original arithmetic did.
+std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu) {
+    const int sol = sahip.left(), üst = sahip.top();
+    const int sağ = sol + sahip.width(), alt = üst + sahip.height();
+    if (sol < 0 || üst < 0 || sağ < 0 || alt < 0)
+        return std::nullopt;
+    const double x = (sağ - sol) / 2.0 + sol - kutu.width() / 2.0;
+    const double y = (alt - üst) / 2.0 + üst - kutu.height() / 2.0;
+    return QPoint(static_cast<int>(std::nearbyint(x)), static_cast<int>(std::nearbyint(y)));
+}
+
+void MesajıOrtala() {
+    QWidget *etkin = QApplication::activeWindow();
+    const bool ekranaOrtala = etkin == nullptr;
+    QPointer<QWidget> sahip = etkin;
+    SonrakiMesajKutusunuHazırla([ekranaOrtala, sahip](QMessageBox &kutu) {
+        QRect alan;
+        if (ekranaOrtala) {
+            if (const QScreen *ekran = QGuiApplication::primaryScreen())
+                alan = ekran->geometry();
+            else
+                return;
+        } else {
+            // A minimised owner has no place on the screen to centre on; an owner closed in
+            // the meantime has none either: the box keeps the toolkit's own position.
+            if (!sahip || sahip->isMinimized())
+                return;
+            alan = sahip->frameGeometry();
+        }
+        if (const auto konum = OrtalanmışKonum(alan, kutu.frameGeometry().size()))
+            kutu.move(*konum);
+    });
+}
+
+// ---- Window texts ----
+
+namespace {
+
+// The classic integer conversion of a caption: blanks around the number are allowed, a
+// fraction rounds half to even, and the result must fit in 16 bits.
+std::int16_t TamsayıyaÇevir(const QString &metin) {
+    bool sayıMı = false;
+    const double sayı = metin.trimmed().toDouble(&sayıMı);
+    if (!sayıMı || !std::isfinite(sayı))
+        throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
+    const double tamsayı = std::nearbyint(sayı);
+    if (tamsayı < INT16_MIN || tamsayı > INT16_MAX)
+        throw ÇalışmaHatası(ÇalışmaHatası::Taşma);
+    return static_cast<std::int16_t>(tamsayı);
+}
+
+// Picture boxes and lists hold data, never a caption, whatever they look like.
+bool BaşlıksızMı(const QWidget *kontrol) {
+    return qobject_cast<const ResimKutusu *>(kontrol) != nullptr ||
+           qobject_cast<const QAbstractItemView *>(kontrol) != nullptr;
+}
+
+// The caption of labels, buttons, check boxes, option buttons and frames. Any other control
+// has none, which counts as a failed statement.
+QString BaşlığıOku(const QWidget *kontrol) {
+    if (const auto *etiket = qobject_cast<const QLabel *>(kontrol))
+        return etiket->text();
+    if (const auto *düğme = qobject_cast<const QAbstractButton *>(kontrol))
+        return düğme->text();
+    if (const auto *çerçeve = qobject_cast<const QGroupBox *>(kontrol))
+        return çerçeve->title();
+    throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
+}
+
+void BaşlığıYaz(QWidget *kontrol, const QString &başlık) {
+    if (auto *etiket = qobject_cast<QLabel *>(kontrol))
+        etiket->setText(başlık);
+    else if (auto *düğme = qobject_cast<QAbstractButton *>(kontrol))
+        düğme->setText(başlık);
+    else if (auto *çerçeve = qobject_cast<QGroupBox *>(kontrol))
+        çerçeve->setTitle(başlık);
+}
+
+} // namespace
+
+void FormuYerelleştir(QWidget *form) {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    // Every control of the window, those inside frames and panels included, in creation order;
+    // a control that fails keeps its caption and the walk goes on.
+    for (QWidget *kontrol : form->findChildren<QWidget *>()) {
+        if (BaşlıksızMı(kontrol))
+            continue;
+        adım(
+            [kontrol] { BaşlığıYaz(kontrol, LoadResString(TamsayıyaÇevir(BaşlığıOku(kontrol)))); });
+    }
+}
+
 bool YolVarMı(const QString &yol) { return !yol.isEmpty() && QFileInfo::exists(yol); }

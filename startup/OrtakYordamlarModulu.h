@@ -4,7 +4,12 @@
 
 #include "toolkit/CalismaHatasi.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -15,9 +20,17 @@ void HataRaporu(const ÇalışmaHatası &hata);
 // The text of the error report for `hata`, as the player sees it.
 QString HataRaporuMetni(const ÇalışmaHatası &hata);
 
+// Ends the process at once with exit code 0: no close handler runs, nothing is saved. Tests
+// replace it to see that the error report's "Hayır" reaches it.
+extern std::function<void()> SüreciBitir;
+
 // Makes the next message box appear centred on the window active now (the primary screen when
 // none is). Call it immediately before each MsgBox.
 void MesajıOrtala();
+
+// Where a box of size `kutu` goes so that it is centred on the outer rectangle `sahip`; empty
+// when any edge of `sahip` is negative (the box then stays where the toolkit put it).
+std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu);
 
 // Replaces the string identifiers standing as captions of a window's controls by their texts.
 void FormuYerelleştir(QWidget *form);

@@ -1,12 +1,14 @@
-// Message boxes.
+// Message boxes with the classic styles and answers.
 #include "toolkit/MesajKutusu.h"
 
 #include "resources/StandartDugmeler.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEvent>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <utility>
 
 namespace {
 
@@ -15,27 +17,43 @@ std::function<void(QMessageBox &)> &SonrakiHazırlayıcı() {
     return hazırlayıcı;
 }
 
-// Hands the box to the armed hook at its first Show, once its size is known.
-class GösterilinceHazırla : public QObject {
+class HazırlananMesajKutusu : public QMessageBox {
 public:
-    GösterilinceHazırla(QMessageBox &kutu, std::function<void(QMessageBox &)> hazırlayıcı)
-        : QObject(&kutu), kutu_(kutu), hazırlayıcı_(std::move(hazırlayıcı)) {
-        kutu.installEventFilter(this);
-    }
+    HazırlananMesajKutusu(QWidget *sahip, bool yalnızEvetHayır)
+        : QMessageBox(sahip), yalnızEvetHayır_(yalnızEvetHayır) {}
+
+    // The armed hook, run once the box has its final size and before it reaches the screen.
+    std::function<void(QMessageBox &)> hazırlayıcı;
 
 protected:
-    bool eventFilter(QObject *nesne, QEvent *olay) override {
-        if (nesne == &kutu_ && olay->type() == QEvent::Show && hazırlayıcı_) {
-            auto hazırlayıcı = std::move(hazırlayıcı_);
-            hazırlayıcı_ = nullptr;
-            hazırlayıcı(kutu_);
+    // QMessageBox settles its size in its own showEvent: the hook runs after it, and before
+    // the window is mapped, so the box never appears first somewhere else.
+    void showEvent(QShowEvent *olay) override {
+        QMessageBox::showEvent(olay);
+        if (auto h = std::exchange(hazırlayıcı, nullptr))
+            h(*this);
+    }
+
+    // A Yes/No box has no Cancel: as with the classic box, Esc and the window's close button
+    // do nothing, so that the error report's "Hayır" (which ends the program) is never chosen
+    // by accident.
+    void keyPressEvent(QKeyEvent *olay) override {
+        if (yalnızEvetHayır_ && olay->key() == Qt::Key_Escape) {
+            olay->accept();
+            return;
         }
-        return false;
+        QMessageBox::keyPressEvent(olay);
+    }
+    void closeEvent(QCloseEvent *olay) override {
+        if (yalnızEvetHayır_) {
+            olay->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(olay);
     }
 
 private:
-    QMessageBox &kutu_;
-    std::function<void(QMessageBox &)> hazırlayıcı_;
+    bool yalnızEvetHayır_;
 };
 
 } // namespace
@@ -45,8 +63,9 @@ void SonrakiMesajKutusunuHazırla(std::function<void(QMessageBox &)> hazırlayı
 }
 
 int MsgBox(const QString &metin, int stil, const QString &başlık) {
-    QMessageBox kutu(QApplication::activeWindow());
-    kutu.setWindowTitle(başlık.isEmpty() ? QApplication::applicationDisplayName() : başlık);
+    const bool evetHayır = (stil & 7) == vbYesNo;
+    HazırlananMesajKutusu kutu(QApplication::activeWindow(), evetHayır);
+    kutu.setWindowTitle(başlık.isEmpty() ? UygulamaBaşlığı() : başlık);
     kutu.setText(metin);
     if (stil & vbCritical)
         kutu.setIcon(QMessageBox::Critical);
@@ -55,7 +74,7 @@ int MsgBox(const QString &metin, int stil, const QString &başlık) {
     else if (stil & vbInformation)
         kutu.setIcon(QMessageBox::Information);
 
-    if ((stil & 7) == vbYesNo) {
+    if (evetHayır) {
         kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         kutu.setDefaultButton(QMessageBox::Yes);
         kutu.button(QMessageBox::Yes)->setText(EvetDüğmesiMetni());
@@ -65,10 +84,7 @@ int MsgBox(const QString &metin, int stil, const QString &başlık) {
         kutu.button(QMessageBox::Ok)->setText(TamamDüğmesiMetni());
     }
 
-    if (auto hazırlayıcı = std::move(SonrakiHazırlayıcı())) {
-        SonrakiHazırlayıcı() = nullptr;
-        new GösterilinceHazırla(kutu, std::move(hazırlayıcı));
-    }
+    kutu.hazırlayıcı = std::exchange(SonrakiHazırlayıcı(), nullptr);
 
     switch (kutu.exec()) {
     case QMessageBox::Yes:

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets the game up on Debian 12: installs the packages that are missing, then configures and
+# builds it into build/. Safe to run again: it only does what is left to do.
+set -euo pipefail
+
+kok=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+yapi=${MOZETA_BUILD_DIR:-$kok/build}
+isler=${JOBS:-$(nproc)}
+
+paketler=(
+    cmake g++ ninja-build                                   # build
+    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n   # Qt and its Turkish texts
+    libgl-dev fonts-liberation
+    xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
+    sgt-puzzles                                             # the benchmark's peer
+)
+
+eksik=()
+for paket in "${paketler[@]}"; do
+    dpkg-query -W -f='${Status}\n' "$paket" 2>/dev/null | grep -q '^install ok installed$' ||
+        eksik+=("$paket")
+done
+if ((${#eksik[@]})); then
+    yetki=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "kur.sh: missing packages (${eksik[*]}); run as root or install sudo" >&2
+            exit 1
+        }
+        yetki=(sudo)
+    fi
+    echo "kur.sh: installing ${eksik[*]}"
+    "${yetki[@]}" apt-get update
+    "${yetki[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${eksik[@]}"
+fi
+
+# Configure once; a folder whose first configuration failed is configured again.
+if [ ! -f "$yapi/build.ninja" ] && [ ! -f "$yapi/Makefile" ]; then
+    ureteci=()
+    [ -f "$yapi/CMakeCache.txt" ] || ureteci=(-G Ninja)
+    cmake -S "$kok" -B "$yapi" "${ureteci[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$yapi" --parallel "$isler"
