@@ -1,9 +1,9 @@
 // The about box: its layout, its load, the hover look of its links and closing.
 #include "about/HakkindaFormu.h"
 
-#include "about/DizgiKimligi.h"
+#include "resources/DizgiKimligi.h"
 #include "about/OzellikCantasi.h"
-#include "about/YaziTipi.h"
+#include "toolkit/YaziTipi.h"
 #include "resources/DizgiTablosu.h"
 #include "resources/Kaynaklar.h"
 #include "resources/StandartDugmeler.h"

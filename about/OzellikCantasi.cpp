@@ -1,7 +1,7 @@
 // The property bag: text values of one control, omitted when they equal their defaults.
 #include "about/OzellikCantasi.h"
 
-#include "about/YaziTipi.h"
+#include "toolkit/YaziTipi.h"
 #include "toolkit/CalismaHatasi.h"
 
 namespace {

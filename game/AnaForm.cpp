@@ -6,6 +6,7 @@
 #include "game/SesOynatici.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/Twip.h"
+#include "toolkit/YaziTipi.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,17 +24,6 @@ namespace {
 const QColor ÇerçeveBaşlığıRengi(128, 0, 0);
 const QColor AltlıkTasarımRengi(192, 192, 255);
 const QColor DeğerRengi(192, 64, 0);
-
-// Every window of the program uses this font; where "MS Sans Serif" is missing the list falls
-// back to a free face of about the same width.
-QFont PencereYazıTipi() {
-    QFont yazıTipi;
-    yazıTipi.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                          QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    yazıTipi.setStyleHint(QFont::SansSerif);
-    yazıTipi.setPointSizeF(8.25);
-    return yazıTipi;
-}
 
 // Places `kontrol` in its parent at a position and size given in twips.
 template <class Kontrol> Kontrol *Yerleştir(Kontrol *kontrol, int sol, int üst, int en, int boy) {

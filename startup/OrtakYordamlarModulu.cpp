@@ -2,6 +2,7 @@
 // the string table and the path test.
 #include "startup/OrtakYordamlarModulu.h"
 
+#include "resources/DizgiKimligi.h"
 #include "resources/DizgiTablosu.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
@@ -79,19 +80,6 @@ void MesajıOrtala() {
 
 namespace {
 
-// The classic integer conversion of a caption: blanks around the number are allowed, a
-// fraction rounds half to even, and the result must fit in 16 bits.
-std::int16_t TamsayıyaÇevir(const QString &metin) {
-    bool sayıMı = false;
-    const double sayı = metin.trimmed().toDouble(&sayıMı);
-    if (!sayıMı || !std::isfinite(sayı))
-        throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
-    const double tamsayı = std::nearbyint(sayı);
-    if (tamsayı < INT16_MIN || tamsayı > INT16_MAX)
-        throw ÇalışmaHatası(ÇalışmaHatası::Taşma);
-    return static_cast<std::int16_t>(tamsayı);
-}
-
 // Picture boxes and lists hold data, never a caption, whatever they look like.
 bool BaşlıksızMı(const QWidget *kontrol) {
     return qobject_cast<const ResimKutusu *>(kontrol) != nullptr ||
@@ -128,8 +116,7 @@ void FormuYerelleştir(QWidget *form) {
     for (QWidget *kontrol : form->findChildren<QWidget *>()) {
         if (BaşlıksızMı(kontrol))
             continue;
-        adım(
-            [kontrol] { BaşlığıYaz(kontrol, LoadResString(TamsayıyaÇevir(BaşlığıOku(kontrol)))); });
+        adım([kontrol] { BaşlığıYaz(kontrol, KimliğinMetni(BaşlığıOku(kontrol))); });
     }
 }
 

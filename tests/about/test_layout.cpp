@@ -1,8 +1,8 @@
 // The stored layout of a link: defaults, the omit-if-default rule, fonts and design captions.
-#include "about/DizgiKimligi.h"
+#include "resources/DizgiKimligi.h"
 #include "about/OzellikCantasi.h"
 #include "about/WebEtiketi.h"
-#include "about/YaziTipi.h"
+#include "toolkit/YaziTipi.h"
 #include "toolkit/HataPolitikasi.h"
 
 #include <QLabel>

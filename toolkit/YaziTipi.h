@@ -1,4 +1,4 @@
-// Fonts of the about box: the window font with its fallbacks, and the text form a stored layout
+// Fonts: the window font of every window with its fallbacks, and the text form a stored layout
 // keeps a font in.
 #pragma once
 

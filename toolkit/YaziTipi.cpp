@@ -1,5 +1,5 @@
-// Fonts of the about box and their stored text form.
-#include "about/YaziTipi.h"
+// The window font with its fallbacks, and the text form a stored layout keeps a font in.
+#include "toolkit/YaziTipi.h"
 
 #include "toolkit/CalismaHatasi.h"
 

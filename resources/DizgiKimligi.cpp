@@ -1,5 +1,5 @@
 // Design captions that stand for string-table entries.
-#include "about/DizgiKimligi.h"
+#include "resources/DizgiKimligi.h"
 
 #include "resources/DizgiTablosu.h"
 #include "toolkit/CalismaHatasi.h"
