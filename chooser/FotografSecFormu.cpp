@@ -1,8 +1,367 @@
-// The photo chooser.
+// The photo chooser: its layout, the three lists, the preview and handing the photo over.
 #include "chooser/FotografSecFormu.h"
 
+#include "chooser/KlasorIcerigi.h"
+#include "chooser/KlasorSimgeleri.h"
+#include "chooser/OnizlemeYukleyici.h"
 #include "game/AnaForm.h"
+#include "resources/DizgiTablosu.h"
+#include "startup/OrtakDegiskenlerModulu.h"
+#include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/AyarDeposu.h"
+#include "toolkit/HataPolitikasi.h"
+#include "toolkit/MesajKutusu.h"
+#include "toolkit/ResimKutusu.h"
+#include "toolkit/Twip.h"
 
-FotografSecFormu::FotografSecFormu(AnaForm &anaForm) : QDialog(&anaForm), anaForm_(anaForm) {}
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int YolRolü = Qt::UserRole;
+constexpr int DerinlikRolü = Qt::UserRole + 1;
+constexpr int GirintiPikseli = 8;
+
+// Draws each folder of the folder list indented by its depth below the drive's root, as the
+// classic folder list does: the open folders down to the current one, then its sub-folders.
+class GirintiliKlasörÇizici : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *boyacı, const QStyleOptionViewItem &seçenek,
+               const QModelIndex &dizin) const override {
+        QStyleOptionViewItem girintili(seçenek);
+        girintili.rect.setLeft(girintili.rect.left() + Girinti(dizin));
+        QStyledItemDelegate::paint(boyacı, girintili, dizin);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &seçenek, const QModelIndex &dizin) const override {
+        return QStyledItemDelegate::sizeHint(seçenek, dizin) + QSize(Girinti(dizin), 0);
+    }
+
+private:
+    static int Girinti(const QModelIndex &dizin) {
+        return dizin.data(DerinlikRolü).toInt() * GirintiPikseli;
+    }
+};
+
+} // namespace
+
+FotografSecFormu::FotografSecFormu(AnaForm &anaForm)
+    : QDialog(&anaForm), anaForm_(anaForm),
+      yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
+          this, [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
+              FotoğrafYüklendi(yol, sonuç);
+          })) {
+    DüzeniKur();
+    Form_Load();
+}
 
 FotografSecFormu::~FotografSecFormu() = default;
+
+void FotografSecFormu::DüzeniKur() {
+    // A fixed dialog with a title and a close box only; as the owner's child it stays out of
+    // the taskbar and opens centred on it. It takes the owner's font, as all windows share one.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(anaForm_.font());
+    setFixedSize(Piksel(7875), Piksel(3960));
+    setWindowTitle(QStringLiteral("1550"));
+
+    const std::array<QPoint, 4> etiketYerleri{QPoint(300, 300), QPoint(300, 1170),
+                                              QPoint(2760, 300), QPoint(5190, 300)};
+    for (int i = 0; i < 4; ++i) {
+        Etiket[i] = new QLabel(QString::number(1600 + 100 * i), this);
+        Etiket[i]->move(Piksel(etiketYerleri[i].x()), Piksel(etiketYerleri[i].y()));
+        Etiket[i]->adjustSize();
+    }
+
+    SürücüListesi = new QComboBox(this);
+    SürücüListesi->setGeometry(TwipDikdörtgeni(300, 600, 2205, 315));
+
+    KlasörListesi = new QListWidget(this);
+    KlasörListesi->setGeometry(TwipDikdörtgeni(300, 1470, 2205, 2115));
+    KlasörListesi->setItemDelegate(new GirintiliKlasörÇizici(KlasörListesi));
+    KlasörListesi->setUniformItemSizes(true);
+    KlasörListesi->setIconSize(QSize(16, 16));
+    açıkKlasör_ = AçıkKlasörSimgesi();
+    kapalıKlasör_ = KapalıKlasörSimgesi();
+
+    DosyaListesi = new QListWidget(this);
+    DosyaListesi->setGeometry(TwipDikdörtgeni(2760, 600, 2175, 3015));
+    DosyaListesi->setUniformItemSizes(true);
+
+    ÖnizlemeKutusu = new ResimKutusu(this);
+    ÖnizlemeKutusu->setGeometry(TwipDikdörtgeni(5190, 600, 2370, 1778));
+    ÖnizlemeKutusu->SetBorder(true);
+
+    OrjinalFotoğrafKutusu = new ResimKutusu(this);
+    OrjinalFotoğrafKutusu->setGeometry(TwipDikdörtgeni(5370, 780, 1245, 615));
+    OrjinalFotoğrafKutusu->SetAutoSize(true);
+    OrjinalFotoğrafKutusu->hide();
+
+    TamamDüğmesi = new QPushButton(QStringLiteral("2000"), this);
+    TamamDüğmesi->setGeometry(TwipDikdörtgeni(5190, 2700, 2370, 345));
+    İptalDüğmesi = new QPushButton(QStringLiteral("2100"), this);
+    İptalDüğmesi->setGeometry(TwipDikdörtgeni(5190, 3120, 2370, 345));
+    // No default button: Enter must never take a photo the player has not looked at.
+    for (QPushButton *düğme : {TamamDüğmesi, İptalDüğmesi}) {
+        düğme->setAutoDefault(false);
+        düğme->setDefault(false);
+    }
+
+    // Each label's access key leads to the list after it.
+    Etiket[0]->setBuddy(SürücüListesi);
+    Etiket[1]->setBuddy(KlasörListesi);
+    Etiket[2]->setBuddy(DosyaListesi);
+    setTabOrder(SürücüListesi, KlasörListesi);
+    setTabOrder(KlasörListesi, DosyaListesi);
+    setTabOrder(DosyaListesi, TamamDüğmesi);
+    setTabOrder(TamamDüğmesi, İptalDüğmesi);
+
+    connect(SürücüListesi, &QComboBox::currentIndexChanged, this,
+            [this] { SürücüListesi_Change(); });
+    connect(KlasörListesi, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *öğe) { KlasörüAç(öğe); });
+    // Selection, not the current row: a list that gains the focus makes its first row current
+    // without selecting it, and a click on that row must still load it.
+    connect(DosyaListesi, &QListWidget::itemSelectionChanged, this,
+            [this] { DosyaListesi_Click(); });
+    connect(OrjinalFotoğrafKutusu, &ResimKutusu::Change, this,
+            [this] { OrjinalFotoğrafKutusu_Change(); });
+    connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { TamamDüğmesi_Click(); });
+    connect(İptalDüğmesi, &QPushButton::clicked, this, [this] { İptalDüğmesi_Click(); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// The lists
+
+QString FotografSecFormu::SürücüListesiKökü() const {
+    return SürücüListesi->currentData().toString();
+}
+
+QString FotografSecFormu::DosyaListesiSeçili() const {
+    const QListWidgetItem *öğe = DosyaListesi->currentItem();
+    return öğe && öğe->isSelected() ? öğe->text() : QString();
+}
+
+void FotografSecFormu::SürücüleriDoldur() {
+    sürücüler_ = SürücüleriBul({ProgramKlasörü});
+    const QSignalBlocker sessiz(SürücüListesi);
+    SürücüListesi->clear();
+    for (const auto &sürücü : sürücüler_)
+        SürücüListesi->addItem(sürücü.Metin(), sürücü.Kök);
+    // Nothing chosen yet: choosing the program's drive must raise the change.
+    SürücüListesi->setCurrentIndex(-1);
+    SürücüListesi->view()->setMinimumWidth(SürücüListesi->view()->sizeHintForColumn(0) + 8);
+}
+
+// Selecting an entry raises the drive change, as the drive list does; selecting the entry
+// already shown raises nothing.
+void FotografSecFormu::SürücüyüSeç(int dizin) { SürücüListesi->setCurrentIndex(dizin); }
+
+int FotografSecFormu::ProgramSürücüsü() const { return SürücüsünüBul(sürücüler_, ProgramKlasörü); }
+
+void FotografSecFormu::KlasörListesiYolunuKur(const QString &yol) {
+    const QString yeni = QDir::cleanPath(QDir(yol).absolutePath());
+    if (yol.isEmpty() || !QFileInfo(yeni).isDir())
+        throw ÇalışmaHatası(ÇalışmaHatası::YolBulunamadı);
+    const bool değişti = yeni != klasörYolu_;
+    klasörYolu_ = yeni;
+
+    const int sürücü = SürücüsünüBul(sürücüler_, yeni);
+    const QStringList atalar =
+        Atalar(sürücü < 0 ? QStringLiteral("/") : sürücüler_[sürücü].Kök, yeni);
+    const auto ekle = [this](const QIcon &simge, const QString &metin, const QString &tamYol,
+                             int derinlik) {
+        auto *öğe = new QListWidgetItem(simge, metin, KlasörListesi);
+        öğe->setData(YolRolü, tamYol);
+        öğe->setData(DerinlikRolü, derinlik);
+    };
+
+    KlasörListesi->clear();
+    for (int i = 0; i < atalar.size(); ++i)
+        ekle(açıkKlasör_, i == 0 ? atalar[i] : QFileInfo(atalar[i]).fileName(), atalar[i], i);
+    // A folder that cannot be read shows no sub-folders; its change then finds it unreadable.
+    if (KlasörOkunurMu(yeni))
+        for (const auto &ad : AltKlasörler(yeni))
+            ekle(kapalıKlasör_, ad, YolaEkle(yeni, ad), static_cast<int>(atalar.size()));
+    KlasörListesi->setCurrentRow(static_cast<int>(atalar.size()) - 1);
+
+    // Pointing the list at the folder it shows already changes nothing, which also ends the
+    // fall-back to the current directory when that directory cannot be read either.
+    if (değişti)
+        KlasörListesi_Change();
+}
+
+void FotografSecFormu::KlasörüAç(QListWidgetItem *öğe) {
+    const QString yol = öğe->data(YolRolü).toString();
+    HataKapanı::Kurtar([&] { KlasörListesiYolunuKur(yol); },
+                       [&](const ÇalışmaHatası &) { ŞimdikiKlasöreGeç(); });
+}
+
+// The folder lists' fall-back: the process's current directory, silently. When that cannot be
+// listed either, the lists stay as they are.
+void FotografSecFormu::ŞimdikiKlasöreGeç() {
+    HataKapanı yedek(HataTarzı::YoksayVeDevamEt);
+    yedek([&] { KlasörListesiYolunuKur(QDir::currentPath()); });
+}
+
+void FotografSecFormu::DosyaListesiYolunuKur(const QString &klasör) {
+    const QSignalBlocker sessiz(DosyaListesi);
+    DosyaListesi->clear();
+    yükleyici_->Bırak();
+    sonSeçilenSatır_ = -1;
+    dosyaKlasörü_ = klasör;
+    DosyaListesi->addItems(FotoğrafDosyaları(klasör));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Handlers
+
+void FotografSecFormu::Form_Load() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] {
+        FormuYerelleştir(this);
+        for (QLabel *etiket : Etiket)
+            etiket->adjustSize();
+    });
+    adım([&] { setWindowTitle(LoadResString(1550)); });
+    adım([&] {
+        SürücüleriDoldur();
+        SürücüyüSeç(ProgramSürücüsü());
+    });
+    adım([&] {
+        const QString sonKlasör =
+            GetSetting(UygulamaAdı, QStringLiteral("Ayarlar"), QStringLiteral("Son Klasor"));
+        KlasörListesiYolunuKur(YolVarMı(sonKlasör) ? sonKlasör : ProgramKlasörü);
+    });
+}
+
+void FotografSecFormu::SürücüListesi_Change() {
+    const int dizin = SürücüListesi->currentIndex();
+    if (dizin < 0)
+        return;
+    HataKapanı::Kurtar(
+        [&] {
+            const QString kök = SürücüListesi->itemData(dizin).toString();
+            if (!KlasörOkunurMu(kök))
+                throw ÇalışmaHatası(ÇalışmaHatası::YolBulunamadı);
+            KlasörListesiYolunuKur(kök);
+        },
+        [&](const ÇalışmaHatası &) {
+            MesajıOrtala();
+            MsgBox(LoadResString(2200), vbInformation);
+            // Back to the program's drive, which raises this change again; when the program's
+            // own drive is the one that failed, asking again would never end.
+            const int programınki = ProgramSürücüsü();
+            if (programınki != dizin)
+                SürücüyüSeç(programınki);
+        });
+}
+
+void FotografSecFormu::KlasörListesi_Change() {
+    HataKapanı::Kurtar([&] { DosyaListesiYolunuKur(klasörYolu_); },
+                       [&](const ÇalışmaHatası &) { ŞimdikiKlasöreGeç(); });
+}
+
+void FotografSecFormu::DosyaListesi_Click() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] {
+        const QString ad = DosyaListesiSeçili();
+        const QString yol = YolaEkle(dosyaKlasörü_, ad);
+        if (ad.isEmpty() || (yol == yüklüDosya_ && OrjinalFotoğrafKutusu->HasPicture())) {
+            yükleyici_->Bırak();
+            return;
+        }
+        // The picture arrives once decoded (FotoğrafYüklendi); the photo after it in the
+        // direction of travel is decoded meanwhile, ready for the next key press.
+        const int satır = DosyaListesi->currentRow();
+        const int yön = satır < sonSeçilenSatır_ ? -1 : 1;
+        sonSeçilenSatır_ = satır;
+        const QListWidgetItem *sıradaki = DosyaListesi->item(satır + yön);
+        yükleyici_->İste(yol, sıradaki ? YolaEkle(dosyaKlasörü_, sıradaki->text()) : QString());
+    });
+}
+
+void FotografSecFormu::FotoğrafYüklendi(const QString &yol,
+                                        const ÖnizlemeYükleyici::Sonuç &fotoğraf) {
+    // A file that cannot be loaded changes nothing: the previous picture and preview stay.
+    if (!fotoğraf)
+        return;
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] {
+        OrjinalFotoğrafKutusu->SetPicture(fotoğraf->Resim, fotoğraf->DoğalBoyut);
+        yüklüDosya_ = yol;
+    });
+    adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
+}
+
+bool FotografSecFormu::FotoğrafBekleniyor() const { return yükleyici_->Bekliyor(); }
+
+void FotografSecFormu::OrjinalFotoğrafKutusu_Change() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] {
+        // The whole photo over the whole preview: squeezed or stretched, never framed.
+        const qreal oran = ÖnizlemeKutusu->devicePixelRatioF();
+        QImage önizleme = OrjinalFotoğrafKutusu->Picture().scaled(
+            ÖnizlemeKutusu->contentsRect().size() * oran, Qt::IgnoreAspectRatio,
+            Qt::SmoothTransformation);
+        önizleme.setDevicePixelRatio(oran);
+        ÖnizlemeKutusu->SetPicture(önizleme);
+    });
+    adım([&] { ÖnizlemeKutusu->Refresh(); });
+}
+
+void FotografSecFormu::TamamDüğmesi_Click() {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    // The picture loaded must be the file selected: after a folder change or a failed load
+    // they differ, and the path recorded would name another photo than the one shown.
+    bool seçilenYüklü = false;
+    // A photo selected a moment ago may still be on its way: OK takes it once it is there.
+    adım([&] { yükleyici_->Tamamla(); });
+    adım([&] {
+        const QString ad = DosyaListesiSeçili();
+        seçilenYüklü = OrjinalFotoğrafKutusu->HasPicture() && !ad.isEmpty() &&
+                       YolaEkle(dosyaKlasörü_, ad) == yüklüDosya_;
+    });
+    if (!seçilenYüklü) {
+        adım([&] {
+            MesajıOrtala();
+            MsgBox(LoadResString(2300), vbInformation);
+        });
+        adım([&] { DosyaListesi->setFocus(); });
+        return;
+    }
+    adım([&] { FotoğrafYolu = YolaEkle(dosyaKlasörü_, DosyaListesiSeçili()); });
+    adım([&] {
+        anaForm_.OrjinalFotoğrafKutusu->SetPicture(
+            OrjinalFotoğrafKutusu->Picture(),
+            QSize(OrjinalFotoğrafKutusu->ScaleWidth(), OrjinalFotoğrafKutusu->ScaleHeight()));
+    });
+    adım([&] { anaForm_.OrjinalFotoğrafKutusu->Refresh(); });
+    adım([&] { anaForm_.ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
+    adım([&] { accept(); });
+}
+
+void FotografSecFormu::İptalDüğmesi_Click() { reject(); }
+
+void FotografSecFormu::Form_QueryUnload() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] {
+        SaveSetting(UygulamaAdı, QStringLiteral("Ayarlar"), QStringLiteral("Son Klasor"),
+                    klasörYolu_);
+    });
+}
+
+void FotografSecFormu::done(int sonuç) {
+    yükleyici_->Bırak();
+    Form_QueryUnload();
+    QDialog::done(sonuç);
+}

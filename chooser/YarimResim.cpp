@@ -1,0 +1,85 @@
+// Telling a truncated JPEG by its markers and a truncated BMP by its header.
+#include "chooser/YarimResim.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace {
+
+// JPEG markers without a length field: fill bytes, TEM, restart markers.
+bool UzunluksuzMu(uchar işaret) { return işaret == 0x01 || (işaret >= 0xD0 && işaret <= 0xD7); }
+
+bool YarımJpeg(const uchar *v, qint64 n) {
+    // Walk the header segments up to the first scan; an embedded thumbnail (in APP1) has an
+    // end-of-image marker of its own, which must not count.
+    qint64 i = 2;
+    while (true) {
+        if (i + 4 > n)
+            return true;
+        if (v[i] != 0xFF)
+            return false; // broken headers: the decoder refuses these itself
+        const uchar işaret = v[i + 1];
+        if (işaret == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (işaret == 0xDA)
+            break;
+        if (UzunluksuzMu(işaret)) {
+            i += 2;
+            continue;
+        }
+        i += 2 + ((qint64(v[i + 2]) << 8) | v[i + 3]);
+    }
+    // Compressed data never holds FF D9 (a data byte FF is followed by 00), so the picture is
+    // whole when an end-of-image marker follows the scan. It is sought from the end: usually
+    // the last two bytes, though some phones append more data behind the picture.
+    for (qint64 j = n - 2; j > i; --j)
+        if (v[j] == 0xFF && v[j + 1] == 0xD9)
+            return false;
+    return true;
+}
+
+bool YarımBmp(const uchar *v, qint64 n) {
+    constexpr qint64 başlıkSonu = 34; // file header and the fields read below
+    if (n < başlıkSonu)
+        return false;
+    const qint64 veriBaşı = qFromLittleEndian<quint32>(v + 10);
+    const qint64 başlıkBoyu = qFromLittleEndian<quint32>(v + 14);
+    if (başlıkBoyu < 40)
+        return false; // the old OS/2 header: left to the decoder
+    const qint64 en = qFromLittleEndian<qint32>(v + 18);
+    const qint64 boy = qAbs(qint64(qFromLittleEndian<qint32>(v + 22)));
+    const qint64 bit = qFromLittleEndian<quint16>(v + 28);
+    const quint32 sıkıştırma = qFromLittleEndian<quint32>(v + 30);
+    // Only plain rows have a size known in advance (BI_RGB, BI_BITFIELDS).
+    if ((sıkıştırma != 0 && sıkıştırma != 3) || en <= 0 || bit <= 0 || bit > 32)
+        return false;
+    const qint64 satır = (en * bit + 31) / 32 * 4;
+    return n < veriBaşı + satır * boy;
+}
+
+bool Yarım(const uchar *v, qint64 n) {
+    if (n >= 4 && v[0] == 0xFF && v[1] == 0xD8)
+        return YarımJpeg(v, n);
+    if (n >= 2 && v[0] == 'B' && v[1] == 'M')
+        return YarımBmp(v, n);
+    return false;
+}
+
+} // namespace
+
+bool YarımResimMi(const QString &yol) {
+    // Only plain files: opening a pipe that happens to be named .jpg would wait for a writer.
+    if (!QFileInfo(yol).isFile())
+        return false;
+    QFile dosya(yol);
+    if (!dosya.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 boyut = dosya.size();
+    if (const uchar *eşlem = boyut > 0 ? dosya.map(0, boyut) : nullptr)
+        return Yarım(eşlem, boyut);
+    const QByteArray içerik = dosya.readAll();
+    return Yarım(reinterpret_cast<const uchar *>(içerik.constData()), içerik.size());
+}
