@@ -1,7 +1,6 @@
 // The chooser's photo decoding on worker threads.
 #include "chooser/OnizlemeYukleyici.h"
 
-#include "chooser/YarimResim.h"
 #include "toolkit/HataPolitikasi.h"
 
 #include <QMetaObject>
@@ -30,8 +29,6 @@
     Sonuç sonuç;
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([&] {
-        if (YarımResimMi(yol))
-            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
         // The preview and the board need far less than a camera's full size: the decode is
         // reduced, and the natural size travels with the picture so the cut stays exact.
         sonuç = LoadPicture(yol, OyunİçinEnAzBoyut);

@@ -3,6 +3,7 @@
 #include "toolkit/ResimYukleyici.h"
 
 #include "toolkit/CalismaHatasi.h"
+#include "toolkit/YarimResim.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -27,6 +28,13 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     const QFileInfo bilgi(yol);
     if (yol.isEmpty() || !bilgi.exists() || bilgi.isDir())
         throw ÇalışmaHatası(ÇalışmaHatası::DosyaBulunamadı);
+    // A pipe or a device named like a photo would block the reader or never end.
+    if (!bilgi.isFile())
+        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+    // A photo cut short (an interrupted copy) would come out with grey filler; a header alone
+    // would even pass for a picture of any size.
+    if (YarımResimMi(yol))
+        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
 
     QImageReader okuyucu(yol);
     okuyucu.setAutoTransform(true);

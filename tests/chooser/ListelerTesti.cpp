@@ -1,7 +1,7 @@
 // The chooser's list contents: which volumes are drives, photo files, order and paths.
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/Suruculer.h"
-#include "chooser/YarimResim.h"
+#include "toolkit/YarimResim.h"
 #include "toolkit/CalismaHatasi.h"
 
 #include <QBuffer>

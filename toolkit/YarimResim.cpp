@@ -1,5 +1,5 @@
 // Telling a truncated JPEG by its markers and a truncated BMP by its header.
-#include "chooser/YarimResim.h"
+#include "toolkit/YarimResim.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +14,7 @@ bool YarımJpeg(const uchar *v, qint64 n) {
     // Walk the header segments up to the first scan; an embedded thumbnail (in APP1) has an
     // end-of-image marker of its own, which must not count.
     qint64 i = 2;
+    qint64 bloklar = 0; // 8 x 8 blocks of the first component, for Huffman-coded frames
     while (true) {
         if (i + 4 > n)
             return true;
@@ -30,15 +31,26 @@ bool YarımJpeg(const uchar *v, qint64 n) {
             i += 2;
             continue;
         }
+        const bool huffmanÇerçevesi = işaret >= 0xC0 && işaret <= 0xC7 && işaret != 0xC4;
+        if (huffmanÇerçevesi && i + 9 <= n) {
+            const qint64 boy = (qint64(v[i + 5]) << 8) | v[i + 6];
+            const qint64 en = (qint64(v[i + 7]) << 8) | v[i + 8];
+            bloklar = ((en + 7) / 8) * ((boy + 7) / 8);
+        }
         i += 2 + ((qint64(v[i + 2]) << 8) | v[i + 3]);
     }
     // Compressed data never holds FF D9 (a data byte FF is followed by 00), so the picture is
     // whole when an end-of-image marker follows the scan. It is sought from the end: usually
     // the last two bytes, though some phones append more data behind the picture.
-    for (qint64 j = n - 2; j > i; --j)
-        if (v[j] == 0xFF && v[j + 1] == 0xD9)
-            return false;
-    return true;
+    qint64 son = n - 2;
+    while (son > i && !(v[son] == 0xFF && v[son + 1] == 0xD9))
+        --son;
+    if (son <= i)
+        return true;
+    // Huffman coding spends at least two bits on every block (its DC difference and its end of
+    // block), so far fewer bytes than blocks / 16 cannot be the whole picture: a header that
+    // promises a huge photo over the data of a small one would come out as grey filler.
+    return (son - i) * 16 < bloklar;
 }
 
 bool YarımBmp(const uchar *v, qint64 n) {
