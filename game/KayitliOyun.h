@@ -16,7 +16,8 @@ struct KayıtlıDüzen {
 // The arrangement the rows describe for an N x N board, or nothing when they are not a valid
 // one: row count other than N*N, a piece number missing, repeated or out of range (a running
 // game never shows piece N*N-1), no empty place ("<index>B" naming its own row) or more than
-// one, or any number not written as the program writes it (plain decimal digits, no sign, no
+// one, the finished order itself (its first move would count as a win with a hole), or any
+// number not written as the program writes it (plain decimal digits, no sign, no
 // spaces, no leading zero). Row i restores place i whatever its key; only values are read.
 std::optional<KayıtlıDüzen> KayıtlıDüzeniÇöz(const AyarListesi &satırlar, int kenar);
 

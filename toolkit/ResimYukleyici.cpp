@@ -61,8 +61,9 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
             okuyucu.setScaledSize(QSize(kayıtlı.width() / bölen, kayıtlı.height() / bölen));
     }
 
+    // A GIF decodes at its logical-screen size, which the header size above does not tell.
     QImage resim = okuyucu.read();
-    if (resim.isNull())
+    if (resim.isNull() || resim.width() > EnBüyükKenar || resim.height() > EnBüyükKenar)
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
     if (!kayıtlı.isValid()) {
         if (resim.width() > EnBüyükKenar || resim.height() > EnBüyükKenar)

@@ -69,7 +69,8 @@ bool YarımBmp(const uchar *v, qint64 n) {
     if ((sıkıştırma != 0 && sıkıştırma != 3) || en <= 0 || bit <= 0 || bit > 32)
         return false;
     const qint64 satır = (en * bit + 31) / 32 * 4;
-    return n < veriBaşı + satır * boy;
+    // Compared by division: a forged header's width times height overflows.
+    return n < veriBaşı || (n - veriBaşı) / satır < boy;
 }
 
 bool Yarım(const uchar *v, qint64 n) {
