@@ -1,6 +1,8 @@
 // Saved boards: the text of each place, and reading the rows back only when they make a board.
 #include "game/KayitliOyun.h"
 
+#include <cstdint>
+
 namespace {
 
 // A number exactly as the program writes it: decimal digits, no sign, no spaces, no leading
@@ -24,11 +26,10 @@ std::optional<int> SayıOf(QStringView metin) {
 // else were not written by a running game, and putting part of them on the board could leave a
 // game that cannot be finished.
 std::optional<KayıtlıDüzen> KayıtlıDüzeniÇöz(const AyarListesi &satırlar, int kenar) {
-    if (kenar < 1)
+    // The square in 64 bits: a side whose square overflows an int is simply not these rows.
+    if (kenar < 1 || std::int64_t{kenar} * kenar != std::int64_t(satırlar.size()))
         return std::nullopt;
     const int yerSayısı = kenar * kenar;
-    if (int(satırlar.size()) != yerSayısı)
-        return std::nullopt;
 
     KayıtlıDüzen düzen;
     düzen.Etiketler.resize(yerSayısı);
@@ -53,6 +54,14 @@ std::optional<KayıtlıDüzen> KayıtlıDüzeniÇöz(const AyarListesi &satırla
     }
     // N*N - 1 distinct pieces below N*N - 1 and one empty place: nothing is missing.
     if (düzen.BoşParça < 0)
+        return std::nullopt;
+    // Nor is the finished picture ever saved: the move that completes it ends the game. Put
+    // back, it would count the next slide of the piece beside the corner as a win, since the
+    // place that piece leaves keeps its Tag, and the finished board would show a hole.
+    bool sıralı = düzen.BoşParça == yerSayısı - 1;
+    for (int yer = 0; sıralı && yer < yerSayısı - 1; ++yer)
+        sıralı = düzen.Parçalar[yer] == yer;
+    if (sıralı)
         return std::nullopt;
     return düzen;
 }

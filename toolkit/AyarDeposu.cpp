@@ -31,6 +31,7 @@ constexpr qint64 EnBüyükDosya = 64 * 1024 * 1024;
 
 struct İmza {
     bool var = false;
+    bool düzenli = false; // a regular file (through any links), the only kind that is read
     qint64 boyut = -1;
     QDateTime değişme;
     QDateTime durumDeğişmesi;
@@ -41,7 +42,7 @@ struct İmza {
     const QFileInfo bilgi(dosya);
     if (!bilgi.exists())
         return {};
-    return {true, bilgi.size(), bilgi.lastModified(),
+    return {true, bilgi.isFile(), bilgi.size(), bilgi.lastModified(),
             bilgi.fileTime(QFileDevice::FileMetadataChangeTime)};
 }
 
@@ -95,6 +96,12 @@ Dosya DiskteOku(const QString &yol, const İmza &imza) {
     dosya.imza = imza;
     if (!imza.var || imza.boyut > EnBüyükDosya)
         return dosya;
+    // Anything but a regular file is neither read nor replaced: opening a FIFO blocks until a
+    // writer comes, and a device (a link to /dev/zero) pours bytes without end.
+    if (!imza.düzenli) {
+        dosya.okunamadı = true;
+        return dosya;
+    }
     QFile okunan(yol);
     if (!okunan.open(QIODevice::ReadOnly)) {
         dosya.okunamadı = true;
