@@ -22,6 +22,8 @@ class QRadioButton;
 class RastgeleKaynak;
 class SesOynatıcı;
 
+class HataKapanı;
+
 class AnaForm : public QWidget {
     Q_OBJECT
 
@@ -98,4 +100,5 @@ private:
     void SesÇal(const QString &ad); // unless the player turned sounds off
     void KayıtlıOyunuSil();         // "Oyun\Bilgiler", then "Oyun"; errors ignored
     void KapanırkenKaydet();        // preferences, and the running game when asked for
+    void SayaçlarıSıfırla(HataKapanı &adım);
 };

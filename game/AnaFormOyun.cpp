@@ -30,6 +30,18 @@ QString OnayDeğeri(const QCheckBox *onay) {
 
 } // namespace
 
+// The clock back to "00:00:00" and the moves to "0", each as a step of the caller's trap.
+void AnaForm::SayaçlarıSıfırla(HataKapanı &adım) {
+    adım([&] {
+        Süre.Sıfırla();
+        Etiket[1]->setText(SıfırSüre);
+    });
+    adım([&] {
+        HamleSayısı = 0;
+        Etiket[3]->setText(QStringLiteral("0"));
+    });
+}
+
 void AnaForm::YeniOyunDüğmesi_Click() {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
 
@@ -42,14 +54,7 @@ void AnaForm::YeniOyunDüğmesi_Click() {
         return;
     }
 
-    adım([&] {
-        Süre.Sıfırla();
-        Etiket[1]->setText(SıfırSüre);
-    });
-    adım([&] {
-        HamleSayısı = 0;
-        Etiket[3]->setText(QStringLiteral("0"));
-    });
+    SayaçlarıSıfırla(adım);
     std::vector<int> dağıtım;
     adım([&] { dağıtım = Dağıtım(Tahta.KenarParçaSayısı(), *rastgele_); });
     adım([&] { Tahta.Dağıt(dağıtım); });
@@ -96,14 +101,7 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
     adım([&] { SesÇal(QStringLiteral("TEBRIK")); });
     adım([] { MesajıOrtala(); });
     adım([&] { MsgBox(TebrikMetni(Süre, HamleSayısı), vbInformation); });
-    adım([&] {
-        Süre.Sıfırla();
-        Etiket[1]->setText(SıfırSüre);
-    });
-    adım([&] {
-        HamleSayısı = 0;
-        Etiket[3]->setText(QStringLiteral("0"));
-    });
+    SayaçlarıSıfırla(adım);
     if (!KayıtlıOyun.empty())
         KayıtlıOyunuSil();
 }
