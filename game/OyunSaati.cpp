@@ -5,19 +5,24 @@
 #include "toolkit/CalismaHatasi.h"
 
 #include <QTime>
+#include <algorithm>
 
 bool OyunSaati::Tıkla() {
-    // ">=" rather than "==": counters read back from an edited saved game may be out of range,
-    // and must still carry instead of running on to 255 and wrapping.
-    if (++Saniye >= 60) {
-        Saniye = 0;
-        ++Dakika;
+    // ">=" rather than "==", and in int: counters read back from an edited saved game may be
+    // out of range, up to 255, and must still carry instead of wrapping to 0.
+    int saniye = Saniye + 1, dakika = Dakika, saat = Saat;
+    if (saniye >= 60) {
+        saniye = 0;
+        ++dakika;
     }
-    if (Dakika >= 60) {
-        Dakika = 0;
-        ++Saat;
+    if (dakika >= 60) {
+        dakika = 0;
+        ++saat;
     }
-    return Saat >= 24;
+    Saniye = static_cast<std::uint8_t>(saniye);
+    Dakika = static_cast<std::uint8_t>(dakika);
+    Saat = static_cast<std::uint8_t>(std::min(saat, 255));
+    return saat >= 24;
 }
 
 namespace {

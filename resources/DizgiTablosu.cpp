@@ -61,8 +61,6 @@ const std::map<int, QString> &Tablo() {
 
 } // namespace
 
-bool DizgiVarMı(int id) { return Tablo().count(id) != 0; }
-
 QString LoadResString(int id) {
     const auto &tablo = Tablo();
     const auto bulunan = tablo.find(id);

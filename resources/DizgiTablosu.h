@@ -5,6 +5,3 @@
 
 // The text with identifier `id`; throws ÇalışmaHatası 326 when the table has no such entry.
 QString LoadResString(int id);
-
-// True when the table holds an entry with identifier `id`.
-bool DizgiVarMı(int id);

@@ -11,7 +11,6 @@ HataKapanı::Bildirici &GeçerliBildirici() {
 void HataKapanı::BildiriciKur(Bildirici bildirici) { GeçerliBildirici() = std::move(bildirici); }
 
 void HataKapanı::Yakala(const ÇalışmaHatası &hata) {
-    ++hataSayısı_;
     if (tarz_ == HataTarzı::BildirVeDevamEt && GeçerliBildirici())
         GeçerliBildirici()(hata);
 }

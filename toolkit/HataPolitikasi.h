@@ -48,12 +48,8 @@ public:
         }
     }
 
-    // How many steps of this trap failed so far.
-    int HataSayısı() const { return hataSayısı_; }
-
 private:
     void Yakala(const ÇalışmaHatası &hata);
 
     HataTarzı tarz_;
-    int hataSayısı_ = 0;
 };

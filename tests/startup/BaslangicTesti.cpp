@@ -1,190 +1,273 @@
-// Start-up: the window title, the version decision, the program folder and the single-instance
-// channel.
+// Start-up and the routines every window shares: title, version decision, program folder,
+// single instance, error report, centred message boxes, window texts and the path test.
+#include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
+#include "startup/OrtakYordamlarModulu.h"
 #include "startup/TekKopyaKanali.h"
+#include "toolkit/HataPolitikasi.h"
+#include "toolkit/MesajKutusu.h"
+#include "toolkit/ResimKutusu.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QLocalSocket>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <QtTest>
 
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Answers the next modal message box from the event loop, after `incele` has looked at it.
+void KutuyuYanıtla(QMessageBox::StandardButton yanıt,
+                   std::function<void(QMessageBox &)> incele = {}) {
+    QTimer::singleShot(0, [yanıt, incele] {
+        auto *kutu = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(kutu);
+        if (incele)
+            incele(*kutu);
+        kutu->button(yanıt)->click();
+    });
+}
+
+} // namespace
 
 class BaslangicTesti : public QObject {
     Q_OBJECT
 
+    QTemporaryDir geçici_;
+    int bitişSayısı_ = 0;
+
 private slots:
     void initTestCase() {
-        // Sockets and lock files of the channel live in the temporary folder: keep them apart
-        // from any copy of the game that runs on this machine.
+        // The channel's sockets and lock files live in the temporary folder: keep them apart
+        // from any copy of the game running on this machine.
         QVERIFY(geçici_.isValid());
-        qputenv("TMPDIR", geçici_.path().toLocal8Bit());
+        qputenv("TMPDIR", QFile::encodeName(geçici_.path()));
         QCOMPARE(QDir::tempPath(), QDir::cleanPath(geçici_.path()));
     }
-
-    void title_data() {
-        QTest::addColumn<int>("major");
-        QTest::addColumn<int>("minor");
-        QTest::addColumn<int>("revision");
-        QTest::addColumn<QString>("başlık");
-        QTest::newRow("bu sürüm") << 1 << 2 << 1 << QStringLiteral("Nuv Vorudov - Mozeta 1.21");
-        QTest::newRow("revizyon 10")
-            << 1 << 2 << 10 << QStringLiteral("Nuv Vorudov - Mozeta 1.210");
-        QTest::newRow("minor 20") << 1 << 20 << 1 << QStringLiteral("Nuv Vorudov - Mozeta 1.201");
-        QTest::newRow("sıfırlar") << 2 << 0 << 0 << QStringLiteral("Nuv Vorudov - Mozeta 2.00");
-    }
-    void title() {
-        QFETCH(int, major);
-        QFETCH(int, minor);
-        QFETCH(int, revision);
-        QFETCH(QString, başlık);
-        QCOMPARE(PencereBaşlığı(major, minor, revision), başlık);
-    }
-    void titleOfThisRelease() {
-        QCOMPARE(PencereBaşlığı(), QStringLiteral("Nuv Vorudov - Mozeta 1.21"));
+    void init() {
+        bitişSayısı_ = 0;
+        SüreciBitir = [this] { ++bitişSayısı_; };
     }
 
-    void versionDecision_data() {
-        QTest::addColumn<unsigned>("platform");
-        QTest::addColumn<unsigned>("major");
-        QTest::addColumn<QString>("paket");
-        QTest::addColumn<bool>("kabul");
-        const QString sp1 = QStringLiteral("Service Pack 1"),
-                      sp2 = QStringLiteral("Service Pack 2");
-        QTest::newRow("9x her şey") << 1u << 0u << sp1 << true;
-        QTest::newRow("9x sürüm 4") << 1u << 4u << sp2 << true;
-        QTest::newRow("win32s") << 0u << 3u << QString() << true;
-        QTest::newRow("NT 3") << 2u << 3u << QStringLiteral("Service Pack 5") << false;
-        QTest::newRow("NT 4 SP1") << 2u << 4u << sp1 << false;
-        QTest::newRow("NT 4 SP2") << 2u << 4u << sp2 << false;
-        QTest::newRow("NT 4 SP2 NUL sonrası")
-            << 2u << 4u << sp2 + QChar(0) + QStringLiteral("x") << false;
-        QTest::newRow("NT 4 SP3") << 2u << 4u << QStringLiteral("Service Pack 3") << true;
-        QTest::newRow("NT 4 SP6a") << 2u << 4u << QStringLiteral("Service Pack 6a") << true;
-        QTest::newRow("NT 4 küçük harf") << 2u << 4u << QStringLiteral("service pack 2") << true;
-        QTest::newRow("NT 4 sonda boşluk") << 2u << 4u << QStringLiteral("Service Pack 2 ") << true;
-        QTest::newRow("NT 4 paketsiz") << 2u << 4u << QString() << true;
-        QTest::newRow("NT 5 SP1") << 2u << 5u << sp1 << true;
-        QTest::newRow("NT 10") << 2u << 10u << QString() << true;
+    // ---- Start-up ----
+
+    void titleAndFolder() {
+        QCOMPARE(PencereBaşlığı(1, 2, 1), u"Nuv Vorudov - Mozeta 1.21"_s);
+        QCOMPARE(PencereBaşlığı(1, 2, 10), u"Nuv Vorudov - Mozeta 1.210"_s);
+        QCOMPARE(PencereBaşlığı(1, 20, 1), u"Nuv Vorudov - Mozeta 1.201"_s);
+        QCOMPARE(AyırıcıylaBiten(u"/opt/mozeta"_s), u"/opt/mozeta/"_s);
+        QCOMPARE(AyırıcıylaBiten(u"/"_s), u"/"_s);
     }
+
+    // Only NT before 4 and NT 4 before Service Pack 3 are refused; the text ends at its first
+    // NUL and is compared exactly, and no service pack at all passes.
     void versionDecision() {
-        QFETCH(unsigned, platform);
-        QFETCH(unsigned, major);
-        QFETCH(QString, paket);
-        QFETCH(bool, kabul);
-        QCOMPARE(SürümKabulEdilirMi(platform, major, paket), kabul);
-    }
-
-    void programFolderEndsInOneSeparator() {
-        QCOMPARE(AyırıcıylaBiten(QStringLiteral("/opt/mozeta")), QStringLiteral("/opt/mozeta/"));
-        QCOMPARE(AyırıcıylaBiten(QStringLiteral("/")), QStringLiteral("/"));
+        const QString sp1 = u"Service Pack 1"_s, sp2 = u"Service Pack 2"_s;
+        const struct {
+            unsigned platform, ana;
+            QString paket;
+            bool kabul;
+        } satırlar[] = {{1, 0, sp1, true},
+                        {2, 3, u"Service Pack 5"_s, false},
+                        {2, 4, sp1, false},
+                        {2, 4, sp2, false},
+                        {2, 4, u"Service Pack 2\0x"_s, false},
+                        {2, 4, u"Service Pack 3"_s, true},
+                        {2, 4, u"service pack 2"_s, true},
+                        {2, 4, {}, true},
+                        {2, 5, sp1, true}};
+        for (const auto &s : satırlar)
+            QVERIFY2(SürümKabulEdilirMi(s.platform, s.ana, s.paket) == s.kabul,
+                     qPrintable(u"%1 %2 %3"_s.arg(s.platform).arg(s.ana).arg(s.paket)));
     }
 
     void socketNameDependsOnTitleAndUser() {
-        const QString ad = TekKopyaKanalı::SoketAdı(QStringLiteral("Nuv Vorudov - Mozeta 1.21"),
-                                                    QStringLiteral("ayşe"));
-        QVERIFY(ad.size() < 48);
-        QVERIFY(QRegularExpression(QStringLiteral("^[A-Za-z0-9-]+$")).match(ad).hasMatch());
-        QCOMPARE(ad, TekKopyaKanalı::SoketAdı(QStringLiteral("Nuv Vorudov - Mozeta 1.21"),
-                                              QStringLiteral("ayşe")));
-        QVERIFY(ad != TekKopyaKanalı::SoketAdı(QStringLiteral("Nuv Vorudov - Mozeta 1.21"),
-                                               QStringLiteral("ali")));
-        QVERIFY(ad != TekKopyaKanalı::SoketAdı(QStringLiteral("Nuv Vorudov - Mozeta 1.210"),
-                                               QStringLiteral("ayşe")));
-        QVERIFY(!TekKopyaKanalı::KullanıcıAdı().isEmpty());
+        const QString başlık = u"Nuv Vorudov - Mozeta 1.21"_s;
+        const QString ad = TekKopyaKanalı::SoketAdı(başlık, u"ayşe"_s);
+        QVERIFY(QRegularExpression(u"^[A-Za-z0-9-]{1,47}$"_s).match(ad).hasMatch());
+        QCOMPARE(TekKopyaKanalı::SoketAdı(başlık, u"ayşe"_s), ad);
+        QVERIFY(ad != TekKopyaKanalı::SoketAdı(başlık, u"ali"_s));
+        QVERIFY(ad != TekKopyaKanalı::SoketAdı(başlık + u'0', u"ayşe"_s));
     }
 
-    // A second copy restores the first one's minimised window and is told to end.
-    void secondCopyShowsTheFirstWindow() {
-        const QString başlık = QStringLiteral("ikinci kopya");
-        QWidget pencere;
-        pencere.showMinimized();
-        QVERIFY(pencere.isMinimized());
-
-        TekKopyaKanalı ilk(başlık);
+    void secondCopyAsksTheFirst() {
+        // A file left where the socket goes, as by a copy that crashed, is no running copy and
+        // does not stop this one from listening.
+        TekKopyaKanalı ilk(u"kopya"_s);
+        QFile kalıntı(QDir(QDir::tempPath()).filePath(ilk.Ad()));
+        QVERIFY(kalıntı.open(QIODevice::WriteOnly));
+        kalıntı.close();
         QVERIFY(!ilk.ÇalışanKopyayıEtkinleştir());
         QVERIFY(ilk.Dinliyor());
         int istek = 0;
-        ilk.Göster = [&] {
-            ++istek;
-            pencere.showNormal();
-            pencere.raise();
-            pencere.activateWindow();
-        };
+        ilk.Göster = [&] { ++istek; };
 
-        TekKopyaKanalı ikinci(başlık);
+        TekKopyaKanalı ikinci(u"kopya"_s);
         QVERIFY(ikinci.ÇalışanKopyayıEtkinleştir());
         QVERIFY(!ikinci.Dinliyor());
         QTRY_COMPARE(istek, 1);
-        QVERIFY(!pencere.isMinimized());
-        QVERIFY(pencere.isVisible());
-
-        TekKopyaKanalı üçüncü(başlık);
-        QVERIFY(üçüncü.ÇalışanKopyayıEtkinleştir());
-        QTRY_COMPARE(istek, 2);
     }
 
-    // A copy that crashed leaves its socket file behind; the next start must not take that
-    // for a running copy, nor fail to listen because of it.
-    void staleSocketDoesNotBlock() {
-        const QString başlık = QStringLiteral("çökmüş kopya");
-        TekKopyaKanalı yeni(başlık);
-        const QByteArray yol = QDir(QDir::tempPath()).filePath(yeni.Ad()).toLocal8Bit();
-        {
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            QVERIFY(fd >= 0);
-            sockaddr_un adres{};
-            adres.sun_family = AF_UNIX;
-            QVERIFY(size_t(yol.size()) < sizeof adres.sun_path);
-            std::memcpy(adres.sun_path, yol.constData(), yol.size());
-            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&adres), sizeof adres), 0);
-            QCOMPARE(::listen(fd, 1), 0);
-            ::close(fd); // the file stays, as after SIGKILL
+    // ---- Error report ----
+
+    void errorReportText() {
+        QCOMPARE(HataRaporuMetni(ÇalışmaHatası(53)),
+                 u"Program, aşağıdaki hata nedeniyle doğru çalışmayabilir! \nYine de devam etmek "
+                 "istiyor musunuz?\r\n\r\nHata Kodu : 53\r\n\r\nHata Mesajı : Dosya bulunamadı"_s);
+        QCOMPARE(HataRaporuMetni(ÇalışmaHatası(-2147, u""_s)),
+                 LoadResString(40) + u"\r\n\r\nHata Kodu : -2147\r\n\r\nHata Mesajı : "_s);
+    }
+
+    // A failing step of a report-and-continue routine shows the report; Esc and the close
+    // button do nothing there (they would otherwise pick "Hayır", which ends the program) and
+    // "Evet" goes on.
+    void errorReportYesGoesOn() {
+        HataKapanı::BildiriciKur(HataRaporu);
+        QString başlık, metin;
+        QStringList düğmeler;
+        bool evetVarsayılan = false, açıkKaldı = false;
+        KutuyuYanıtla(QMessageBox::Yes, [&](QMessageBox &kutu) {
+            başlık = kutu.windowTitle();
+            metin = kutu.text();
+            for (QAbstractButton *düğme : kutu.buttons())
+                düğmeler << düğme->text();
+            evetVarsayılan = kutu.defaultButton() == kutu.button(QMessageBox::Yes);
+            QTest::keyClick(&kutu, Qt::Key_Escape);
+            kutu.close();
+            açıkKaldı = kutu.isVisible();
+        });
+        HataKapanı adım(HataTarzı::BildirVeDevamEt);
+        QVERIFY(!adım([] { throw ÇalışmaHatası(ÇalışmaHatası::DosyaBulunamadı); }));
+        HataKapanı::BildiriciKur({});
+        QCOMPARE(bitişSayısı_, 0);
+        QCOMPARE(başlık, u"Hata oluştu!"_s);
+        QCOMPARE(metin, HataRaporuMetni(ÇalışmaHatası(53)));
+        düğmeler.sort();
+        QCOMPARE(düğmeler, (QStringList{u"&Evet"_s, u"&Hayır"_s}));
+        QVERIFY(evetVarsayılan);
+        QVERIFY(açıkKaldı);
+    }
+
+    void errorReportNoEnds() {
+        KutuyuYanıtla(QMessageBox::No);
+        HataRaporu(ÇalışmaHatası(76));
+        QCOMPARE(bitişSayısı_, 1);
+    }
+
+    // ---- Centred message boxes ----
+
+    // Right and bottom lie one past the last pixel of the owner, as in a Windows RECT; 249.5
+    // and 248.5 go to the even neighbour; an owner with a negative coordinate leaves the box
+    // where it is.
+    void centredPosition() {
+        const QRect sahip(100, 100, 600, 400);
+        const struct {
+            QRect sahip;
+            QSize kutu;
+            std::optional<QPoint> konum;
+        } satırlar[] = {{sahip, {300, 150}, QPoint(250, 225)},
+                        {sahip, {301, 150}, QPoint(250, 225)},
+                        {sahip, {303, 151}, QPoint(248, 224)},
+                        {{0, 0, 101, 51}, {10, 10}, QPoint(46, 20)},
+                        {{10, 10, 100, 100}, {300, 200}, QPoint(-90, -40)},
+                        {{-1, 10, 400, 300}, {300, 150}, std::nullopt},
+                        {{10, -5, 400, 300}, {300, 150}, std::nullopt},
+                        {{-32000, -32000, 160, 24}, {300, 150}, std::nullopt}};
+        for (const auto &s : satırlar)
+            QCOMPARE(OrtalanmışKonum(s.sahip, s.kutu), s.konum);
+    }
+
+    // On the primary screen when no window is active, else on the active window even where
+    // that puts the box partly off the screen (the toolkit alone would pull it back in).
+    void boxIsCentred() {
+        const QRect ekran = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(!QApplication::activeWindow());
+        for (bool pencereli : {false, true}) {
+            QWidget sahip;
+            if (pencereli) {
+                sahip.setGeometry(ekran.right() - 300, ekran.bottom() - 200, 641, 481);
+                sahip.show();
+                QApplication::setActiveWindow(&sahip);
+                QVERIFY(QTest::qWaitForWindowActive(&sahip));
+            }
+            QPoint konum, beklenen;
+            QString başlık, düğme;
+            MesajıOrtala();
+            KutuyuYanıtla(QMessageBox::Ok, [&](QMessageBox &kutu) {
+                konum = kutu.pos();
+                başlık = kutu.windowTitle();
+                düğme = kutu.button(QMessageBox::Ok)->text();
+                beklenen = *OrtalanmışKonum(pencereli ? sahip.frameGeometry() : ekran,
+                                            kutu.frameGeometry().size());
+            });
+            QCOMPARE(MsgBox(u"ortada mı?"_s, vbInformation), int(vbOK));
+            QCOMPARE(konum, beklenen);
+            QCOMPARE(başlık, u"Mozeta"_s); // a box without a title of its own
+            QCOMPARE(düğme, u"Tamam"_s);
         }
-        QVERIFY(QFileInfo::exists(QString::fromLocal8Bit(yol)));
-
-        QVERIFY(!yeni.ÇalışanKopyayıEtkinleştir());
-        QVERIFY(yeni.Dinliyor());
-        int istek = 0;
-        yeni.Göster = [&] { ++istek; };
-        TekKopyaKanalı sonraki(başlık);
-        QVERIFY(sonraki.ÇalışanKopyayıEtkinleştir());
-        QTRY_COMPARE(istek, 1);
     }
 
-    // Anything but the request is not a reason to show the window.
-    void strayConnectionIsIgnored() {
-        const QString başlık = QStringLiteral("yabancı bağlantı");
-        TekKopyaKanalı ilk(başlık);
-        QVERIFY(!ilk.ÇalışanKopyayıEtkinleştir());
-        int istek = 0;
-        ilk.Göster = [&] { ++istek; };
-        QLocalSocket yabancı;
-        yabancı.connectToServer(ilk.Ad());
-        QVERIFY(yabancı.waitForConnected(1000));
-        yabancı.write("merhaba dünya\n");
-        QVERIFY(yabancı.waitForBytesWritten(1000));
-        QTRY_COMPARE(yabancı.state(), QLocalSocket::UnconnectedState);
-        QCOMPARE(istek, 0);
+    // One MesajıOrtala prepares one box.
+    void hookIsOneShot() {
+        int hazırlanan = 0;
+        SonrakiMesajKutusunuHazırla([&](QMessageBox &) { ++hazırlanan; });
+        for (const QString &metin : {u"bir"_s, u"iki"_s}) {
+            KutuyuYanıtla(QMessageBox::Ok);
+            MsgBox(metin, vbInformation);
+        }
+        QCOMPARE(hazırlanan, 1);
     }
 
-    // Different titles (another version) do not see each other.
-    void otherVersionIsAnotherProgram() {
-        TekKopyaKanalı eski(PencereBaşlığı(1, 2, 0));
-        QVERIFY(!eski.ÇalışanKopyayıEtkinleştir());
-        TekKopyaKanalı yeni(PencereBaşlığı(1, 2, 1));
-        QVERIFY(!yeni.ÇalışanKopyayıEtkinleştir());
-        QVERIFY(eski.Dinliyor() && yeni.Dinliyor());
+    // ---- Window texts and the path test ----
+
+    // Blanks around the number, fractions rounded half to even; a caption with no string,
+    // beyond 16 bits or not a number stays as it is.
+    void captionWalk() {
+        const std::pair<QString, QString> satırlar[] = {
+            {u" 2000 "_s, u"Tamam"_s},   {u"2000.5"_s, u"Tamam"_s}, {u"2099.5"_s, u"İptal"_s},
+            {u"1900"_s, u"Önizleme "_s}, {u"12345"_s, u"12345"_s},  {u"70000"_s, u"70000"_s},
+            {u"2000x"_s, u"2000x"_s}};
+        QWidget form;
+        form.setWindowTitle(u"2000"_s);
+        QList<QPushButton *> düğmeler;
+        for (const auto &s : satırlar)
+            düğmeler << new QPushButton(s.first, &form);
+        // Controls inside frames, panels and picture boxes too.
+        auto *çerçeve = new QGroupBox(u"1900"_s, &form);
+        auto *seçenek = new QRadioButton(u"210"_s, çerçeve);
+        auto *onay = new QCheckBox(u"400"_s, çerçeve);
+        auto *resimdeki = new QLabel(u"510"_s, new ResimKutusu(&form));
+        auto *altlıktaki = new QLabel(u"520"_s, new QWidget(&form));
+
+        FormuYerelleştir(&form);
+
+        for (int i = 0; i < düğmeler.size(); ++i)
+            QCOMPARE(düğmeler[i]->text(), satırlar[i].second);
+        QCOMPARE(form.windowTitle(), u"2000"_s); // the window's own caption is not a control's
+        QCOMPARE(çerçeve->title(), u"Önizleme "_s);
+        QCOMPARE(seçenek->text(), u"&3 x 3 'lü Parçalar "_s);
+        QCOMPARE(onay->text(), u"F&otoğrafın örneğini göster "_s);
+        QCOMPARE(resimdeki->text(), u"Geçen Süre :"_s);
+        QCOMPARE(altlıktaki->text(), u"Hamle Sayısı :"_s);
     }
 
-private:
-    QTemporaryDir geçici_;
+    void pathExists() {
+        QTemporaryDir klasör;
+        QVERIFY(YolVarMı(QCoreApplication::applicationFilePath()));
+        QVERIFY(YolVarMı(klasör.path()) && YolVarMı(klasör.path() + u'/'));
+        QVERIFY(!YolVarMı(klasör.filePath(u"yok/olmayan.bmp"_s)));
+        QVERIFY(!YolVarMı(QString()));
+    }
 };
 
 QTEST_MAIN(BaslangicTesti)

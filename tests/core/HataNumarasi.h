@@ -1,9 +1,8 @@
-// Helpers shared by the core tests.
+// The number of the ÇalışmaHatası a step raises, or 0 when it raises none.
 #pragma once
 
 #include "toolkit/HataPolitikasi.h"
 
-// The number of the ÇalışmaHatası that `adım` raises, or 0 when it raises none.
 template <class Adım> int HataNumarası(Adım &&adım) {
     int numara = 0;
     HataKapanı::Kurtar(std::forward<Adım>(adım),
