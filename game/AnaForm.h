@@ -56,6 +56,10 @@ public:
     OyunSaati Süre;
     std::int32_t HamleSayısı = 0;
 
+    // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in the hidden photo box,
+    // kept only as large as the board can show it. The next split cuts it.
+    void FotoğrafıKoy(const QImage &resim, QSize doğalBoyut); // AnaFormYukle.cpp
+
     // --- Handlers ---
     void Form_Load();                                              // AnaFormYukle.cpp
     void ParçalaraBölSeçeneği_Click(int Index);                    // AnaFormYukle.cpp

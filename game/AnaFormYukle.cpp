@@ -73,7 +73,7 @@ void AnaForm::Form_Load() {
         // starts without a photo and can choose another.
         HataKapanı(HataTarzı::YoksayVeDevamEt)([&] {
             const Fotoğraf foto = LoadPicture(FotoğrafYolu, OyunİçinEnAzBoyut);
-            OrjinalFotoğrafKutusu->SetPicture(foto.Resim, foto.DoğalBoyut);
+            FotoğrafıKoy(foto.Resim, foto.DoğalBoyut);
         });
     }
     adım([&] { KayıtlıOyun = GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")); });
@@ -167,6 +167,14 @@ void AnaForm::PencereyiYerleştir() {
     if (!BaşlıkEkrandaMı(konum, frameGeometry().width(), ekranlar))
         konum = orta;
     adım([&] { move(konum); });
+}
+
+// A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
+// the box keeps the board's resolution, and the natural size still rules the cut.
+void AnaForm::FotoğrafıKoy(const QImage &resim, QSize doğalBoyut) {
+    const QSize tahta = Çerçeve[0]->size() * devicePixelRatioF();
+    OrjinalFotoğrafKutusu->SetPicture(GösterimİçinKüçült(resim, tahta),
+                                      doğalBoyut.isValid() ? doğalBoyut : resim.size());
 }
 
 void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {

@@ -4,6 +4,8 @@
 #include "game/Bolme.h"
 
 #include <QRectF>
+#include <algorithm>
+#include <cmath>
 
 std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int kenar,
                                  QSize parçaBoyutu) {
@@ -29,4 +31,14 @@ std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int k
             resim.copy(kaynak).scaled(parçaBoyutu, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return parçalar;
+}
+
+QImage GösterimİçinKüçült(const QImage &resim, QSize gereken) {
+    if (resim.isNull() || gereken.isEmpty() || resim.width() <= gereken.width() ||
+        resim.height() <= gereken.height())
+        return resim;
+    const double oran = std::max(double(gereken.width()) / resim.width(),
+                                 double(gereken.height()) / resim.height());
+    const QSize boyut(int(std::ceil(resim.width() * oran)), int(std::ceil(resim.height() * oran)));
+    return resim.scaled(boyut.expandedTo(gereken), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

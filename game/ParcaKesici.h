@@ -11,3 +11,7 @@
 // `resim` gives null pieces.
 std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int kenar,
                                  QSize parçaBoyutu);
+
+// `resim` smooth-scaled down to the least size whose sides are both at least those of `gereken`,
+// keeping its aspect ratio; a photo already that small or smaller is returned as it is.
+QImage GösterimİçinKüçült(const QImage &resim, QSize gereken);

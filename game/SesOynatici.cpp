@@ -1,26 +1,46 @@
-// The sounds: one QSoundEffect per sound, made at its first use and only on a machine with sound.
+// The sounds, played through the sound module, which is loaded at the first sound and only on a
+// machine with sound.
 #include "game/SesOynatici.h"
 
+#include "game/SesCalici.h"
 #include "resources/Kaynaklar.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <map>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QStringList>
 #include <optional>
 
 struct SesOynatıcı::İç {
-    std::optional<bool> aygıtVar; // Qt's answer, asked once
-    std::map<QString, std::unique_ptr<QSoundEffect>> sesler;
-    QSoundEffect *çalan = nullptr;
+    std::optional<bool> aygıtVar; // the module's answer, asked once
+    std::unique_ptr<SesÇalıcı> çalıcı;
+    bool modülArandı = false;
+
+    // The module lives beside the executable; tests and benchmarks run from other folders and
+    // find it where the build put it.
+    SesÇalıcı *Çalıcı() {
+        if (modülArandı)
+            return çalıcı.get();
+        modülArandı = true;
+        const QStringList yerler = {QCoreApplication::applicationDirPath() + "/mozeta-ses",
+                                    QStringLiteral(MOZETA_SES_MODULU)};
+        for (const QString &yer : yerler) {
+            QLibrary modül(yer);
+            if (auto yap = reinterpret_cast<SesÇalıcısıYapan>(modül.resolve(MOZETA_SES_GIRISI))) {
+                çalıcı.reset(yap()); // the library stays loaded: QLibrary never unloads by itself
+                return çalıcı.get();
+            }
+        }
+        qWarning("Mozeta: the sound module was not found; the game plays without sound");
+        return nullptr;
+    }
 };
 
 SesOynatıcı::SesOynatıcı() : iç_(std::make_unique<İç>()) {
-    // Asking Qt for the outputs costs a round trip to the sound server, so it waits for the
-    // first sound; a machine without one never makes a QSoundEffect (each would warn).
+    // Asking for the outputs costs a round trip to the sound server, so it waits for the first
+    // sound; a machine without one never makes a sound effect (each would warn).
     AygıtVarMı = [iç = iç_.get()] {
         if (!iç->aygıtVar)
-            iç->aygıtVar = !QMediaDevices::audioOutputs().isEmpty();
+            iç->aygıtVar = iç->Çalıcı() && iç->Çalıcı()->AygıtVarMı();
         return *iç->aygıtVar;
     };
 }
@@ -30,20 +50,8 @@ SesOynatıcı::~SesOynatıcı() = default;
 void SesOynatıcı::Çal(const QString &ad) {
     if (!AygıtVarMı || !AygıtVarMı())
         return;
-
-    auto &ses = iç_->sesler[ad];
-    if (!ses) {
-        ses = std::make_unique<QSoundEffect>();
-        ses->setSource(QUrl(SesKaynağıUrl(ad)));
-    }
-
-    // The sound still playing is cut short: its samples belong to its own effect, so nothing
-    // it reads is released by the new one.
-    if (iç_->çalan)
-        iç_->çalan->stop();
-    ses->play();
-    iç_->çalan = ses.get();
-
+    if (SesÇalıcı *çalıcı = iç_->Çalıcı())
+        çalıcı->Çal(ad, QUrl(SesKaynağıUrl(ad)));
     if (Çalındı)
         Çalındı(ad);
 }

@@ -10,6 +10,8 @@ set(mozeta_kurulum_kaynagi ${CMAKE_CURRENT_LIST_DIR})
 # The game links only system libraries: no run path (Qt's project set-up would add $ORIGIN).
 set_target_properties(Mozeta-Tr PROPERTIES INSTALL_RPATH "")
 install(TARGETS Mozeta-Tr RUNTIME DESTINATION ${MOZETA_PROGRAM_KLASORU})
+# The sound module (made in game/) goes beside the executable, where the game looks for it.
+install(FILES $<TARGET_FILE:mozeta-ses> DESTINATION ${MOZETA_PROGRAM_KLASORU})
 install(FILES
     ${mozeta_kurulum_kaynagi}/samples/Sample-1.jpg
     ${mozeta_kurulum_kaynagi}/samples/Sample-2.jpg

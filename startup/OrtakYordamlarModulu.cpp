@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 std::function<void()> SüreciBitir = [] { std::_Exit(0); };
 
@@ -80,22 +81,19 @@ void MesajıOrtala() {
 
 namespace {
 
-// Picture boxes and lists hold data, never a caption, whatever they look like.
-bool BaşlıksızMı(const QWidget *kontrol) {
-    return qobject_cast<const ResimKutusu *>(kontrol) != nullptr ||
-           qobject_cast<const QAbstractItemView *>(kontrol) != nullptr;
-}
-
-// The caption of labels, buttons, check boxes, option buttons and frames. Any other control
-// has none, which counts as a failed statement.
-QString BaşlığıOku(const QWidget *kontrol) {
+// The caption of labels, buttons, check boxes, option buttons and frames. Picture boxes and
+// lists hold data, never a caption, whatever they look like; other controls have none.
+std::optional<QString> BaşlığıOku(const QWidget *kontrol) {
+    if (qobject_cast<const ResimKutusu *>(kontrol) ||
+        qobject_cast<const QAbstractItemView *>(kontrol))
+        return std::nullopt;
     if (const auto *etiket = qobject_cast<const QLabel *>(kontrol))
         return etiket->text();
     if (const auto *düğme = qobject_cast<const QAbstractButton *>(kontrol))
         return düğme->text();
     if (const auto *çerçeve = qobject_cast<const QGroupBox *>(kontrol))
         return çerçeve->title();
-    throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
+    return std::nullopt;
 }
 
 void BaşlığıYaz(QWidget *kontrol, const QString &başlık) {
@@ -114,9 +112,8 @@ void FormuYerelleştir(QWidget *form) {
     // Every control of the window, those inside frames and panels included, in creation order;
     // a control that fails keeps its caption and the walk goes on.
     for (QWidget *kontrol : form->findChildren<QWidget *>()) {
-        if (BaşlıksızMı(kontrol))
-            continue;
-        adım([kontrol] { BaşlığıYaz(kontrol, KimliğinMetni(BaşlığıOku(kontrol))); });
+        if (const std::optional<QString> başlık = BaşlığıOku(kontrol))
+            adım([&] { BaşlığıYaz(kontrol, KimliğinMetni(*başlık)); });
     }
 }
 
