@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QImage>
 #include <array>
 #include <memory>
 #include <optional>
@@ -60,6 +61,9 @@ public:
 
     // True while the selected file is still being decoded (its picture comes when ready).
     bool FotoğrafBekleniyor() const;
+    // True while the preview shows the camera's small picture of the selected photo, the photo
+    // itself still on its way.
+    bool KüçükResimGösteriliyor() const { return küçükResim_; }
 
 private:
     void DüzeniKur();
@@ -75,6 +79,14 @@ private:
     void DosyaListesiYolunuKur(const QString &klasör);
     // The selected file's picture has been decoded (or could not be).
     void FotoğrafYüklendi(const QString &yol, const std::optional<Fotoğraf> &fotoğraf);
+    // Shows the small picture stored in the photo's EXIF block, if it has one.
+    void KüçükResmiGöster(const QString &yol);
+    // The preview of the photo loaded again, in place of a small picture.
+    void ÖnizlemeyiGeriAl();
+    // Nothing waits for a decode any more, and no small picture stays.
+    void SeçimiBırak();
+    // The whole picture over the whole preview: squeezed or stretched, never framed.
+    QImage ÖnizlemeBoyunda(const QImage &resim) const;
 
     AnaForm &anaForm_;
     std::vector<Sürücü> sürücüler_;
@@ -83,6 +95,8 @@ private:
     QString dosyaKlasörü_;
     QString yüklüDosya_;       // the file whose picture OrjinalFotoğrafKutusu holds
     int sonSeçilenSatır_ = -1; // the direction of travel decides which photo to decode ahead
+    QImage netÖnizleme_;       // the preview of the photo loaded, kept while a small picture shows
+    bool küçükResim_ = false;
     std::unique_ptr<ÖnizlemeYükleyici> yükleyici_;
 };
 using FotoğrafSeçFormu = FotografSecFormu;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (build-fuzz/) and runs each a fixed number of times
-# from its committed seed corpus: a quick check that the settings reader, the saved-board check
-# and the photo loader still survive mangled input. Long runs: scripts/fuzz-long.sh.
+# from its committed seed corpus: a quick check that the settings reader, the saved-board check,
+# the photo loader and the EXIF small picture reader still survive mangled input.
+# Long runs: scripts/fuzz-long.sh.
 set -euo pipefail
 
 kok=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -16,7 +16,7 @@ fi
 sure=${1:-600}
 shift || true
 hedefler=("$@")
-((${#hedefler[@]})) || hedefler=(fuzz_ayar_okuma fuzz_ayar_yazma fuzz_kayitli_oyun fuzz_fotograf)
+((${#hedefler[@]})) || hedefler=(fuzz_ayar_okuma fuzz_ayar_yazma fuzz_kayitli_oyun fuzz_fotograf fuzz_exif_kucuk_resim)
 
 cmake -S "$kok" -B "$yapi" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DMOZETA_FUZZ=ON >/dev/null
