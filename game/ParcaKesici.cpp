@@ -4,8 +4,6 @@
 #include "game/Bolme.h"
 
 #include <QRectF>
-#include <algorithm>
-#include <cmath>
 
 std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int kenar,
                                  QSize parçaBoyutu) {
@@ -34,11 +32,15 @@ std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int k
 }
 
 QImage GösterimİçinKüçült(const QImage &resim, QSize gereken) {
-    if (resim.isNull() || gereken.isEmpty() || resim.width() <= gereken.width() ||
-        resim.height() <= gereken.height())
+    const qint64 en = resim.width(), boy = resim.height();
+    if (resim.isNull() || gereken.isEmpty() || en <= gereken.width() || boy <= gereken.height())
         return resim;
-    const double oran = std::max(double(gereken.width()) / resim.width(),
-                                 double(gereken.height()) / resim.height());
-    const QSize boyut(int(std::ceil(resim.width() * oran)), int(std::ceil(resim.height() * oran)));
-    return resim.scaled(boyut.expandedTo(gereken), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The side that reaches its need last decides; the other is rounded up, so it never falls
+    // short of its own.
+    QSize boyut = gereken;
+    if (gereken.width() * boy >= gereken.height() * en)
+        boyut.setHeight(int((boy * gereken.width() + en - 1) / en));
+    else
+        boyut.setWidth(int((en * gereken.height() + boy - 1) / boy));
+    return resim.scaled(boyut, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -1,34 +1,22 @@
-// Shared ground for end-to-end tests: Xvfb, the game's environment and the X tools.
+// Ground for end-to-end tests: Xvfb, the game's environment and the X tools.
 #include "tests/e2e/E2eOrtam.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QThread>
+#include <cstdlib>
+
+#ifdef MOZETA_XCB
+#include <xcb/xcb.h>
+#endif
 
 const QString E2eOrtamı::AnaPencereBaşlığı = QStringLiteral("Nuv Vorudov - Mozeta 1.21");
 
-namespace {
-
-// xdotool takes POSIX extended expressions; the exact title is checked again afterwards.
-QString DüzenliİfadeKaçışı(const QString &metin) {
-    QString sonuç;
-    for (const QChar c : metin) {
-        if (QStringLiteral(".[]()*+?{}|^$\\").contains(c))
-            sonuç += u'\\';
-        sonuç += c;
-    }
-    return sonuç;
-}
-
-void Bekle(int ms) { QThread::msleep(ms); }
-
-} // namespace
-
 E2eOrtamı::E2eOrtamı() {
-    for (const char *alt : {"home/.config", "home/.cache", "home/.local/share", "tmp", "run"})
+    for (const char *alt : {"home/.config", "tmp", "run"})
         QDir(kök_.path()).mkpath(QString::fromLatin1(alt));
     QFile::setPermissions(kök_.filePath(QStringLiteral("run")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -52,21 +40,15 @@ bool E2eOrtamı::Başlat() {
             return false;
         }
     }
-    if (!QFile::exists(OyunYolu())) {
-        sorun_ = QStringLiteral("the game is not built: ") + OyunYolu();
-        return false;
-    }
     // A display number of our own choosing, not -displayfd: an Xvfb started with -displayfd
-    // leaves no lock file, and another one probing the same number unlinks its socket, so that
-    // nobody can connect any more. A numbered Xvfb takes the lock file atomically; the range is
-    // one that xvfb-run (from 99) and -displayfd servers (from 0) rarely reach.
+    // leaves no lock file, and another one probing the same number unlinks its socket. A
+    // numbered Xvfb takes the lock file atomically; xvfb-run (from 99) and -displayfd servers
+    // (from 0) rarely reach this range.
     const int ilk = int(QRandomGenerator::global()->bounded(400));
     for (int deneme = 0; deneme < 40; ++deneme) {
         const int numara = 200 + (ilk + deneme * 7) % 400;
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(numara)) ||
-            QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(numara)))
-            continue;
-        if (XvfbBaşlat(numara))
+        if (!QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(numara)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(numara)) && XvfbBaşlat(numara))
             return true;
     }
     sorun_ = QStringLiteral("Xvfb did not start (see its log in %1)").arg(kök_.path());
@@ -75,13 +57,12 @@ bool E2eOrtamı::Başlat() {
 }
 
 bool E2eOrtamı::XvfbBaşlat(int numara) {
-    const QString ekran = QStringLiteral(":%1").arg(numara);
     xvfb_.setProcessChannelMode(QProcess::MergedChannels);
     xvfb_.setStandardOutputFile(kök_.filePath(QStringLiteral("xvfb.log")), QIODevice::Append);
     // -noreset: by default the server resets when its last client leaves, and a game started
     // during the reset cannot connect.
     xvfb_.start(QStringLiteral("Xvfb"),
-                {ekran, QStringLiteral("-screen"), QStringLiteral("0"),
+                {QStringLiteral(":%1").arg(numara), QStringLiteral("-screen"), QStringLiteral("0"),
                  QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
                  QStringLiteral("-noreset")});
     if (!xvfb_.waitForStarted(5000))
@@ -96,41 +77,34 @@ bool E2eOrtamı::XvfbBaşlat(int numara) {
         xvfb_.waitForFinished(3000);
         return false;
     }
-    ekran_ = ekran;
+    ekran_ = QStringLiteral(":%1").arg(numara);
     return true;
 }
 
-QString E2eOrtamı::EvKlasörü() const { return kök_.filePath(QStringLiteral("home")); }
 QString E2eOrtamı::AyarlarKlasörü() const { return kök_.filePath(QStringLiteral("home/.config")); }
-
-QString E2eOrtamı::GeçiciKlasör() const { return kök_.filePath(QStringLiteral("tmp")); }
 
 QProcessEnvironment E2eOrtamı::Ortam() const {
     QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    for (const char *ad : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY", "QT_SCALE_FACTOR",
-                           "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI"})
+    for (const char *ad :
+         {"WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY", "QT_SCALE_FACTOR",
+          "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
         ortam.remove(QString::fromLatin1(ad));
     ortam.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     ortam.insert(QStringLiteral("DISPLAY"), ekran_);
-    ortam.insert(QStringLiteral("HOME"), EvKlasörü());
+    ortam.insert(QStringLiteral("HOME"), kök_.filePath(QStringLiteral("home")));
     ortam.insert(QStringLiteral("XDG_CONFIG_HOME"), AyarlarKlasörü());
-    ortam.insert(QStringLiteral("XDG_CACHE_HOME"), kök_.filePath(QStringLiteral("home/.cache")));
-    ortam.insert(QStringLiteral("XDG_DATA_HOME"),
-                 kök_.filePath(QStringLiteral("home/.local/share")));
     ortam.insert(QStringLiteral("XDG_RUNTIME_DIR"), kök_.filePath(QStringLiteral("run")));
     // The single-instance socket and its lock live here.
-    ortam.insert(QStringLiteral("TMPDIR"), GeçiciKlasör());
+    ortam.insert(QStringLiteral("TMPDIR"), kök_.filePath(QStringLiteral("tmp")));
     return ortam;
 }
 
-QString E2eOrtamı::OyunYolu() { return QStringLiteral(MOZETA_OYUN); }
-
-QProcess *E2eOrtamı::OyunuBaşlat(const QStringList &argümanlar) {
+QProcess *E2eOrtamı::OyunuBaşlat() {
     auto oyun = std::make_unique<QProcess>();
     oyun->setProcessEnvironment(Ortam());
-    oyun->setWorkingDirectory(EvKlasörü());
-    oyun->setProcessChannelMode(QProcess::ForwardedChannels);
-    oyun->start(OyunYolu(), argümanlar);
+    oyun->setWorkingDirectory(kök_.filePath(QStringLiteral("home")));
+    oyun->setProcessChannelMode(QProcess::MergedChannels);
+    oyun->start(QStringLiteral(MOZETA_OYUN), {});
     oyun->waitForStarted(10000);
     oyunlar_.push_back(std::move(oyun));
     return oyunlar_.back().get();
@@ -138,106 +112,140 @@ QProcess *E2eOrtamı::OyunuBaşlat(const QStringList &argümanlar) {
 
 void E2eOrtamı::OyunlarıBitir() {
     for (const auto &oyun : oyunlar_)
-        if (oyun->state() != QProcess::NotRunning)
-            oyun->terminate();
-    for (const auto &oyun : oyunlar_) {
-        if (oyun->state() != QProcess::NotRunning && !oyun->waitForFinished(3000))
-            oyun->kill();
-        oyun->waitForFinished(3000);
-    }
+        oyun->terminate();
+    for (const auto &oyun : oyunlar_)
+        if (!oyun->waitForFinished(3000))
+            oyun->kill(), oyun->waitForFinished(3000);
     oyunlar_.clear();
 }
 
-bool E2eOrtamı::Çalıştır(const QString &program, const QStringList &argümanlar, QString *çıktı,
-                         int ms) const {
+bool E2eOrtamı::Çalıştır(const QString &program, const QStringList &argümanlar,
+                         QString *çıktı) const {
     QProcess araç;
     araç.setProcessEnvironment(Ortam());
     araç.start(program, argümanlar);
-    if (!araç.waitForFinished(ms)) {
+    if (!araç.waitForFinished(10000)) {
         araç.kill();
         araç.waitForFinished(1000);
         return false;
     }
     if (çıktı)
-        *çıktı = QString::fromUtf8(araç.readAllStandardOutput());
+        *çıktı = QString::fromUtf8(araç.readAllStandardOutput()).trimmed();
     return araç.exitStatus() == QProcess::NormalExit && araç.exitCode() == 0;
 }
 
-QString E2eOrtamı::PencereBaşlığı(const QString &pencere) const {
-    QString ad;
-    if (!Çalıştır(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), pencere}, &ad))
-        return {};
-    if (ad.endsWith(u'\n'))
-        ad.chop(1);
-    return ad;
+// Mapped windows whose title contains "Mozeta" in any case (none: xdotool exits with 1).
+QStringList E2eOrtamı::Mozetalar() const {
+    QString çıktı;
+    Çalıştır(QStringLiteral("xdotool"),
+             {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+              QStringLiteral("Mozeta")},
+             &çıktı);
+    return çıktı.split(u'\n', Qt::SkipEmptyParts);
 }
 
 QStringList E2eOrtamı::Pencereler(const QString &başlık) const {
-    QString çıktı;
-    // xdotool exits with 1 when nothing matches: that is an empty list, not an error.
-    Çalıştır(QStringLiteral("xdotool"),
-             {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-              u'^' + DüzenliİfadeKaçışı(başlık) + u'$'},
-             &çıktı);
     QStringList sonuç;
-    for (const QString &pencere : çıktı.split(u'\n', Qt::SkipEmptyParts))
-        if (PencereBaşlığı(pencere) == başlık) // the search ignores case
+    for (const QString &pencere : Mozetalar()) {
+        QString ad;
+        if (Çalıştır(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), pencere}, &ad) &&
+            ad == başlık)
             sonuç << pencere;
+    }
     return sonuç;
 }
 
 QString E2eOrtamı::PencereyiBekle(const QString &başlık, int ms) const {
     const QDeadlineTimer süre(ms);
-    do {
-        const QStringList bulunan = Pencereler(başlık);
-        if (!bulunan.isEmpty())
+    for (QStringList bulunan; !süre.hasExpired(); QThread::msleep(50))
+        if (!(bulunan = Pencereler(başlık)).isEmpty())
             return bulunan.first();
-        Bekle(50);
-    } while (!süre.hasExpired());
     return {};
 }
 
 QRect E2eOrtamı::PencereGeometrisi(const QString &pencere) const {
     QString çıktı;
-    if (!Çalıştır(QStringLiteral("xdotool"),
-                  {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), pencere},
-                  &çıktı))
+    Çalıştır(QStringLiteral("xdotool"),
+             {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), pencere}, &çıktı);
+    QMap<QString, int> değerler;
+    for (const QString &satır : çıktı.split(u'\n'))
+        değerler[satır.section(u'=', 0, 0)] = satır.section(u'=', 1).toInt();
+    return QRect(değerler[QStringLiteral("X")], değerler[QStringLiteral("Y")],
+                 değerler[QStringLiteral("WIDTH")], değerler[QStringLiteral("HEIGHT")]);
+}
+
+QImage E2eOrtamı::Görüntü() const {
+    const QString dosya = kök_.filePath(QStringLiteral("ekran.png"));
+    if (!Çalıştır(QStringLiteral("import"),
+                  {QStringLiteral("-window"), QStringLiteral("root"), dosya}))
         return {};
-    int x = 0, y = 0, w = 0, h = 0;
-    for (const QString &satır : çıktı.split(u'\n', Qt::SkipEmptyParts)) {
-        const QString ad = satır.section(u'=', 0, 0);
-        const int değer = satır.section(u'=', 1).toInt();
-        if (ad == u"X")
-            x = değer;
-        else if (ad == u"Y")
-            y = değer;
-        else if (ad == u"WIDTH")
-            w = değer;
-        else if (ad == u"HEIGHT")
-            h = değer;
-    }
-    return QRect(x, y, w, h);
+    return QImage(dosya);
 }
 
-bool E2eOrtamı::EkranGörüntüsü(const QString &dosya) const {
-    return Çalıştır(QStringLiteral("import"),
-                    {QStringLiteral("-window"), QStringLiteral("root"), dosya});
-}
-
-bool E2eOrtamı::Tıkla(const QString &pencere, int x, int y) const {
+bool E2eOrtamı::Tıkla(QPoint ekranda) const {
     return Çalıştır(QStringLiteral("xdotool"),
-                    {QStringLiteral("mousemove"), QStringLiteral("--window"), pencere,
-                     QString::number(x), QString::number(y), QStringLiteral("click"),
-                     QStringLiteral("1")});
+                    {QStringLiteral("mousemove"), QString::number(ekranda.x()),
+                     QString::number(ekranda.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
 bool E2eOrtamı::TuşBas(const QString &pencere, const QString &tuşlar) const {
     const QRect alan = PencereGeometrisi(pencere);
-    if (alan.isEmpty())
-        return false;
-    return Çalıştır(QStringLiteral("xdotool"),
-                    {QStringLiteral("mousemove"), QStringLiteral("--window"), pencere,
-                     QString::number(alan.width() / 2), QString::number(alan.height() / 2)}) &&
+    return !alan.isEmpty() &&
+           Çalıştır(QStringLiteral("xdotool"),
+                    {QStringLiteral("mousemove"), QString::number(alan.center().x()),
+                     QString::number(alan.center().y())}) &&
            Çalıştır(QStringLiteral("xdotool"),
                     QStringList{QStringLiteral("key")} + tuşlar.split(u' ', Qt::SkipEmptyParts));
+}
+
+std::optional<QRect> E2eOrtamı::BoşYeriBul(const QImage &görüntü) {
+    // The rows holding a run of at least a dozen pixels of the colour, and the runs' extent: a
+    // few such pixels in a photo make no run.
+    QRect blok;
+    for (int y = 0; y < görüntü.height(); ++y)
+        for (int x = 0, baş = 0; x < görüntü.width(); ++x) {
+            if ((görüntü.pixel(x, y) & 0xFFFFFF) != 0xFFFFC0)
+                baş = x + 1;
+            else if (x - baş == 11)
+                blok |= QRect(baş, y, 1, 1);
+            else if (x - baş > 11)
+                blok |= QRect(x, y, 1, 1);
+        }
+    return blok.height() >= 12 ? std::optional(blok) : std::nullopt;
+}
+
+bool E2eOrtamı::KapatmaİsteğiGönder(const QString &pencere) const {
+#ifdef MOZETA_XCB
+    xcb_connection_t *bağlantı = xcb_connect(ekran_.toLatin1().constData(), nullptr);
+    if (xcb_connection_has_error(bağlantı)) {
+        xcb_disconnect(bağlantı);
+        return false;
+    }
+    const auto atom = [&](const char *ad) {
+        auto *yanıt = xcb_intern_atom_reply(
+            bağlantı, xcb_intern_atom(bağlantı, 0, uint16_t(qstrlen(ad)), ad), nullptr);
+        const xcb_atom_t sonuç = yanıt ? yanıt->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(yanıt);
+        return sonuç;
+    };
+    xcb_client_message_event_t olay{};
+    olay.response_type = XCB_CLIENT_MESSAGE;
+    olay.format = 32;
+    olay.window = pencere.toUInt();
+    olay.type = atom("WM_PROTOCOLS");
+    olay.data.data32[0] = atom("WM_DELETE_WINDOW");
+    olay.data.data32[1] = XCB_CURRENT_TIME;
+    // A round trip, so that the server has handled the request before the connection goes
+    // (without it the message was now and then lost).
+    xcb_generic_error_t *hata = xcb_request_check(
+        bağlantı, xcb_send_event_checked(bağlantı, 0, olay.window, XCB_EVENT_MASK_NO_EVENT,
+                                         reinterpret_cast<const char *>(&olay)));
+    const bool gitti = hata == nullptr;
+    std::free(hata);
+    xcb_disconnect(bağlantı);
+    return gitti;
+#else
+    Q_UNUSED(pencere);
+    return false;
+#endif
 }

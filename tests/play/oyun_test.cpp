@@ -1,57 +1,76 @@
-// The game on the real window: deals, refused and made moves, completion, the clock and sounds.
-#include "PencereYardimcisi.h"
-
+// Playing and closing on the real window (offscreen): deals, refused and made moves, completion,
+// the clock, and what each way of closing writes to the store.
 #include "game/OyunSaati.h"
 #include "resources/DizgiTablosu.h"
+#include "tests/ortak/PencereOrtami.h"
+#include "toolkit/MesajKutusu.h"
 
-#include <QAudioDevice>
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QLabel>
-#include <QMediaDevices>
-#include <QPushButton>
-#include <QtTest>
+#include <QRadioButton>
 
 namespace {
 
-// The solved 3 x 3 board with the empty place at `boş` and the last piece on place 8.
-std::vector<int> Sıralı3x3(int boş) {
-    std::vector<int> parçalar{0, 1, 2, 3, 4, 5, 6, 7, 8};
-    parçalar[8] = boş == 8 ? -1 : boş;
-    if (boş != 8)
-        parçalar[boş] = -1;
-    return parçalar;
+const QString Oyun = u"Oyun"_s, Bilgiler = u"Oyun\\Bilgiler"_s;
+const QColor BoşYerRengi(255, 255, 192);
+
+// The window loaded with the generated sample and cut `bölme` (0: 3 x 3 ... 2: 5 x 5).
+std::unique_ptr<AnaForm> Yükle(PencereOrtamı &ortam, int bölme = 0) {
+    ortam.ÖrnekYaz();
+    auto form = ortam.Yükle();
+    form->ParçalaraBölSeçeneği[bölme]->setChecked(true);
+    form->ParçalaraBölSeçeneği_Click(bölme);
+    return form;
 }
 
-std::vector<int> Sıralı4x4(int boş) {
-    std::vector<int> parçalar(16);
-    for (int yer = 0; yer < 16; ++yer)
-        parçalar[yer] = yer;
-    parçalar[15] = boş;
-    parçalar[boş] = -1;
-    return parçalar;
-}
-
-// The board with two pieces away from `tıklanan` exchanged, so that no single move finishes it.
-std::vector<int> Bozuk(std::vector<int> parçalar, int tıklanan) {
-    std::vector<int> yerler;
-    for (int yer = 0; yer < static_cast<int>(parçalar.size()) && yerler.size() < 2; ++yer)
-        if (parçalar[yer] >= 0 && yer != tıklanan)
+// Starts a game on the solved N x N board with the empty place at `boş` (its piece on the last
+// place), two pieces away from `dokunulmaz` exchanged when `bozuk`; forgets sounds and boxes.
+void TahtayıKur(PencereOrtamı &ortam, AnaForm &form, int boş, bool bozuk = false,
+                int dokunulmaz = -1) {
+    form.YeniOyunDüğmesi_Click();
+    const int c = form.Tahta.YerSayısı();
+    std::vector<int> parçalar(c), yerler;
+    for (int yer = 0; yer < c; ++yer)
+        parçalar[yer] = yer == boş ? -1 : yer == c - 1 ? boş : yer;
+    for (int yer = 0; bozuk && yerler.size() < 2; ++yer)
+        if (yer != boş && yer != dokunulmaz)
             yerler.push_back(yer);
-    std::swap(parçalar[yerler[0]], parçalar[yerler[1]]);
-    return parçalar;
+    if (bozuk)
+        std::swap(parçalar[yerler[0]], parçalar[yerler[1]]);
+    for (int yer = 0; yer < c; ++yer) {
+        if (parçalar[yer] < 0)
+            form.Tahta.BoşYeriKur(yer);
+        else
+            form.Tahta.YeriKur(yer, parçalar[yer], QString::number(parçalar[yer]));
+    }
+    form.TahtayıGöster();
+    ortam.sesler.clear();
+    ortam.kutular.Kutular.clear();
 }
 
-QString Tebrik(int saat, int dakika, int saniye, int hamle) {
-    const QString satır = QStringLiteral("\r\n\r\n");
-    QString süre = LoadResString(1320);
-    if (saat)
-        süre += QString::number(saat) + LoadResString(1100);
-    if (dakika)
-        süre += QString::number(dakika) + LoadResString(1200);
-    if (saniye)
-        süre += QString::number(saniye) + LoadResString(1250);
-    return LoadResString(1300) + satır + süre + satır + LoadResString(1340) +
-           QString::number(hamle);
+QString Tercih(const QString &anahtar) { return GetSetting(UygulamaAdı, u"Ayarlar"_s, anahtar); }
+
+// The close box, as the window system asks for it; true when the window may close.
+bool KapatmaKutusu(AnaForm &form) {
+    bool iptal = false;
+    form.Form_QueryUnload(iptal, KapanmaNedeni::KullanıcıKomutu);
+    return !iptal;
+}
+
+// The saved game is the window's own board, place by place, and its clock.
+void KayıtlıOyunDenetle(AnaForm &form) {
+    AyarListesi beklenen;
+    for (int yer = 0; yer < form.Tahta.YerSayısı(); ++yer)
+        beklenen.emplace_back(u"Foto-%1"_s.arg(yer), yer == form.Tahta.BoşParça()
+                                                         ? QString::number(yer) + u'B'
+                                                         : form.DağınıkParçalar(yer)->Tag());
+    QCOMPARE(GetAllSettings(UygulamaAdı, Oyun), beklenen);
+    QCOMPARE(GetAllSettings(UygulamaAdı, Bilgiler),
+             (AyarListesi{{u"Saniye Bilgisi"_s, QString::number(form.Süre.Saniye)},
+                          {u"Dakika Bilgisi"_s, QString::number(form.Süre.Dakika)},
+                          {u"Saat Bilgisi"_s, QString::number(form.Süre.Saat)},
+                          {u"Hamle Bilgisi"_s, QString::number(form.HamleSayısı)}}));
 }
 
 } // namespace
@@ -60,340 +79,341 @@ class PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void newGameDealsAndStartsTheClock();
-    void newGameDuringAGameStartsAgainFromZero();
-    void noPhotoAsksForOneAndFocusesTheButton();
-    void clickWithoutAGameDealsAndMovesNothing();
-    void neighbourEdgeCases_data();
-    void neighbourEdgeCases();
-    void firstMoveCountsOne();
-    void finishingMoveCompletesTheGame();
-    void completionDeletesTheSavedGameReadAtLoad();
-    void completionKeepsTheStoreWhenNoGameWasRead();
-    void clockTickShowsLongTime();
-    void clockResetsOnceAfter24Hours();
-    void soundsOffOrNoDeviceChangeNothingElse_data();
-    void soundsOffOrNoDeviceChangeNothingElse();
-    void noDeviceMakesNoSoundObjects();
-};
+    // ---- Play ----
 
-void PlayTest::newGameDealsAndStartsTheClock() {
-    for (int bölme : {0, 2}) {
-        DenemePenceresi p(bölme);
-        p->YeniOyunDüğmesi_Click();
-        const int c = p->Tahta.YerSayısı();
-        QCOMPARE(c, (bölme + 3) * (bölme + 3));
-        QCOMPARE(p->SüreHesapla.Interval(), 1000);
-        QCOMPARE(p->Etiket[1]->text(), QStringLiteral("00:00:00"));
-        QCOMPARE(p->Etiket[3]->text(), QStringLiteral("0"));
-        QCOMPARE(p->Tahta.BoşParça(), c - 1);
-        QCOMPARE(p->DağınıkParçalar(c - 1)->Tag(), QString::number(c - 1));
-        QVERIFY(!p->DağınıkParçalar(c - 1)->HasPicture());
-        QCOMPARE(p->DağınıkParçalar(c - 1)->BackColor(), QColor(255, 255, 192));
-        QSet<QString> etiketler;
-        for (int yer = 0; yer < c; ++yer)
-            etiketler << p->DağınıkParçalar(yer)->Tag();
-        QCOMPARE(etiketler.size(), c);
-        // Each place shows the piece its Tag names; never the solved order.
-        bool sıralı = true;
-        for (int yer = 0; yer < c - 1; ++yer) {
-            const int parça = p->DağınıkParçalar(yer)->Tag().toInt();
-            QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(parça)->Image());
-            sıralı = sıralı && parça == yer;
+    // The deal shows each piece its Tag names, never in order, the empty place bottom right
+    // with its own index; a new game during a game starts again from zero.
+    void newGameDealsAndStartsTheClock() {
+        for (int bölme : {0, 2}) {
+            PencereOrtamı ortam;
+            auto p = Yükle(ortam, bölme);
+            p->YeniOyunDüğmesi_Click();
+            p->HamleSayısı = 57;
+            p->Süre.Dakika = 3;
+            p->YeniOyunDüğmesi_Click();
+            const int c = p->Tahta.YerSayısı();
+            QCOMPARE(c, (bölme + 3) * (bölme + 3));
+            QCOMPARE(p->SüreHesapla.Interval(), 1000);
+            QCOMPARE(p->HamleSayısı + p->Süre.Dakika, 0);
+            QCOMPARE(p->Etiket[1]->text(), u"00:00:00"_s);
+            QCOMPARE(p->Etiket[3]->text(), u"0"_s);
+            QCOMPARE(p->Tahta.BoşParça(), c - 1);
+            QCOMPARE(p->DağınıkParçalar(c - 1)->Tag(), QString::number(c - 1));
+            QVERIFY(!p->DağınıkParçalar(c - 1)->HasPicture());
+            QCOMPARE(p->DağınıkParçalar(c - 1)->BackColor(), BoşYerRengi);
+            QSet<int> parçalar;
+            bool sıralı = true;
+            for (int yer = 0; yer < c - 1; ++yer) {
+                const int parça = p->DağınıkParçalar(yer)->Tag().toInt();
+                parçalar << parça;
+                sıralı = sıralı && parça == yer;
+                QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(parça)->Image());
+            }
+            QCOMPARE(parçalar.size(), c - 1);
+            QVERIFY(!sıralı);
         }
-        QVERIFY(!sıralı);
     }
-}
 
-void PlayTest::newGameDuringAGameStartsAgainFromZero() {
-    DenemePenceresi p;
-    p->YeniOyunDüğmesi_Click();
-    p->HamleSayısı = 57;
-    p->Etiket[3]->setText(QStringLiteral("57"));
-    p->Süre.Dakika = 3;
-    p->YeniOyunDüğmesi_Click();
-    QCOMPARE(p->HamleSayısı, 0);
-    QCOMPARE(p->Süre.Dakika, 0);
-    QCOMPARE(p->Etiket[1]->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(p->Etiket[3]->text(), QStringLiteral("0"));
-    QCOMPARE(p->SüreHesapla.Interval(), 1000);
-}
-
-void PlayTest::noPhotoAsksForOneAndFocusesTheButton() {
-    DenemePenceresi p(0, false);
-    p->show();
-    QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
-    p->Etiket[1]->setText(QStringLiteral("00:01:02"));
-    p->HakkındaDüğmesi->setFocus();
-    QCOMPARE(p->focusWidget(), p->HakkındaDüğmesi);
-    KutuYanıtlayıcı yanıtlayıcı;
-    p->YeniOyunDüğmesi_Click();
-    p->DağınıkParçalar_Click(0); // no game running: the board click asks the same
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(2));
-    for (const auto &kutu : yanıtlayıcı.Kutular) {
-        QCOMPARE(kutu.metin, LoadResString(1000));
-        QCOMPARE(kutu.simge, QMessageBox::Information);
-        QCOMPARE(kutu.düğmeler.size(), 1);
+    // Without a photo "Yeni Oyun" and a click on the board ask for one and focus the button.
+    void noPhotoAsksForOneAndFocusesTheButton() {
+        PencereOrtamı ortam;
+        auto p = ortam.Yükle();
+        QVERIFY(QTest::qWaitForWindowActive(p.get()));
+        p->HakkındaDüğmesi->setFocus();
+        p->YeniOyunDüğmesi_Click();
+        p->DağınıkParçalar_Click(0);
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(2));
+        for (const auto &kutu : ortam.kutular.Kutular) {
+            QCOMPARE(kutu.metin, LoadResString(1000));
+            QCOMPARE(kutu.simge, QMessageBox::Information);
+            QCOMPARE(kutu.düğmeler.size(), 1);
+        }
+        QCOMPARE(p->focusWidget(), p->YeniFotoğrafDüğmesi);
+        QCOMPARE(p->SüreHesapla.Interval(), 0);
+        QVERIFY(ortam.sesler.isEmpty());
     }
-    // The window's focus moved to the button; it has the keyboard once the window is active
-    // again (offscreen, closing a box does not hand activation back).
-    QCOMPARE(p->focusWidget(), p->YeniFotoğrafDüğmesi);
-    QCOMPARE(p->SüreHesapla.Interval(), 0);
-    QCOMPARE(p->Etiket[1]->text(), QStringLiteral("00:01:02"));
-    QVERIFY(p.sesler.isEmpty());
-}
 
-void PlayTest::clickWithoutAGameDealsAndMovesNothing() {
-    DenemePenceresi p;
-    p->DağınıkParçalar_Click(7);
-    QCOMPARE(p->SüreHesapla.Interval(), 1000);
-    QCOMPARE(p->HamleSayısı, 0);
-    QCOMPARE(p->Tahta.BoşParça(), 8);
-    QVERIFY(p.sesler.isEmpty());
-}
+    void neighbourEdgeCases_data() {
+        QTest::addColumn<int>("kenar");
+        QTest::addColumn<int>("boş");
+        QTest::addColumn<int>("tıklanan");
+        QTest::addColumn<bool>("taşınır");
+        QTest::newRow("3x3 empty 5, 6 starts the next row") << 3 << 5 << 6 << false;
+        QTest::newRow("3x3 empty 5, left 4") << 3 << 5 << 4 << true;
+        QTest::newRow("3x3 empty 5, above 2") << 3 << 5 << 2 << true;
+        QTest::newRow("3x3 empty 5, below 8") << 3 << 5 << 8 << true;
+        QTest::newRow("3x3 empty 5, itself") << 3 << 5 << 5 << false;
+        QTest::newRow("3x3 empty 5, diagonal 1") << 3 << 5 << 1 << false;
+        QTest::newRow("4x4 empty 3, 4 starts the next row") << 4 << 3 << 4 << false;
+        QTest::newRow("4x4 empty 3, left 2") << 4 << 3 << 2 << true;
+        QTest::newRow("4x4 empty 3, below 7") << 4 << 3 << 7 << true;
+        QTest::newRow("4x4 empty 3, itself") << 4 << 3 << 3 << false;
+    }
+    void neighbourEdgeCases() {
+        QFETCH(int, kenar);
+        QFETCH(int, boş);
+        QFETCH(int, tıklanan);
+        QFETCH(bool, taşınır);
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam, kenar - 3);
+        TahtayıKur(ortam, *p, boş, true, tıklanan); // no move finishes this board
+        const QString etiket = p->DağınıkParçalar(tıklanan)->Tag();
+        const QImage resim = p->DağınıkParçalar(tıklanan)->Picture();
+        p->DağınıkParçalar_Click(tıklanan);
 
-void PlayTest::neighbourEdgeCases_data() {
-    QTest::addColumn<int>("bölme");
-    QTest::addColumn<int>("boş");
-    QTest::addColumn<int>("tıklanan");
-    QTest::addColumn<bool>("taşınır");
-    QTest::newRow("3x3 boş 5, 6 sonraki satırın başı") << 0 << 5 << 6 << false;
-    QTest::newRow("3x3 boş 5, sol 4") << 0 << 5 << 4 << true;
-    QTest::newRow("3x3 boş 5, üst 2") << 0 << 5 << 2 << true;
-    QTest::newRow("3x3 boş 5, alt 8") << 0 << 5 << 8 << true;
-    QTest::newRow("3x3 boş 5, boş yerin kendisi") << 0 << 5 << 5 << false;
-    QTest::newRow("3x3 boş 5, çapraz 1") << 0 << 5 << 1 << false;
-    QTest::newRow("4x4 boş 3, 4 sonraki satırın başı") << 1 << 3 << 4 << false;
-    QTest::newRow("4x4 boş 3, sol 2") << 1 << 3 << 2 << true;
-    QTest::newRow("4x4 boş 3, alt 7") << 1 << 3 << 7 << true;
-    QTest::newRow("4x4 boş 3, boş yerin kendisi") << 1 << 3 << 3 << false;
-    QTest::newRow("3x3 boş 0, sağ 1") << 0 << 0 << 1 << true;
-}
+        QCOMPARE(ortam.sesler, QStringList{taşınır ? u"TAMAM"_s : u"DUR"_s});
+        QCOMPARE(p->Tahta.BoşParça(), taşınır ? tıklanan : boş);
+        QCOMPARE(p->HamleSayısı, int(taşınır));
+        QCOMPARE(p->Etiket[3]->text(), QString::number(taşınır));
+        QCOMPARE(p->DağınıkParçalar(tıklanan)->Tag(), etiket); // the place left keeps its Tag
+        QVERIFY(!p->DağınıkParçalar(taşınır ? tıklanan : boş)->HasPicture());
+        if (taşınır) {
+            QCOMPARE(p->DağınıkParçalar(boş)->Tag(), etiket);
+            QCOMPARE(p->DağınıkParçalar(boş)->Picture(), resim);
+            QCOMPARE(p->DağınıkParçalar(tıklanan)->BackColor(), BoşYerRengi);
+        }
+        QCOMPARE(p->SüreHesapla.Interval(), 1000);
+        QVERIFY(ortam.kutular.Kutular.empty());
+    }
 
-void PlayTest::neighbourEdgeCases() {
-    QFETCH(int, bölme);
-    QFETCH(int, boş);
-    QFETCH(int, tıklanan);
-    QFETCH(bool, taşınır);
+    // One move short of the end a wrong click only sounds; the finishing move fills the
+    // corner, stops the clock, congratulates, resets the counters, and deletes the saved game
+    // when it was the one read at load; the next click deals a new game.
+    void finishingMoveCompletesTheGame_data() {
+        QTest::addColumn<int>("saniye");
+        QTest::addColumn<int>("dakika");
+        QTest::addColumn<int>("saat");
+        QTest::addColumn<int>("hamle");
+        QTest::addColumn<bool>("okunmuş");
+        QTest::newRow("2 min 5 s, 57 moves") << 5 << 2 << 0 << 57 << false;
+        QTest::newRow("1 h, 100 moves, the game read at load") << 0 << 0 << 1 << 100 << true;
+        QTest::newRow("under a second, 1 move") << 0 << 0 << 0 << 1 << false;
+    }
+    void finishingMoveCompletesTheGame() {
+        QFETCH(int, saniye);
+        QFETCH(int, dakika);
+        QFETCH(int, saat);
+        QFETCH(int, hamle);
+        QFETCH(bool, okunmuş);
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam);
+        SaveSetting(UygulamaAdı, Oyun, u"Foto-0"_s, u"0"_s);
+        SaveSetting(UygulamaAdı, Bilgiler, u"Hamle Bilgisi"_s, u"3"_s);
+        if (okunmuş)
+            p->KayıtlıOyun = GetAllSettings(UygulamaAdı, Oyun);
+        TahtayıKur(ortam, *p, 7);
+        const OyunSaati süre{quint8(saniye), quint8(dakika), quint8(saat)};
+        p->Süre = süre;
+        p->HamleSayısı = hamle - 1;
+        p->DağınıkParçalar_Click(3);
+        QCOMPARE(p->SüreHesapla.Interval(), 1000);
+        p->DağınıkParçalar_Click(8);
 
-    DenemePenceresi p(bölme);
-    p.TahtayıKur(Bozuk(bölme == 0 ? Sıralı3x3(boş) : Sıralı4x4(boş), tıklanan));
-    KutuYanıtlayıcı yanıtlayıcı;
-    const QString etiket = p->DağınıkParçalar(tıklanan)->Tag();
-    const QImage resim = p->DağınıkParçalar(tıklanan)->Picture();
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
+        QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(süre, hamle));
+        QCOMPARE(ortam.kutular.Kutular[0].simge, QMessageBox::Information);
+        QCOMPARE(ortam.sesler, (QStringList{u"DUR"_s, u"TAMAM"_s, u"TEBRIK"_s}));
+        QCOMPARE(p->SüreHesapla.Interval(), 0);
+        for (int yer = 0; yer < 9; ++yer)
+            QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Image());
+        QCOMPARE(p->Etiket[1]->text(), u"00:00:00"_s);
+        QCOMPARE(p->Etiket[3]->text(), u"0"_s);
+        QCOMPARE(p->HamleSayısı + p->Süre.Saniye + p->Süre.Dakika + p->Süre.Saat, 0);
+        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).empty(), okunmuş);
+        QCOMPARE(GetAllSettings(UygulamaAdı, Bilgiler).empty(), okunmuş);
 
-    p->DağınıkParçalar_Click(tıklanan);
-
-    if (!taşınır) {
-        QCOMPARE(p.sesler, QStringList{QStringLiteral("DUR")});
-        QCOMPARE(p->Tahta.BoşParça(), boş);
+        p->DağınıkParçalar_Click(5);
+        QCOMPARE(p->SüreHesapla.Interval(), 1000);
+        QCOMPARE(p->Tahta.BoşParça(), 8);
         QCOMPARE(p->HamleSayısı, 0);
-        QCOMPARE(p->DağınıkParçalar(tıklanan)->Tag(), etiket);
-        QVERIFY(!p->DağınıkParçalar(boş)->HasPicture());
-        return;
     }
-    QCOMPARE(p.sesler, QStringList{QStringLiteral("TAMAM")});
-    QCOMPARE(p->Tahta.BoşParça(), tıklanan);
-    QCOMPARE(p->DağınıkParçalar(boş)->Tag(), etiket);
-    QCOMPARE(p->DağınıkParçalar(boş)->Picture(), resim);
-    QCOMPARE(p->DağınıkParçalar(tıklanan)->Tag(), etiket); // the place left keeps its Tag
-    QVERIFY(!p->DağınıkParçalar(tıklanan)->HasPicture());
-    QCOMPARE(p->DağınıkParçalar(tıklanan)->BackColor(), QColor(255, 255, 192));
-    QCOMPARE(p->HamleSayısı, 1);
-    QCOMPARE(p->Etiket[3]->text(), QStringLiteral("1"));
-    QCOMPARE(p->SüreHesapla.Interval(), 1000);
-    QVERIFY(yanıtlayıcı.Kutular.empty());
-}
 
-void PlayTest::firstMoveCountsOne() {
-    DenemePenceresi p;
-    p->YeniOyunDüğmesi_Click();
-    p->DağınıkParçalar_Click(5);
-    QCOMPARE(p->HamleSayısı, 1);
-    QCOMPARE(p->Etiket[3]->text(), QStringLiteral("1"));
-    p->DağınıkParçalar_Click(0); // far from the empty place now at 5: refused, not counted
-    QCOMPARE(p->Etiket[3]->text(), QStringLiteral("1"));
-    QCOMPARE(p.sesler, (QStringList{QStringLiteral("TAMAM"), QStringLiteral("DUR")}));
-}
+    // The real timer ticks once a second in the long time format; at 24 hours one message,
+    // ticks arriving while it is open dropped, then zero with the moves as they were.
+    void clockTicksAndResetsOnceAfter24Hours() {
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam);
+        p->YeniOyunDüğmesi_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 1), 2500);
+        p->SüreHesapla.SetInterval(0); // only the ticks this test sends
+        p->Süre = OyunSaati{59, 59, 0};
+        p->SüreHesapla_Timer();
+        QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 1, 0, 0));
 
-void PlayTest::finishingMoveCompletesTheGame() {
-    DenemePenceresi p;
-    p.TahtayıKur(Sıralı3x3(7));
-    p->Süre = OyunSaati{5, 2, 0};
-    p->HamleSayısı = 56;
-
-    // One move short of the end, a wrong click only sounds.
-    p->DağınıkParçalar_Click(3);
-    QCOMPARE(p->SüreHesapla.Interval(), 1000);
-
-    KutuYanıtlayıcı yanıtlayıcı;
-    p->DağınıkParçalar_Click(8);
-
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(1));
-    QCOMPARE(yanıtlayıcı.Kutular[0].metin, Tebrik(0, 2, 5, 57));
-    QCOMPARE(yanıtlayıcı.Kutular[0].simge, QMessageBox::Information);
-    QCOMPARE(p.sesler, (QStringList{QStringLiteral("DUR"), QStringLiteral("TAMAM"),
-                                    QStringLiteral("TEBRIK")}));
-    QCOMPARE(p->SüreHesapla.Interval(), 0);
-    QCOMPARE(p->DağınıkParçalar(8)->Picture(), p->SıralıParçalar(8)->Image());
-    for (int yer = 0; yer < 8; ++yer)
-        QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Image());
-    QCOMPARE(p->Etiket[1]->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(p->Etiket[3]->text(), QStringLiteral("0"));
-    QCOMPARE(p->HamleSayısı, 0);
-    QCOMPARE(p->Süre.Dakika, 0);
-    QCOMPARE(p->Süre.Saniye, 0);
-
-    // The next click on the board deals a new game instead of moving.
-    p->DağınıkParçalar_Click(5);
-    QCOMPARE(p->SüreHesapla.Interval(), 1000);
-    QCOMPARE(p->Tahta.BoşParça(), 8);
-    QCOMPARE(p->HamleSayısı, 0);
-}
-
-void PlayTest::completionDeletesTheSavedGameReadAtLoad() {
-    DenemePenceresi p;
-    const QString uygulama = UygulamaAdı;
-    SaveSetting(uygulama, QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("0"));
-    SaveSetting(uygulama, QStringLiteral("Oyun\\Bilgiler"), QStringLiteral("Hamle Bilgisi"),
-                QStringLiteral("3"));
-    SaveSetting(uygulama, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme"),
-                QStringLiteral("0"));
-    p->KayıtlıOyun = GetAllSettings(uygulama, QStringLiteral("Oyun"));
-    QVERIFY(!p->KayıtlıOyun.empty());
-
-    p.TahtayıKur(Sıralı3x3(5));
-    p->Süre = OyunSaati{0, 0, 1};
-    p->HamleSayısı = 99;
-    KutuYanıtlayıcı yanıtlayıcı;
-    p->DağınıkParçalar_Click(8);
-
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(1));
-    QCOMPARE(yanıtlayıcı.Kutular[0].metin, Tebrik(1, 0, 0, 100));
-    QVERIFY(GetAllSettings(uygulama, QStringLiteral("Oyun")).empty());
-    QVERIFY(GetAllSettings(uygulama, QStringLiteral("Oyun\\Bilgiler")).empty());
-    QCOMPARE(GetSetting(uygulama, QStringLiteral("Ayarlar"), QStringLiteral("Son Bolme")),
-             QStringLiteral("0"));
-
-    // A second completion finds nothing to delete and goes on quietly.
-    p.TahtayıKur(Sıralı3x3(5));
-    p->DağınıkParçalar_Click(8);
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(2));
-    QCOMPARE(yanıtlayıcı.Kutular[1].metin, Tebrik(0, 0, 0, 1));
-}
-
-void PlayTest::completionKeepsTheStoreWhenNoGameWasRead() {
-    DenemePenceresi p;
-    SaveSetting(UygulamaAdı, QStringLiteral("Oyun"), QStringLiteral("Foto-0"), QStringLiteral("0"));
-    p.TahtayıKur(Sıralı3x3(7));
-    KutuYanıtlayıcı yanıtlayıcı;
-    p->DağınıkParçalar_Click(8);
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(1));
-    QCOMPARE(GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")).size(), std::size_t(1));
-}
-
-void PlayTest::clockTickShowsLongTime() {
-    DenemePenceresi p;
-    p->YeniOyunDüğmesi_Click();
-    p->SüreHesapla_Timer();
-    QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 1));
-    p->Süre = OyunSaati{59, 59, 0};
-    p->SüreHesapla_Timer();
-    QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 1, 0, 0));
-    QVERIFY(p->Etiket[1]->text() != UzunSaat(QLocale(), 0, 0, 1));
-
-    // The real timer drives the same handler once a second.
-    p->Süre = OyunSaati{};
-    QTRY_COMPARE_WITH_TIMEOUT(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 1), 2500);
-}
-
-void PlayTest::clockResetsOnceAfter24Hours() {
-    DenemePenceresi p;
-    p->YeniOyunDüğmesi_Click();
-    p->SüreHesapla.SetInterval(0); // only the ticks this test sends
-    p->Süre = OyunSaati{59, 59, 23};
-    p->HamleSayısı = 12;
-    KutuYanıtlayıcı yanıtlayıcı;
-    int açıkkenGelen = 0;
-    yanıtlayıcı.AçıkkenÇalıştır = [&] {
-        for (; açıkkenGelen < 3; ++açıkkenGelen)
-            p->SüreHesapla_Timer();
-    };
-    p->SüreHesapla_Timer();
-
-    QCOMPARE(açıkkenGelen, 3);
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(1));
-    QCOMPARE(yanıtlayıcı.Kutular[0].metin, LoadResString(1400));
-    QCOMPARE(yanıtlayıcı.Kutular[0].simge, QMessageBox::Information);
-    QCOMPARE(p->Süre.Saat, 0);
-    QCOMPARE(p->Süre.Dakika, 0);
-    QCOMPARE(p->Süre.Saniye, 0);
-    QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 0));
-    QCOMPARE(p->HamleSayısı, 12);
-
-    p->SüreHesapla_Timer();
-    QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 1));
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(1));
-}
-
-void PlayTest::soundsOffOrNoDeviceChangeNothingElse_data() {
-    QTest::addColumn<bool>("sesKapalı");
-    QTest::addColumn<bool>("aygıtVar");
-    QTest::newRow("sesler açık") << false << true;
-    QTest::newRow("sesler kapalı") << true << true;
-    QTest::newRow("ses aygıtı yok") << false << false;
-}
-
-void PlayTest::soundsOffOrNoDeviceChangeNothingElse() {
-    QFETCH(bool, sesKapalı);
-    QFETCH(bool, aygıtVar);
-    DenemePenceresi p;
-    p->SesleriKapatOnayı->setChecked(sesKapalı);
-    p->Ses().AygıtVarMı = [aygıtVar] { return aygıtVar; };
-    p.TahtayıKur(Sıralı3x3(7));
-
-    KutuYanıtlayıcı yanıtlayıcı;
-    p->DağınıkParçalar_Click(0);
-    p->DağınıkParçalar_Click(8);
-
-    const bool duyulur = !sesKapalı && aygıtVar;
-    QCOMPARE(p.sesler, duyulur ? (QStringList{QStringLiteral("DUR"), QStringLiteral("TAMAM"),
-                                              QStringLiteral("TEBRIK")})
-                               : QStringList{});
-    QCOMPARE(yanıtlayıcı.Kutular.size(), std::size_t(1));
-    QCOMPARE(yanıtlayıcı.Kutular[0].metin, Tebrik(0, 0, 0, 1));
-    QCOMPARE(p->SüreHesapla.Interval(), 0);
-    QCOMPARE(p->DağınıkParçalar(8)->Picture(), p->SıralıParçalar(8)->Image());
-}
-
-namespace {
-QStringList uyarılar;
-void UyarıTopla(QtMsgType tür, const QMessageLogContext &, const QString &metin) {
-    if (tür != QtDebugMsg)
-        uyarılar << metin;
-}
-} // namespace
-
-void PlayTest::noDeviceMakesNoSoundObjects() {
-    // Forced, and (on a machine without a sound server) as Qt itself reports it.
-    const bool qtAygıtBulur = !QMediaDevices::audioOutputs().isEmpty();
-    for (bool zorla : {true, false}) {
-        if (!zorla && qtAygıtBulur)
-            continue;
-        SesOynatıcı ses;
-        QStringList çalınan;
-        ses.Çalındı = [&](const QString &ad) { çalınan << ad; };
-        if (zorla)
-            ses.AygıtVarMı = [] { return false; };
-        uyarılar.clear();
-        const auto önceki = qInstallMessageHandler(UyarıTopla);
-        for (int kez = 0; kez < 20; ++kez)
-            ses.Çal(kez % 2 ? QStringLiteral("TAMAM") : QStringLiteral("DUR"));
-        qInstallMessageHandler(önceki);
-        QVERIFY(çalınan.isEmpty());
-        QVERIFY2(uyarılar.isEmpty(), qPrintable(uyarılar.join(QLatin1Char('\n'))));
+        p->Süre = OyunSaati{59, 59, 23};
+        p->HamleSayısı = 12;
+        int açıkken = 0; // ticks delivered by the message's own event loop
+        QTimer::singleShot(0, [&] {
+            for (; açıkken < 3 && QApplication::activeModalWidget(); ++açıkken)
+                p->SüreHesapla_Timer();
+        });
+        p->SüreHesapla_Timer();
+        QCOMPARE(açıkken, 3);
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
+        QCOMPARE(ortam.kutular.Kutular[0].metin, LoadResString(1400));
+        QCOMPARE(ortam.kutular.Kutular[0].simge, QMessageBox::Information);
+        QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 0));
+        QCOMPARE(p->HamleSayısı, 12);
+        p->SüreHesapla_Timer();
+        QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 1));
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
     }
-}
+
+    // ---- Closing ----
+
+    // "Hayır" to the close box: nothing is written and the game goes on.
+    void closeBoxAnsweredNoKeepsEverything() {
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam);
+        p->YeniOyunDüğmesi_Click();
+        p->OyunuKaydetOnayı->setChecked(true);
+        p->DağınıkParçalar_Click(5);
+        ortam.kutular.Yanıtlar = {u"Hayır"_s};
+        QVERIFY(!KapatmaKutusu(*p));
+
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
+        QCOMPARE(ortam.kutular.Kutular[0].metin, LoadResString(1500));
+        QCOMPARE(ortam.kutular.Kutular[0].simge, QMessageBox::Question);
+        QCOMPARE(ortam.kutular.Kutular[0].düğmeler.size(), 2);
+        QVERIFY(ortam.kutular.Kutular[0].düğmeler.contains(u"Evet"_s));
+        QVERIFY(ortam.kutular.Kutular[0].düğmeler.contains(u"Hayır"_s));
+        QVERIFY(!QDirIterator(ortam.ayarlar.path(), QDir::Files, QDirIterator::Subdirectories)
+                     .hasNext());
+        QVERIFY(p->isVisible() && p->HamleSayısı == 1);
+        QTRY_VERIFY_WITH_TIMEOUT(p->Süre.Saniye > 0, 2500);
+    }
+
+    // "Evet" to the close box, the exit button and Esc from any control save the seven
+    // preferences and the running game; the exit button and Esc without asking.
+    void acceptedCloseSavesTheGame_data() {
+        QTest::addColumn<int>("yol");
+        QTest::newRow("close box, Evet") << 0;
+        QTest::newRow("exit button") << 1;
+        QTest::newRow("Esc") << 2;
+    }
+    void acceptedCloseSavesTheGame() {
+        QFETCH(int, yol);
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam);
+        QVERIFY(QTest::qWaitForWindowActive(p.get()));
+        p->YeniOyunDüğmesi_Click();
+        p->OyunuKaydetOnayı->setChecked(true);
+        p->DağınıkParçalar_Click(7);
+        p->Süre = OyunSaati{7, 6, 5};
+        p->move(40, 30);
+        p->SesleriKapatOnayı->setFocus();
+        if (yol == 0)
+            QVERIFY(KapatmaKutusu(*p));
+        else if (yol == 1)
+            p->ÇıkışDüğmesi->click();
+        else
+            QTest::keyClick(p->SesleriKapatOnayı, Qt::Key_Escape);
+
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(yol == 0));
+        QVERIFY(yol == 0 || !p->isVisible());
+        QCOMPARE(Anahtarlar(u"Ayarlar"_s), Tercihler);
+        QCOMPARE(Tercih(u"Sol Bosluk"_s), QString::number(p->x() * 15));
+        QCOMPARE(Tercih(u"Ust Bosluk"_s), QString::number(p->y() * 15));
+        QCOMPARE(Tercih(u"Oyunu Kaydet"_s), u"1"_s);
+        KayıtlıOyunDenetle(*p);
+        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun)[7].second, u"7B"_s);
+    }
+
+    // A 3 x 3 save after a 5 x 5 one leaves no row of the larger board behind.
+    void newSaveReplacesALargerBoard() {
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam, 2);
+        p->OyunuKaydetOnayı->setChecked(true);
+        p->YeniOyunDüğmesi_Click();
+        p->DağınıkParçalar_Click(23);
+        QVERIFY(p->close());
+        KayıtlıOyunDenetle(*p);
+        p->show();
+        p->ParçalaraBölSeçeneği[0]->setChecked(true);
+        p->ParçalaraBölSeçeneği_Click(0); // a running game is dealt again on the new board
+        QCOMPARE(p->Tahta.BoşParça(), 8);
+        QVERIFY(p->close());
+        KayıtlıOyunDenetle(*p);
+        QCOMPARE(Tercih(u"Son Bolme"_s), u"0"_s);
+    }
+
+    // No game running, or the save option clear: the preferences are written, the saved game
+    // in the store is left as it was.
+    void closeWithoutSavingKeepsTheStoredGame() {
+        for (bool oyunVar : {false, true}) {
+            PencereOrtamı ortam;
+            auto p = Yükle(ortam, 1);
+            SaveSetting(UygulamaAdı, Oyun, u"Foto-0"_s, u"3"_s);
+            p->OyunuKaydetOnayı->setChecked(!oyunVar);
+            p->SesleriKapatOnayı->setChecked(true);
+            p->FotoğrafınÖrneğiniGöster->setChecked(false);
+            if (oyunVar)
+                p->YeniOyunDüğmesi_Click();
+            QVERIFY(p->close());
+            QCOMPARE(Anahtarlar(u"Ayarlar"_s), Tercihler);
+            QCOMPARE((QStringList{Tercih(u"Son Bolme"_s), Tercih(u"Ornek Goster"_s),
+                                  Tercih(u"Oyunu Kaydet"_s), Tercih(u"Sesleri Kapat"_s)}),
+                     (QStringList{u"1"_s, u"0"_s, oyunVar ? u"0"_s : u"1"_s, u"1"_s}));
+            QCOMPARE(Tercih(u"Son Fotograf"_s), FotoğrafYolu);
+            QCOMPARE(Anahtarlar(Oyun), QStringList{u"Foto-0"_s});
+            QVERIFY(GetAllSettings(UygulamaAdı, Bilgiler).empty());
+        }
+    }
+
+    // Closing while minimised asks without centring the box and keeps the stored position;
+    // minimised from the first close on, only the five other preferences are written.
+    void minimisedCloseAsksWithoutCentringAndKeepsPosition() {
+        for (bool önceKapandı : {true, false}) {
+            PencereOrtamı ortam;
+            auto p = Yükle(ortam);
+            p->move(60, 45);
+            // A box that is not centred leaves this hook armed; MesajıOrtala would replace it.
+            bool ortalanmadı = false;
+            QString sol; // as the first close stores it
+            SonrakiMesajKutusunuHazırla([&](QMessageBox &) { ortalanmadı = true; });
+            if (önceKapandı) {
+                QVERIFY(KapatmaKutusu(*p));
+                QVERIFY(!ortalanmadı);
+                QCOMPARE(sol = Tercih(u"Sol Bosluk"_s), QString::number(p->x() * 15));
+                p->move(200, 150);
+            }
+            p->setWindowState(Qt::WindowMinimized);
+            SonrakiMesajKutusunuHazırla([&](QMessageBox &) { ortalanmadı = true; });
+            QVERIFY(KapatmaKutusu(*p));
+            SonrakiMesajKutusunuHazırla(nullptr);
+            QVERIFY(ortalanmadı);
+            QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1 + önceKapandı));
+            QCOMPARE(Anahtarlar(u"Ayarlar"_s), önceKapandı ? Tercihler : Tercihler.mid(2));
+            QCOMPARE(Tercih(u"Sol Bosluk"_s), sol);
+        }
+    }
+
+    // Clearing the save option deletes the game read at load, and only that; ticking never
+    // deletes.
+    void clearingTheOptionDeletesTheGameReadAtLoad() {
+        PencereOrtamı ortam;
+        auto p = Yükle(ortam);
+        SaveSetting(UygulamaAdı, Oyun, u"Foto-0"_s, u"3"_s);
+        SaveSetting(UygulamaAdı, Bilgiler, u"Hamle Bilgisi"_s, u"4"_s);
+        p->OyunuKaydetOnayı->setChecked(false);
+        p->OyunuKaydetOnayı_Click();
+        QCOMPARE(Anahtarlar(Oyun).size(), 1);
+        p->KayıtlıOyun = GetAllSettings(UygulamaAdı, Oyun);
+        p->OyunuKaydetOnayı->setChecked(true);
+        p->OyunuKaydetOnayı_Click();
+        QCOMPARE(Anahtarlar(Oyun).size(), 1);
+        p->OyunuKaydetOnayı->setChecked(false);
+        p->OyunuKaydetOnayı_Click();
+        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty());
+        QVERIFY(GetAllSettings(UygulamaAdı, Bilgiler).empty());
+        p->OyunuKaydetOnayı_Click(); // already gone: ignored
+
+        p->YeniOyunDüğmesi_Click();
+        QVERIFY(p->close());
+        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty());
+        QCOMPARE(Anahtarlar(u"Ayarlar"_s), Tercihler);
+    }
+};
 
 QTEST_MAIN(PlayTest)
 #include "oyun_test.moc"

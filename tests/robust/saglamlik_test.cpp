@@ -1,0 +1,394 @@
+// The game against bad settings files, places where nothing can be stored, bad photos and a long
+// session: it never crashes, blocks or eats memory, reports only values it cannot use, and loads,
+// plays and closes every time. Run under the sanitizers this also shows that nothing leaks.
+#include "tests/core/HataNumarasi.h"
+#include "tests/ortak/PencereOrtami.h"
+#include "toolkit/ResimYukleyici.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QThread>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+
+namespace {
+
+// Loads the window, plays a game of forty random clicks with the save option ticked and closes
+// with the exit button: the game ran as a game does and the process was not ended.
+void OynaVeKapat(PencereOrtamı &ortam) {
+    auto form = ortam.Yükle();
+    QVERIFY(form->isVisible());
+    form->YeniOyunDüğmesi_Click();
+    QRandomGenerator üreteç(5);
+    for (int tık = 0; tık < 40; ++tık)
+        form->DağınıkParçalar_Click(int(üreteç.bounded(form->DağınıkParçalar.Count())));
+    form->OyunuKaydetOnayı->setChecked(true);
+    form->ÇıkışDüğmesi_Click();
+    QVERIFY(!ortam.süreçBitti);
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->SüreHesapla.Interval(), 1000);
+    QVERIFY(form->HamleSayısı > 0);
+    QCOMPARE(form->Etiket[3]->text(), QString::number(form->HamleSayısı));
+}
+
+QByteArray ResimBaytları(QSize boyut, const char *biçim) {
+    QImage resim(boyut, QImage::Format_RGB32);
+    resim.fill(qRgb(200, 120, 40));
+    QByteArray baytlar;
+    QBuffer tampon(&baytlar);
+    tampon.open(QIODevice::WriteOnly);
+    resim.save(&tampon, biçim);
+    return baytlar;
+}
+
+// A real JPEG whose frame header (SOF0, found by walking the markers) claims another size.
+QByteArray SahteBoyutluJpeg(int en, int boy) {
+    QByteArray b = ResimBaytları(QSize(64, 48), "JPG");
+    qsizetype k = 2; // past SOI; each marker is FF, its type and a 16-bit length
+    while (k + 9 < b.size() && uchar(b[k + 1]) != 0xC0)
+        k += 2 + (uchar(b[k + 2]) << 8 | uchar(b[k + 3]));
+    b[k + 5] = char(boy >> 8), b[k + 6] = char(boy), b[k + 7] = char(en >> 8), b[k + 8] = char(en);
+    return b;
+}
+
+// A real 24-bit BMP whose info header claims another size.
+QByteArray SahteBoyutluBmp(qint32 en, qint32 boy) {
+    QByteArray b = ResimBaytları(QSize(8, 8), "BMP");
+    for (int i = 0; i < 4; ++i) {
+        b[18 + i] = char(quint32(en) >> (8 * i));
+        b[22 + i] = char(quint32(boy) >> (8 * i));
+    }
+    return b;
+}
+
+// Makes the bad photo of the given kind in `klasör`; returns its path.
+QString KötüFotoğraf(const QString &tür, const QTemporaryDir &klasör) {
+    const QString yol = klasör.filePath(tür.startsWith(u"bmp") ? u"kötü.bmp"_s : u"kötü.jpg"_s);
+    const QByteArray ad = QFile::encodeName(yol);
+    const auto yaz = [&](const QByteArray &içerik) {
+        QFile dosya(yol);
+        if (!dosya.open(QIODevice::WriteOnly) || dosya.write(içerik) != içerik.size())
+            qFatal("cannot write %s", ad.constData());
+    };
+    const QByteArray jpeg = ResimBaytları(QSize(1600, 1200), "JPG");
+    if (tür == u"empty")
+        yaz({});
+    else if (tür == u"truncated")
+        yaz(jpeg.left(jpeg.size() * 2 / 5));
+    else if (tür == u"text")
+        yaz("Bu bir fotoğraf değil.\n");
+    else if (tür == u"jpeg 30000")
+        yaz(SahteBoyutluJpeg(30000, 30000));
+    else if (tür == u"jpeg 65535x1")
+        yaz(SahteBoyutluJpeg(65535, 1));
+    else if (tür == u"jpeg 0x0")
+        yaz(SahteBoyutluJpeg(0, 0));
+    else if (tür == u"png 30001x2") {
+        QImage uzun(30001, 2, QImage::Format_Mono);
+        uzun.fill(0);
+        uzun.save(yol, "PNG");
+    } else if (tür == u"bmp 2^31-1")
+        yaz(SahteBoyutluBmp(0x7FFFFFFF, 0x7FFFFFFF));
+    else if (tür == u"bmp 30000")
+        yaz(SahteBoyutluBmp(30000, 30000));
+    else if (tür == u"bmp -2^31")
+        yaz(SahteBoyutluBmp(8, qint32(0x80000000)));
+    else if (tür == u"gif screen") // a 1 x 1 frame on a logical screen 24 x 63 504
+        yaz(QByteArray("GIF89a\x18\x00\x10\xf8\x80\x00\x00\x00\x00\x00\xff\xff\xff"
+                       ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
+                       35));
+    else if (tür == u"folder")
+        QDir().mkpath(yol);
+    else if (tür == u"no permission") {
+        yaz(ResimBaytları(QSize(320, 240), "JPG"));
+        chmod(ad.constData(), 0);
+    } else if (tür == u"fifo")
+        mkfifo(ad.constData(), 0600);
+    else if (tür == u"link to /dev/zero")
+        symlink("/dev/zero", ad.constData());
+    else if (tür == u"link to itself")
+        symlink(ad.constData(), ad.constData());
+    return yol;
+}
+
+void KötüFotoğraflar() {
+    QTest::addColumn<QString>("tür");
+    QTest::addColumn<int>("hata"); // of LoadPicture: 53 not found, 481 not a picture
+    for (const char *tür :
+         {"empty", "truncated", "text", "jpeg 30000", "jpeg 65535x1", "jpeg 0x0", "png 30001x2",
+          "bmp 2^31-1", "bmp 30000", "bmp -2^31", "gif screen", "fifo", "link to /dev/zero"})
+        QTest::newRow(tür) << QString::fromLatin1(tür) << 481;
+    for (const char *tür : {"missing", "folder", "link to itself"})
+        QTest::newRow(tür) << QString::fromLatin1(tür) << 53;
+    // Root reads whatever the permissions say.
+    QTest::newRow("no permission") << u"no permission"_s << (geteuid() == 0 ? 0 : 481);
+}
+
+long TepeBellekKB() {
+    rusage kullanım{};
+    getrusage(RUSAGE_SELF, &kullanım);
+    return kullanım.ru_maxrss;
+}
+
+// LoadPicture in a child process, reduced for the board as the game loads, killed after five
+// seconds: its error number and the growth of its peak memory in KB, or nothing when it crashed
+// or blocked.
+std::optional<std::array<long, 2>> ÇocuktaYükle(const QString &yol) {
+    int boru[2];
+    if (pipe2(boru, O_CLOEXEC) != 0)
+        return std::nullopt;
+    const pid_t çocuk = fork();
+    if (çocuk == 0) {
+        const long önce = TepeBellekKB();
+        int hata = 0;
+        HataKapanı::Kurtar([&] { LoadPicture(yol, OyunİçinEnAzBoyut); },
+                           [&](const ÇalışmaHatası &h) { hata = h.Numara(); });
+        const std::array<long, 2> sonuç{hata, TepeBellekKB() - önce};
+        [[maybe_unused]] const auto yazılan = write(boru[1], &sonuç, sizeof sonuç);
+        _exit(0); // no exit handlers: the parent's objects are not the child's to tear down
+    }
+    close(boru[1]);
+    int durum = 0;
+    QElapsedTimer süre;
+    süre.start();
+    while (waitpid(çocuk, &durum, WNOHANG) == 0)
+        if (süre.elapsed() > 5000) {
+            kill(çocuk, SIGKILL);
+            waitpid(çocuk, &durum, 0);
+        } else
+            QThread::msleep(2);
+    std::array<long, 2> sonuç{};
+    const bool okundu = read(boru[0], &sonuç, sizeof sonuç) == sizeof sonuç;
+    close(boru[0]);
+    return okundu && WIFEXITED(durum) ? std::optional(sonuç) : std::nullopt;
+}
+
+} // namespace
+
+class RobustTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- Settings ----
+
+    // A settings file of garbage, of values that are no numbers, of ten thousand keys, or far
+    // too large to read: the game loads, plays and closes; only the stored values it cannot use
+    // are reported, and what the close wrote reads back.
+    void badSettingsFile_data() {
+        QTest::addColumn<QByteArray>("içerik");
+        QTest::addColumn<QList<int>>("hatalar");
+        QTest::addColumn<int>("kenar");
+        QTest::addColumn<int>("anahtarlar"); // in [Ayarlar] after the close
+        QByteArray çöp;
+        QRandomGenerator üreteç(11);
+        for (int i = 0; i < 100000; ++i)
+            çöp.append(char(üreteç.bounded(256)));
+        QByteArray metin = "[Ayarlar]\nSol Bosluk=sol\nUst Bosluk=1e999\nSon Bolme=iki\n"
+                           "Ornek Goster=evet\nOyunu Kaydet=0x1\nSesleri Kapat=NaN\n[Oyun]\n";
+        for (int yer = 0; yer < 9; ++yer)
+            metin += "Foto-" + QByteArray::number(yer) + "=parça\n";
+        metin += "[Oyun\\Bilgiler]\nSaniye Bilgisi=x\nHamle Bilgisi=1,5e10\n";
+        QByteArray çok = "[Ayarlar]\nSon Bolme=1\n";
+        for (int i = 0; i < 10000; ++i)
+            çok += "Fazla " + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+        çok += "[Oyun]\n";
+        for (int i = 0; i < 10000; ++i)
+            çok += "Foto-" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\n";
+        QTest::newRow("random bytes") << çöp + "\xff" << QList<int>{} << 3 << 7;
+        QTest::newRow("no numbers") << metin << QList<int>{13, 13, 13, 13, 9, 13, 13} << 3 << 7;
+        QTest::newRow("10 000 keys") << çok << QList<int>{9} << 4 << 10007;
+        QTest::newRow("65 MB") << QByteArray("[Ayarlar]\nSon Bolme=2\n") << QList<int>{} << 3 << 7;
+    }
+    void badSettingsFile() {
+        QFETCH(QByteArray, içerik);
+        QFETCH(QList<int>, hatalar);
+        QFETCH(int, kenar);
+        QFETCH(int, anahtarlar);
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        ortam.AyarDosyasıYaz(içerik);
+        if (QTest::currentDataTag() == QByteArray("65 MB")) // sparse: it costs no disk
+            QVERIFY(QFile::resize(ortam.AyarDosyası(), qint64(65) << 20));
+        OynaVeKapat(ortam);
+        QCOMPARE(ortam.hatalar, hatalar);
+        QCOMPARE(int(ortam.kutular.Kutular.size()), hatalar.size()); // each in the report
+        AyarlarıUnut();
+        QCOMPARE(int(GetAllSettings(UygulamaAdı, u"Ayarlar"_s).size()), anahtarlar);
+        QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Bolme"_s), QString::number(kenar - 3));
+        QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Ornek Goster"_s), u"1"_s);
+        QCOMPARE(int(GetAllSettings(UygulamaAdı, u"Oyun"_s).size()), kenar * kenar);
+        QCOMPARE(int(GetAllSettings(UygulamaAdı, u"Oyun\\Bilgiler"_s).size()), 4);
+    }
+
+    // Nothing can be stored, or the file's place is taken by something that is no file: the
+    // game plays as on a first start, closes without a word, and never blocks on, writes
+    // through or replaces what stands there; every read is a default, every write error 75.
+    void settingsPlaceThatCannotBeUsed_data() {
+        QTest::addColumn<QString>("tür");
+        for (const char *tür : {"folder is a file", "file is a folder", "fifo", "device link",
+                                "dangling link", "name too long", "/dev/null", "/proc/self/fdinfo"})
+            QTest::newRow(tür) << QString::fromLatin1(tür);
+    }
+    void settingsPlaceThatCannotBeUsed() {
+        QFETCH(QString, tür);
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        const QString klasör = ortam.ayarlar.filePath(u"Nuv Zovevav"_s);
+        const QString dosya = ortam.AyarDosyası();
+        const QByteArray ad = QFile::encodeName(dosya);
+        if (tür != u"folder is a file")
+            QDir().mkpath(klasör);
+        if (tür == u"folder is a file") {
+            QFile yer(klasör);
+            QVERIFY(yer.open(QIODevice::WriteOnly));
+            yer.write("bir dosya");
+        } else if (tür == u"file is a folder") {
+            QDir().mkpath(dosya + u"/içinde"_s);
+        } else if (tür == u"fifo") {
+            QCOMPARE(mkfifo(ad.constData(), 0600), 0); // a read that opens it blocks for good
+        } else if (tür == u"device link") {
+            // A private /dev/zero behind a link: a store that writes through it loses only this.
+            const QByteArray aygıt = QFile::encodeName(ortam.ayarlar.filePath(u"sıfır"_s));
+            if (mknod(aygıt.constData(), S_IFCHR | 0600, makedev(1, 5)) != 0)
+                QSKIP("cannot make a device node here (not root)");
+            QCOMPARE(symlink(aygıt.constData(), ad.constData()), 0);
+        } else if (tür == u"dangling link") {
+            QCOMPARE(symlink("yok/hiç", ad.constData()), 0);
+        } else {
+            AyarKlasörünüKur(tür.startsWith(u'/') ? tür : klasör + u'/' + QString(300, u'ş'));
+        }
+        AyarlarıUnut();
+
+        OynaVeKapat(ortam);
+        QCOMPARE(ortam.hatalar, QList<int>{});
+        AyarlarıUnut();
+        QVERIFY(GetAllSettings(UygulamaAdı, u"Ayarlar"_s).empty());
+        QCOMPARE(HataNumarası([] { SaveSetting(UygulamaAdı, u"Ayarlar"_s, u"x"_s, u"1"_s); }), 75);
+        QCOMPARE(HataNumarası([] {
+                     AyarToplusu topluluk; // the save at close: one write at its end
+                     SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-0"_s, u"8B"_s);
+                     topluluk.Yaz();
+                 }),
+                 75);
+        const QFileInfo bilgi(dosya);
+        if (tür == u"folder is a file") {
+            QFile yer(klasör);
+            QVERIFY(yer.open(QIODevice::ReadOnly));
+            QCOMPARE(yer.readAll(), QByteArray("bir dosya"));
+        }
+        QVERIFY(tür != u"file is a folder" || QFileInfo(dosya + u"/içinde"_s).isDir());
+        QVERIFY(tür != u"fifo" || (!bilgi.isFile() && !bilgi.isDir()));
+        QVERIFY(!tür.contains(u"link") || bilgi.isSymLink());
+        QVERIFY(tür != u"device link" || !QFileInfo(bilgi.symLinkTarget()).isFile());
+        QVERIFY(!tür.startsWith(u'/') || !QFileInfo::exists(tür + u"/Nuv Zovevav"_s));
+    }
+
+    // ---- Photos ----
+
+    // Each load ends within seconds (a blocked one is killed), without a crash and without a burst
+    // of memory, in the error the game treats as "no photo".
+    void badPhotoIsRefusedQuickly_data() { KötüFotoğraflar(); }
+    void badPhotoIsRefusedQuickly() {
+        QFETCH(QString, tür);
+        QFETCH(int, hata);
+        QTemporaryDir klasör;
+        const auto sonuç = ÇocuktaYükle(KötüFotoğraf(tür, klasör));
+        QVERIFY2(sonuç, "LoadPicture crashed or blocked");
+        QCOMPARE(int((*sonuç)[0]), hata);
+        // A real photo of this size needs a few megabytes at the board's size.
+        QVERIFY2((*sonuç)[1] < 32 * 1024, qPrintable(u"peak memory +%1 KB"_s.arg((*sonuç)[1])));
+    }
+
+    // The same files as the last game's photo: the window loads silently without it, asks for
+    // a photo when a game is wanted, shows the empty photo box's background, plays on and
+    // keeps the path for the next start.
+    void windowWithBadLastPhoto_data() { KötüFotoğraflar(); }
+    void windowWithBadLastPhoto() {
+        QFETCH(QString, tür);
+        QFETCH(int, hata);
+        PencereOrtamı ortam;
+        const QString yol = KötüFotoğraf(tür, ortam.program);
+        ortam.Ayar(u"Son Fotograf"_s, yol);
+        auto form = ortam.Yükle();
+        QCOMPARE(ortam.hatalar, QList<int>{});
+        QCOMPARE(FotoğrafYolu, yol);
+        QCOMPARE(form->OrjinalFotoğrafKutusu->HasPicture(), hata == 0);
+        if (hata) {
+            QCOMPARE(QColor(OrtaRenk(form->DağınıkParçalar(0)->Picture())),
+                     form->OrjinalFotoğrafKutusu->BackColor());
+            form->YeniOyunDüğmesi_Click();
+            QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1)); // "choose a photo first"
+            QCOMPARE(form->SüreHesapla.Interval(), 0);
+        }
+        for (int yer = 0; yer < 9; ++yer)
+            form->DağınıkParçalar_Click(yer);
+        form->ÇıkışDüğmesi_Click();
+        QVERIFY(!form->isVisible() && !ortam.süreçBitti);
+        AyarlarıUnut();
+        QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Fotograf"_s), yol);
+    }
+
+    // ---- A long session ----
+
+    // A hundred 5 x 5 deals and a thousand clicks on random places, some through the mouse:
+    // the places always show the board, the move count follows the moves, and the game saved
+    // at the end comes back whole.
+    void hundredDealsThousandClicks() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz(QSize(500, 500));
+        ortam.Ayar(u"Son Bolme"_s, u"2"_s);
+        auto form = ortam.Yükle(20240613);
+        const auto tahtayıGösterir = [](const AnaForm &f) {
+            for (int yer = 0; yer < f.Tahta.YerSayısı(); ++yer) {
+                const auto &model = f.Tahta.YerOf(yer);
+                QCOMPARE(f.DağınıkParçalar(yer)->Tag(), model.Tag);
+                QCOMPARE(f.DağınıkParçalar(yer)->Picture(),
+                         model.Parça == OyunTahtası::ParçaYok
+                             ? QImage()
+                             : f.SıralıParçalar(model.Parça)->Picture());
+            }
+        };
+        QRandomGenerator üreteç(77);
+        int tıklar = 0;
+        for (int oyun = 0; oyun < 100; ++oyun) {
+            form->YeniOyunDüğmesi_Click();
+            for (int tık = 0, hamle = 0; tık < 10; ++tık, ++tıklar) {
+                const int yer = int(üreteç.bounded(25));
+                hamle += KomşuMu(yer, form->Tahta.BoşParça(), 5);
+                if (tıklar % 5 == 0)
+                    QTest::mouseClick(form->DağınıkParçalar(yer), Qt::LeftButton);
+                else
+                    form->DağınıkParçalar_Click(yer);
+                QCoreApplication::processEvents();     // paints, and the clock's ticks when due
+                if (form->SüreHesapla.Interval() == 0) // completed on the way
+                    break;
+                QCOMPARE(form->HamleSayısı, hamle);
+                tahtayıGösterir(*form);
+            }
+        }
+        QVERIFY(tıklar > 990);
+        QCOMPARE(ortam.hatalar, QList<int>{});
+
+        form->OyunuKaydetOnayı->setChecked(true);
+        const OyunTahtası bırakılan = form->Tahta;
+        const int hamleler = form->HamleSayısı;
+        form->ÇıkışDüğmesi_Click();
+        form.reset();
+        AyarlarıUnut();
+        auto yeni = ortam.Yükle();
+        QCOMPARE(ortam.hatalar, QList<int>{});
+        for (int yer = 0; yer < 25; ++yer)
+            QCOMPARE(yeni->Tahta.YerOf(yer).Parça, bırakılan.YerOf(yer).Parça);
+        QCOMPARE(yeni->HamleSayısı, hamleler);
+        tahtayıGösterir(*yeni);
+    }
+};
+
+QTEST_MAIN(RobustTest)
+#include "saglamlik_test.moc"
