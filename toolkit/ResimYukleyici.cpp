@@ -65,10 +65,5 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     QImage resim = okuyucu.read();
     if (resim.isNull() || resim.width() > EnBüyükKenar || resim.height() > EnBüyükKenar)
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
-    if (!kayıtlı.isValid()) {
-        if (resim.width() > EnBüyükKenar || resim.height() > EnBüyükKenar)
-            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
-        return {resim, resim.size()};
-    }
-    return {resim, doğal};
+    return {resim, kayıtlı.isValid() ? doğal : resim.size()};
 }
