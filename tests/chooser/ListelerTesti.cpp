@@ -1,84 +1,68 @@
-// The chooser's list contents: which volumes are drives, photo files, order and paths.
+// What the chooser lists and reads: drives, photo files, order, paths, truncation, small pictures.
+#include "SeciciYardimcisi.h"
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/Suruculer.h"
-#include "toolkit/YarimResim.h"
 #include "toolkit/CalismaHatasi.h"
+#include "toolkit/ExifKucukResim.h"
+#include "toolkit/ResimYukleyici.h"
+#include "toolkit/YarimResim.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <sys/stat.h>
 
 class ListelerTesti : public QObject {
     Q_OBJECT
 
 private slots:
-    void drivesAreTheVolumesAPlayerBrowses();
-    void driveTextShowsTheLabelInBrackets();
-    void driveOfAPathIsTheLongestRootAtAFolderBoundary();
+    void drivesAndPathsReadLikeADriveList();
     void folderContentsLeaveHiddenOutAndSortForPeople();
-    void namesSortCaseInsensitiveTurkishAndByNumber();
-    void pathsRunFromTheDriveRootWithSingleSeparators();
     void truncatedPhotosAreToldFromWholeOnes();
+    void smallPictureIsTurnedAndCutAsThePhoto_data();
+    void smallPictureIsTurnedAndCutAsThePhoto();
+    void brokenExifBlocksGiveNoSmallPicture_data();
+    void brokenExifBlocksGiveNoSmallPicture();
 };
 
-void ListelerTesti::drivesAreTheVolumesAPlayerBrowses() {
+void ListelerTesti::drivesAndPathsReadLikeADriveList() {
+    // clang-format off
     const std::vector<BağlıBirim> birimler{
-        {QStringLiteral("/proc"), "proc", {}},
-        {QStringLiteral("/"), "overlay", {}},
-        {QStringLiteral("/sys"), "sysfs", {}},
-        {QStringLiteral("/dev"), "devtmpfs", {}},
-        {QStringLiteral("/run"), "tmpfs", {}},
-        {QStringLiteral("/sys/fs/cgroup"), "cgroup2", {}},
-        {QStringLiteral("/snap/core/1"), "squashfs", {}},
-        {QStringLiteral("/var/lib/docker/overlay2/x/merged"), "overlay", {}},
-        {QStringLiteral("/home"), "ext4", QStringLiteral("ev")},
-        {QStringLiteral("/run/media/ali/KINGSTON"), "vfat", QStringLiteral("KINGSTON")},
-        {QStringLiteral("/media/cdrom"), "iso9660", QStringLiteral("FOTOLAR")},
-        {QStringLiteral("/media/cdrom"), "iso9660", QStringLiteral("FOTOLAR")},
-        {QStringLiteral("/srv/veri"), "ext4", {}},
-        {QStringLiteral("/tmp"), "tmpfs", {}},
-        {QStringLiteral("/opt/oyun"), "xfs", {}},
+        {"/proc", "proc", {}}, {"/", "overlay", {}}, {"/sys/fs/cgroup", "cgroup2", {}},
+        {"/snap/core/1", "squashfs", {}}, {"/var/lib/docker/overlay2/x/merged", "overlay", {}},
+        {"/home", "ext4", "ev"}, {"/run/media/ali/KINGSTON", "vfat", "KINGSTON"},
+        {"/media/cdrom", "iso9660", "FOTOLAR"}, {"/media/cdrom", "iso9660", "FOTOLAR"},
+        {"/srv/veri", "ext4", {}}, {"/tmp", "tmpfs", {}}, {"/opt/oyun", "xfs", {}}};
+    // clang-format on
+    const auto metinler = [](const std::vector<Sürücü> &sürücüler) {
+        QStringList m;
+        for (const auto &s : sürücüler)
+            m << s.Metin();
+        return m;
     };
-    // The program lives on a tmpfs and on a volume of its own: both drives must still be listed.
-    const auto sürücüler =
-        SürücüleriSeç(birimler, QStringLiteral("/home/ali/"),
-                      {QStringLiteral("/tmp/x/prog/"), QStringLiteral("/opt/oyun/bin")});
-    QStringList kökler;
-    for (const auto &s : sürücüler)
-        kökler << s.Kök;
-    QCOMPARE(kökler, (QStringList{"/", "/home", "/media/cdrom", "/opt/oyun",
-                                  "/run/media/ali/KINGSTON", "/tmp"}));
+    // The program on a tmpfs and on a volume of its own: both drives still listed.
+    QCOMPARE(metinler(SürücüleriSeç(birimler, "/home/ali/", {"/tmp/x/prog/", "/opt/oyun/bin"})),
+             (QStringList{"/", "/home [ev]", "/media/cdrom [FOTOLAR]", "/opt/oyun",
+                          "/run/media/ali/KINGSTON [KINGSTON]", "/tmp"}));
+    QCOMPARE(metinler(SürücüleriSeç(birimler, "/root", {})),
+             (QStringList{"/", "/media/cdrom [FOTOLAR]", "/run/media/ali/KINGSTON [KINGSTON]"}));
 
-    // A bare overlay root counts as the disk; without required paths tmpfs stays out.
-    const auto yalın = SürücüleriSeç(birimler, QStringLiteral("/root"), {});
-    QCOMPARE(yalın.front().Kök, QStringLiteral("/"));
-    for (const auto &s : yalın)
-        QVERIFY2(s.Kök != QLatin1String("/tmp") && s.Kök != QLatin1String("/srv/veri"),
-                 qPrintable(s.Kök));
-}
+    // A path's drive is the longest root holding it, at a folder boundary.
+    const std::vector<Sürücü> sürücüler{{"/", {}}, {"/media/usb", {}}, {"/media/usb/iç", {}}};
+    QCOMPARE(SürücüsünüBul(sürücüler, "/home/ali/"), 0);
+    QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb/"), 1);
+    QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb2/a"), 0);
+    QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb/iç/x"), 2);
+    QCOMPARE(SürücüsünüBul({}, "/a"), -1);
 
-void ListelerTesti::driveTextShowsTheLabelInBrackets() {
-    QCOMPARE((Sürücü{QStringLiteral("/"), {}}).Metin(), QStringLiteral("/"));
-    QCOMPARE((Sürücü{QStringLiteral("/media/usb"), QStringLiteral("KINGSTON")}).Metin(),
-             QStringLiteral("/media/usb [KINGSTON]"));
-    QCOMPARE((Sürücü{QStringLiteral("/"), QStringLiteral("disk")}).Metin(),
-             QStringLiteral("/ [disk]"));
-}
-
-void ListelerTesti::driveOfAPathIsTheLongestRootAtAFolderBoundary() {
-    const std::vector<Sürücü> sürücüler{{QStringLiteral("/"), {}},
-                                        {QStringLiteral("/media/usb"), {}},
-                                        {QStringLiteral("/media/usb/iç"), {}}};
-    QCOMPARE(SürücüsünüBul(sürücüler, QStringLiteral("/home/ali/")), 0);
-    QCOMPARE(SürücüsünüBul(sürücüler, QStringLiteral("/media/usb")), 1);
-    QCOMPARE(SürücüsünüBul(sürücüler, QStringLiteral("/media/usb/")), 1);
-    QCOMPARE(SürücüsünüBul(sürücüler, QStringLiteral("/media/usb2/a")), 0);
-    QCOMPARE(SürücüsünüBul(sürücüler, QStringLiteral("/media/usb/iç/x")), 2);
-    QCOMPARE(SürücüsünüBul({}, QStringLiteral("/a")), -1);
+    QCOMPARE(Atalar("/", "/home/ali/"), (QStringList{"/", "/home", "/home/ali"}));
+    QCOMPARE(Atalar("/", "/"), QStringList{"/"});
+    QCOMPARE(Atalar("/media/usb", "/media/usb/DCIM/100"),
+             (QStringList{"/media/usb", "/media/usb/DCIM", "/media/usb/DCIM/100"}));
+    QCOMPARE(YolaEkle("/", "a.jpg"), QStringLiteral("/a.jpg"));
+    QCOMPARE(YolaEkle("/media/usb", "a.jpg"), QStringLiteral("/media/usb/a.jpg"));
 }
 
 void ListelerTesti::folderContentsLeaveHiddenOutAndSortForPeople() {
@@ -87,101 +71,123 @@ void ListelerTesti::folderContentsLeaveHiddenOutAndSortForPeople() {
     for (const char *ad :
          {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg", "not.txt", "foto.png",
           "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
-        const QString yol = d.filePath(QString::fromUtf8(ad));
-        d.mkpath(QFileInfo(yol).path());
-        QFile f(yol);
-        QVERIFY(f.open(QIODevice::WriteOnly));
+        d.mkpath(QFileInfo(d.filePath(ad)).path());
+        DosyaYaz(d.filePath(ad), {});
     }
-    // A pipe named like a photo is no file to show (reading it would wait for a writer).
-    QCOMPARE(mkfifo(QFile::encodeName(d.filePath(QStringLiteral("boru.jpg"))).constData(), 0600),
-             0);
-    QVERIFY(!YarımResimMi(d.filePath(QStringLiteral("boru.jpg"))));
-    for (const char *ad : {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül"})
-        QVERIFY(d.mkdir(QString::fromUtf8(ad)));
+    // A pipe named like a photo: reading it would wait for a writer.
+    const QString boru = d.filePath("boru.jpg");
+    QCOMPARE(mkfifo(QFile::encodeName(boru).constData(), 0600), 0);
+    QVERIFY(!YarımResimMi(boru));
+    QVERIFY(ExifKüçükResmi(boru).isNull());
+    for (const char *ad : {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül", "ılık",
+                           "İnci", "IMG_10", "IMG_9", "şeker", "Su", "Ülke", "ufuk"})
+        QVERIFY(d.mkdir(ad));
 
     QCOMPARE(FotoğrafDosyaları(kök.path()),
              (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "resim9.jpg", "resim10.jpg"}));
-    try {
-        FotoğrafDosyaları(kök.filePath(QStringLiteral("silinmiş")));
-        QFAIL("a missing folder was listed");
-    } catch (const ÇalışmaHatası &hata) {
-        QCOMPARE(hata.Numara(), int(ÇalışmaHatası::YolBulunamadı));
-    }
-    QCOMPARE(AltKlasörler(kök.path()), (QStringList{"9 Eylül", "10 Ekim", "ağaç", "Çarşı",
-                                                    QString::fromUtf8("klasör.jpg"), "Zeytin"}));
+    QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafDosyaları(d.filePath("silinmiş")));
+    // Turkish order without regard to case (ı and I before i and İ), numbers by value.
+    QCOMPARE(AltKlasörler(kök.path()),
+             (QStringList{"9 Eylül", "10 Ekim", "ağaç", "Çarşı", "ılık", "IMG_9", "IMG_10", "İnci",
+                          "klasör.jpg", "Su", "şeker", "ufuk", "Ülke", "Zeytin"}));
 }
 
-void ListelerTesti::namesSortCaseInsensitiveTurkishAndByNumber() {
-    QStringList adlar{"zebra", "Çiçek", "IMG_10", "cam",  "ılık",  "Dal",
-                      "IMG_9", "İnci",  "ufuk",   "Ülke", "şeker", "Su"};
-    İnsanSırasıylaSırala(adlar);
-    QCOMPARE(adlar, (QStringList{"cam", "Çiçek", "Dal", "ılık", "IMG_9", "IMG_10", "İnci", "Su",
-                                 "şeker", "ufuk", "Ülke", "zebra"}));
-}
-
-void ListelerTesti::pathsRunFromTheDriveRootWithSingleSeparators() {
-    QCOMPARE(Atalar(QStringLiteral("/"), QStringLiteral("/home/ali/")),
-             (QStringList{"/", "/home", "/home/ali"}));
-    QCOMPARE(Atalar(QStringLiteral("/"), QStringLiteral("/")), QStringList{"/"});
-    QCOMPARE(Atalar(QStringLiteral("/media/usb"), QStringLiteral("/media/usb/DCIM/100")),
-             (QStringList{"/media/usb", "/media/usb/DCIM", "/media/usb/DCIM/100"}));
-    QCOMPARE(YolaEkle(QStringLiteral("/"), QStringLiteral("a.jpg")), QStringLiteral("/a.jpg"));
-    QCOMPARE(YolaEkle(QStringLiteral("/media/usb"), QStringLiteral("a.jpg")),
-             QStringLiteral("/media/usb/a.jpg"));
-}
-
-namespace {
-
-QByteArray Kodla(const QImage &resim, const char *biçim) {
-    QByteArray veri;
-    QBuffer tampon(&veri);
-    tampon.open(QIODevice::WriteOnly);
-    resim.save(&tampon, biçim, 90);
-    return veri;
-}
-
-bool Yarım(const QTemporaryDir &klasör, const QByteArray &içerik) {
-    const QString yol = klasör.filePath(QStringLiteral("dosya"));
-    QFile dosya(yol);
-    dosya.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    dosya.write(içerik);
-    dosya.close();
-    return YarımResimMi(yol);
-}
-
-} // namespace
-
+// Files whose picture data stops early are told from whole ones, also with a small picture in
+// the EXIF block (its end marker must not count) and with data behind the picture (a phone's
+// motion photo). Files that are no pictures are left to the loader.
 void ListelerTesti::truncatedPhotosAreToldFromWholeOnes() {
-    QImage resim(300, 200, QImage::Format_RGB32);
-    for (int y = 0; y < resim.height(); ++y)
-        for (int x = 0; x < resim.width(); ++x)
-            resim.setPixel(x, y, qRgb(x % 256, (x * y) % 256, (x ^ y) % 256));
-    const QByteArray jpeg = Kodla(resim, "JPG");
-    const QByteArray bmp = Kodla(resim, "BMP");
     QTemporaryDir klasör;
+    const QString yol = klasör.filePath("dosya");
+    const auto yarım = [&](const QByteArray &baytlar) {
+        DosyaYaz(yol, baytlar);
+        return YarımResimMi(yol);
+    };
+    const QImage resim = Gürültü(300, 200);
+    const QByteArray jpeg = ExifliJpeg(resim, resim.scaled(40, 30)), bmp = Kodla(resim, "BMP");
+    QVERIFY(!yarım(jpeg) && !yarım(jpeg + QByteArray(5000, 'B')) && !yarım(bmp));
+    QVERIFY(yarım(jpeg.chopped(2)) && yarım(jpeg.chopped(100)) && yarım(bmp.chopped(1)));
+    QVERIFY(!yarım({}) && !yarım("Bu bir fotoğraf değil.") && !YarımResimMi(yol + ".yok"));
+}
 
-    QVERIFY(!Yarım(klasör, jpeg));
-    QVERIFY(Yarım(klasör, jpeg.left(jpeg.size() - 2)));
-    QVERIFY(Yarım(klasör, jpeg.left(jpeg.size() / 2)));
-    // Data some phones keep behind the picture (a motion photo's video) is no truncation.
-    QVERIFY(!Yarım(klasör, jpeg + QByteArray(5000, '\x42')));
+void ListelerTesti::smallPictureIsTurnedAndCutAsThePhoto_data() {
+    QTest::addColumn<bool>("mm");
+    QTest::addColumn<int>("yön");
+    QTest::addColumn<QSize>("foto");
+    QTest::addColumn<QRect>("içi"); // where the photo lies in the black 160 x 120
+    for (const bool mm : {false, true})
+        for (int yön = 1; yön <= 8; ++yön)
+            QTest::addRow("%s %d", mm ? "MM" : "II", yön)
+                << mm << yön << QSize(64, 48) << QRect(0, 0, 160, 120);
+    QTest::newRow("3:2 letterboxed") << true << 1 << QSize(96, 64) << QRect(0, 6, 160, 107);
+    QTest::newRow("3:2 letterboxed, upright")
+        << false << 8 << QSize(96, 64) << QRect(0, 7, 160, 107);
+    QTest::newRow("square pillarboxed") << false << 1 << QSize(64, 64) << QRect(20, 0, 120, 120);
+    // Turned by an editor that left the small picture as it was: it shows another picture.
+    QTest::newRow("left lying") << false << 1 << QSize(48, 64) << QRect();
+}
 
-    // A thumbnail in the EXIF header brings its own end marker, which must not count.
-    const QByteArray küçük = Kodla(resim.scaled(40, 30), "JPG");
-    QByteArray exif = QByteArray("Exif\0\0", 6) + küçük;
-    const int uzunluk = exif.size() + 2;
-    exif.prepend(char(uzunluk & 0xFF)).prepend(char(uzunluk >> 8)).prepend("\xFF\xE1", 2);
-    const QByteArray küçüklü = jpeg.left(2) + exif + jpeg.mid(2);
-    QVERIFY(QImage::fromData(küçüklü).size() == resim.size());
-    QVERIFY(!Yarım(klasör, küçüklü));
-    QVERIFY(Yarım(klasör, küçüklü.left(küçüklü.size() - 100)));
+// Upright as the photo's loader turns the photo, its corners the photo's, never a black bar.
+void ListelerTesti::smallPictureIsTurnedAndCutAsThePhoto() {
+    QFETCH(bool, mm);
+    QFETCH(int, yön);
+    QFETCH(QSize, foto);
+    QFETCH(QRect, içi);
+    QImage küçük = DüzFotoğraf(Qt::black, 160, 120);
+    QPainter(&küçük).drawImage(içi.isNull() ? küçük.rect() : içi, DörtRenkliFotoğraf(160, 120));
+    QTemporaryDir klasör;
+    const QString yol = klasör.filePath("kamera.jpg");
+    DosyaYaz(yol, ExifliJpeg(DörtRenkliFotoğraf(foto.width(), foto.height()), küçük, mm, yön));
+    const QImage resim = LoadPicture(yol).Resim, sonuç = ExifKüçükResmi(yol);
+    QCOMPARE(sonuç.isNull(), içi.isNull());
+    if (sonuç.isNull())
+        return;
+    QVERIFY(qAbs(sonuç.width() / double(sonuç.height()) - resim.width() / double(resim.height())) <
+            0.05);
+    const auto köşe = [](const QImage &r, int x, int y) {
+        return r.pixelColor(x * (r.width() - 1), y * (r.height() - 1));
+    };
+    for (const int x : {0, 1})
+        for (const int y : {0, 1})
+            QVERIFY(RenkBenzer(köşe(sonuç, x, y), köşe(resim, x, y), 60));
+}
 
-    QVERIFY(!Yarım(klasör, bmp));
-    QVERIFY(Yarım(klasör, bmp.left(bmp.size() - 1)));
-    // Not pictures at all: the loader refuses those itself.
-    QVERIFY(!Yarım(klasör, QByteArray()));
-    QVERIFY(!Yarım(klasör, QByteArray("Bu bir fotoğraf değil.")));
-    QVERIFY(!YarımResimMi(klasör.filePath(QStringLiteral("yok.jpg"))));
+void ListelerTesti::brokenExifBlocksGiveNoSmallPicture_data() {
+    QTest::addColumn<QByteArray>("baytlar");
+    QTest::addColumn<bool>("bulunur");
+    const QByteArray iyi =
+        ExifliJpeg(DüzFotoğraf(Qt::gray, 64, 48), DüzFotoğraf(Qt::red, 32, 24), true);
+    const auto yamalı = [](QByteArray b, int yer, quint32 değer, int boy = 4) {
+        for (int i = 0; i < boy; ++i) // Motorola order, at a place in the TIFF data
+            b[12 + yer + i] = char(değer >> 8 * (boy - 1 - i));
+        return b;
+    };
+    const quint32 küçükBoyu = qFromBigEndian<quint32>(iyi.constData() + 12 + 48);
+    QTest::newRow("whole, for comparison") << iyi << true;
+    QTest::newRow("after another APP1 and fill bytes")
+        << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
+    QTest::newRow("no EXIF block") << Kodla(DüzFotoğraf(Qt::red), "JPG") << false;
+    QTest::newRow("first directory past the end") << yamalı(iyi, 4, 0xFFFFFF00) << false;
+    QTest::newRow("second directory loops to the first") << yamalı(iyi, 22, 8) << false;
+    QTest::newRow("entry count past the end") << yamalı(iyi, 26, 0xFFFF, 2) << false;
+    QTest::newRow("place of another type") << yamalı(iyi, 30, 2, 2) << false;
+    QTest::newRow("place past the end") << yamalı(iyi, 36, 0x10000) << false;
+    QTest::newRow("length past the end") << yamalı(iyi, 48, küçükBoyu + 1) << false;
+    QTest::newRow("place and length overflow")
+        << yamalı(yamalı(iyi, 36, 0xFFFFFFF0), 48, 0x20) << false;
+    QTest::newRow("not a JPEG") << yamalı(iyi, 56, 0, 2) << false;
+    QTest::newRow("cut short") << yamalı(iyi, 48, küçükBoyu - 100) << false;
+    QTest::newRow("too large to be small")
+        << ExifliJpeg(DüzFotoğraf(Qt::gray, 8, 8), DüzFotoğraf(Qt::red, 1100, 8)) << false;
+    for (quint32 n = 0; n < 12 + 56 + küçükBoyu; n += 37)
+        QTest::addRow("first %u bytes", n) << iyi.left(n) << false;
+}
+
+void ListelerTesti::brokenExifBlocksGiveNoSmallPicture() {
+    QFETCH(QByteArray, baytlar);
+    QFETCH(bool, bulunur);
+    // Exactly as many bytes as given, so that a read past them is caught under the sanitizers.
+    const std::vector<char> tam(baytlar.begin(), baytlar.end());
+    QCOMPARE(!ExifKüçükResmi({tam.data(), qsizetype(tam.size())}, {640, 480}).isNull(), bulunur);
 }
 
 QTEST_GUILESS_MAIN(ListelerTesti)

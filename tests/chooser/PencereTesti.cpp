@@ -1,598 +1,402 @@
 // The photo chooser on a temporary folder tree: lists, preview, OK, Cancel and the keys.
 #include "SeciciYardimcisi.h"
-
+#include "chooser/FotografSecFormu.h"
 #include "resources/DizgiTablosu.h"
-#include "toolkit/Twip.h"
+#include "tests/ortak/PencereOrtami.h"
 
-#include <QBuffer>
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QStorageInfo>
-#include <QTest>
 
-class PencereTesti : public QObject {
-    Q_OBJECT
+namespace {
 
-private slots:
-    void init();
-    void cleanup();
+// The main window's test ground with a photo folder, the board cut 3 x 3 from a grey photo.
+// The program's folder holds kırmızı.jpg; the photo folder photos of several kinds, a
+// sub-folder and hidden entries.
+struct Ortam : PencereOrtamı {
+    QTemporaryDir fotoKlasörü;
+    const QString foto = fotoKlasörü.path(), prog = program.path();
+    std::unique_ptr<AnaForm> anaForm = Pencere();
 
-    void layoutTextsAndKeysAreTheDesigned();
-    void openedFromTheMainWindowIsModalAndCentred();
-    void firstOpeningShowsTheProgramsDriveAndFolder();
-    void savedFolderIsShownAndADeletedOneFallsBack();
-    void onlyVisiblePhotoFilesAreListed();
-    void foldersOpenByDoubleClickAndEnter();
-    void vanishedFolderMovesToTheCurrentDirectory();
-    void unreadableDriveIsReportedAndTheProgramsDriveComesBack();
-    void arrowKeysUpdateThePreview();
-    void previewFillsTheWholeBox_data();
-    void previewFillsTheWholeBox();
-    void filesThatAreNotPicturesChangeNothing_data();
-    void filesThatAreNotPicturesChangeNothing();
-    void okBeforeAnyLoadIsRefused();
-    void okAfterAFolderChangeIsRefused();
-    void okHandsThePhotoAtItsNaturalSizeAndCutsIt();
-    void okWithAGameRunningDealsANewOne();
-    void closingChangesNothingButStoresTheFolder_data();
-    void closingChangesNothingButStoresTheFolder();
-    void enterDoesNotPressOk();
-    void okRightAfterSelectingTakesThatPhoto();
-    void onlyTheLatestChoiceArrives();
-
-private:
-    // Opens the chooser over the main window, active, as the player sees it.
-    std::unique_ptr<FotoğrafSeçFormu> Aç();
-    static void Seç(FotoğrafSeçFormu &form, const QString &ad);
-    static void Bekle(FotoğrafSeçFormu &form);
-    static QListWidgetItem *KlasörÖğesi(FotoğrafSeçFormu &form, const QString &yol);
-    static QStringList Adlar(const QListWidget *liste);
-    void SonKlasörüKur(const QString &yol) {
-        SaveSetting(UygulamaAdı, QStringLiteral("Ayarlar"), QStringLiteral("Son Klasor"), yol);
+    Ortam() {
+        for (const char *ad : {"alt klasör", ".gizli"})
+            QDir(foto).mkdir(ad);
+        const std::pair<QString, QColor> fotoğraflar[] = {
+            {prog + "/kırmızı.jpg", Çeyrekler[0]}, {foto + "/a mavi.jpg", Çeyrekler[2]},
+            {foto + "/B YEŞİL.JPG", Çeyrekler[1]}, {foto + "/c sarı.bmp", Çeyrekler[3]},
+            {foto + "/d beyaz.jpeg", Qt::white},   {foto + "/e siyah.png", Qt::black},
+            {foto + "/.gizli.jpg", Qt::black},     {foto + "/alt klasör/mor.jpg", Qt::magenta}};
+        for (const auto &[yol, renk] : fotoğraflar)
+            if (!DüzFotoğraf(renk).save(yol, nullptr, 95))
+                qFatal("cannot write %s", qPrintable(yol));
+        anaForm->OrjinalFotoğrafKutusu->SetPicture(DüzFotoğraf(Qt::gray));
+        anaForm->ParçalaraBölSeçeneği_Click(0);
     }
 
-    std::unique_ptr<SeçiciOrtamı> o;
-    std::unique_ptr<KutuKaydedici> kutular;
+    QString SonKlasör() const { return GetSetting(UygulamaAdı, "Ayarlar", "Son Klasor"); }
+    QStringList Kutular() const {
+        QStringList metinler;
+        for (const auto &kutu : kutular.Kutular)
+            metinler << kutu.metin;
+        return metinler;
+    }
 };
 
-void PencereTesti::init() {
-    o = std::make_unique<SeçiciOrtamı>();
-    kutular = std::make_unique<KutuKaydedici>();
-}
-
-void PencereTesti::cleanup() {
-    kutular.reset();
-    o.reset();
-}
-
-std::unique_ptr<FotoğrafSeçFormu> PencereTesti::Aç() {
-    auto form = std::make_unique<FotoğrafSeçFormu>(*o->anaForm);
-    form->show();
-    QApplication::setActiveWindow(form.get());
-    if (!QTest::qWaitForWindowActive(form.get()))
-        qWarning("the chooser did not become active");
-    return form;
-}
-
-void PencereTesti::Seç(FotoğrafSeçFormu &form, const QString &ad) {
-    const auto bulunan = form.DosyaListesi->findItems(ad, Qt::MatchExactly);
-    QVERIFY2(bulunan.size() == 1, qPrintable(ad));
-    form.DosyaListesi->setCurrentItem(bulunan.front());
-    Bekle(form);
-}
-
-void PencereTesti::Bekle(FotoğrafSeçFormu &form) {
-    // Photos are decoded off the window's thread; the picture arrives with the event loop.
-    QTRY_VERIFY(!form.FotoğrafBekleniyor());
-}
-
-QListWidgetItem *PencereTesti::KlasörÖğesi(FotoğrafSeçFormu &form, const QString &yol) {
-    for (int i = 0; i < form.KlasörListesi->count(); ++i)
-        if (form.KlasörListesi->item(i)->data(Qt::UserRole).toString() == yol)
-            return form.KlasörListesi->item(i);
-    return nullptr;
-}
-
-QStringList PencereTesti::Adlar(const QListWidget *liste) {
+QStringList Adlar(const QListWidget *liste) {
     QStringList adlar;
     for (int i = 0; i < liste->count(); ++i)
         adlar << liste->item(i)->text();
     return adlar;
 }
 
-void PencereTesti::layoutTextsAndKeysAreTheDesigned() {
-    auto form = Aç();
-    QCOMPARE(form->size(), QSize(525, 264));
-    QCOMPARE(form->minimumSize(), form->maximumSize());
-    QVERIFY(!(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                                     Qt::WindowContextHelpButtonHint)));
-    QCOMPARE(form->windowTitle(), LoadResString(1550));
-    QCOMPARE(form->parentWidget(), o->anaForm.get());
+QColor Ortası(const QImage &resim) { return resim.pixelColor(resim.rect().center()); }
 
-    QCOMPARE(form->SürücüListesi->geometry(), TwipDikdörtgeni(300, 600, 2205, 315));
-    QCOMPARE(form->KlasörListesi->geometry(), TwipDikdörtgeni(300, 1470, 2205, 2115));
-    QCOMPARE(form->DosyaListesi->geometry(), TwipDikdörtgeni(2760, 600, 2175, 3015));
-    QCOMPARE(form->ÖnizlemeKutusu->geometry(), TwipDikdörtgeni(5190, 600, 2370, 1778));
-    QCOMPARE(form->TamamDüğmesi->geometry(), TwipDikdörtgeni(5190, 2700, 2370, 345));
-    QCOMPARE(form->İptalDüğmesi->geometry(), TwipDikdörtgeni(5190, 3120, 2370, 345));
-    QVERIFY(!form->OrjinalFotoğrafKutusu->isVisible());
+} // namespace
 
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(form->Etiket[i]->text(), LoadResString(1600 + 100 * i));
-        QVERIFY(form->Etiket[i]->width() >= form->Etiket[i]->sizeHint().width());
-    }
-    QCOMPARE(form->TamamDüğmesi->text(), LoadResString(2000));
-    QCOMPARE(form->İptalDüğmesi->text(), LoadResString(2100));
-    for (QPushButton *düğme : {form->TamamDüğmesi, form->İptalDüğmesi})
-        QVERIFY(!düğme->autoDefault() && !düğme->isDefault());
+class PencereTesti : public QObject {
+    Q_OBJECT
 
-    // Tab order: drives, folders, files, OK, Cancel.
-    QCOMPARE(form->SürücüListesi->nextInFocusChain(), form->KlasörListesi);
-    QWidget *sonraki = form->KlasörListesi;
-    for (QWidget *beklenen :
-         {static_cast<QWidget *>(form->DosyaListesi), static_cast<QWidget *>(form->TamamDüğmesi),
-          static_cast<QWidget *>(form->İptalDüğmesi)}) {
-        do
-            sonraki = sonraki->nextInFocusChain();
-        while (sonraki->focusPolicy() == Qt::NoFocus);
-        QCOMPARE(sonraki, beklenen);
+    std::unique_ptr<Ortam> o;
+
+    // Opens the chooser over the main window, active, with `sonKlasör` as the saved folder.
+    std::unique_ptr<FotoğrafSeçFormu> Aç(const QString &sonKlasör = {}) {
+        if (!sonKlasör.isEmpty())
+            SaveSetting(UygulamaAdı, "Ayarlar", "Son Klasor", sonKlasör);
+        auto form = std::make_unique<FotoğrafSeçFormu>(*o->anaForm);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qWarning("the chooser did not become active");
+        return form;
     }
 
-    // The access keys of the labels lead to their lists.
-    const std::pair<Qt::Key, QWidget *> tuşlar[] = {{Qt::Key_F, form->DosyaListesi},
-                                                    {Qt::Key_K, form->KlasörListesi},
-                                                    {Qt::Key_S, form->SürücüListesi}};
-    for (const auto &[tuş, liste] : tuşlar) {
-        QTest::keyClick(form.get(), tuş, Qt::AltModifier);
-        QCOMPARE(QApplication::focusWidget(), liste);
+    // Selects a file; `bekle` waits for its photo, which is decoded off the window's thread.
+    static void Seç(FotoğrafSeçFormu &form, const QString &ad, bool bekle = true) {
+        const auto bulunan = form.DosyaListesi->findItems(ad, Qt::MatchExactly);
+        QVERIFY2(bulunan.size() == 1, qPrintable(ad));
+        form.DosyaListesi->setCurrentItem(bulunan.front());
+        if (bekle)
+            QTRY_VERIFY(!form.FotoğrafBekleniyor());
     }
-    QVERIFY(kutular->Metinler.isEmpty());
-}
 
-void PencereTesti::openedFromTheMainWindowIsModalAndCentred() {
-    SonKlasörüKur(o->foto);
-    o->anaForm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(o->anaForm.get()));
-    bool görüldü = false;
-    QTimer bekçi;
-    QObject::connect(&bekçi, &QTimer::timeout, [&] {
-        auto *form = qobject_cast<FotoğrafSeçFormu *>(QApplication::activeModalWidget());
-        if (!form || !form->isVisible() || görüldü)
-            return;
-        görüldü = true;
-        QVERIFY(form->isModal());
-        QCOMPARE(form->parentWidget(), o->anaForm.get());
-        const QPoint fark = form->frameGeometry().center() - o->anaForm->frameGeometry().center();
-        QVERIFY2(fark.manhattanLength() <= 4,
-                 qPrintable(QStringLiteral("%1, %2").arg(fark.x()).arg(fark.y())));
-        QTest::keyClick(form->DosyaListesi, Qt::Key_Escape);
-    });
-    bekçi.start(10);
-    o->anaForm->YeniFotoğrafDüğmesi->click();
-    QVERIFY(görüldü);
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(o->SonKlasör(), o->foto);
-}
-
-void PencereTesti::firstOpeningShowsTheProgramsDriveAndFolder() {
-    auto form = Aç();
-    const QString kök = QStorageInfo(o->program).rootPath();
-    QCOMPARE(form->SürücüListesiKökü(), kök);
-    QVERIFY(form->SürücüListesi->currentText().startsWith(kök));
-    QCOMPARE(form->KlasörListesiYolu(), o->program);
-    QCOMPARE(form->DosyaListesiYolu(), o->program);
-    QCOMPARE(Adlar(form->DosyaListesi), QStringList{QStringLiteral("kırmızı.jpg")});
-    QCOMPARE(form->DosyaListesi->currentRow(), -1);
-
-    // The folder list: the drive's root, the ancestors, the program's folder highlighted.
-    QCOMPARE(form->KlasörListesi->item(0)->text(), kök);
-    QCOMPARE(form->KlasörListesi->currentItem()->text(), QStringLiteral("prog"));
-    QCOMPARE(form->KlasörListesi->currentItem()->data(Qt::UserRole).toString(), o->program);
-    QCOMPARE(form->KlasörListesi->currentRow(), form->KlasörListesi->count() - 1);
-}
-
-void PencereTesti::savedFolderIsShownAndADeletedOneFallsBack() {
-    SonKlasörüKur(o->foto + QStringLiteral("/alt klasör"));
-    {
-        auto form = Aç();
-        QCOMPARE(form->KlasörListesiYolu(), o->foto + QStringLiteral("/alt klasör"));
-        QCOMPARE(Adlar(form->DosyaListesi), QStringList{QStringLiteral("mor.jpg")});
-        // The drive list keeps the program's drive.
-        QCOMPARE(form->SürücüListesiKökü(), QStorageInfo(o->program).rootPath());
+    static QListWidgetItem *KlasörÖğesi(FotoğrafSeçFormu &form, const QString &yol) {
+        for (int i = 0; i < form.KlasörListesi->count(); ++i)
+            if (form.KlasörListesi->item(i)->data(Qt::UserRole).toString() == yol)
+                return form.KlasörListesi->item(i);
+        qFatal("no folder %s in the list", qPrintable(yol));
     }
-    QVERIFY(QDir(o->foto + QStringLiteral("/alt klasör")).removeRecursively());
-    auto form = Aç();
-    QCOMPARE(form->KlasörListesiYolu(), o->program);
-    QCOMPARE(Adlar(form->DosyaListesi), QStringList{QStringLiteral("kırmızı.jpg")});
-    QVERIFY(kutular->Metinler.isEmpty());
-}
 
-void PencereTesti::onlyVisiblePhotoFilesAreListed() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    QCOMPARE(Adlar(form->DosyaListesi),
-             (QStringList{QStringLiteral("a mavi.jpg"), QStringLiteral("B YEŞİL.JPG"),
-                          QStringLiteral("c sarı.bmp"), QStringLiteral("d beyaz.jpeg")}));
-    // Sub-folders below the current one: hidden ones left out.
-    const int altlar = form->KlasörListesi->currentRow() + 1;
-    QCOMPARE(Adlar(form->KlasörListesi).mid(altlar), QStringList{QStringLiteral("alt klasör")});
-}
-
-void PencereTesti::foldersOpenByDoubleClickAndEnter() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    QListWidgetItem *alt = KlasörÖğesi(*form, o->foto + QStringLiteral("/alt klasör"));
-    QVERIFY(alt);
-    // One click only selects, as in the classic folder list.
-    const QPoint yer = form->KlasörListesi->visualItemRect(alt).center();
-    QTest::mouseClick(form->KlasörListesi->viewport(), Qt::LeftButton, {}, yer);
-    QCOMPARE(form->KlasörListesiYolu(), o->foto);
-    QTest::mouseDClick(form->KlasörListesi->viewport(), Qt::LeftButton, {}, yer);
-    QCOMPARE(form->KlasörListesiYolu(), o->foto + QStringLiteral("/alt klasör"));
-    QCOMPARE(Adlar(form->DosyaListesi), QStringList{QStringLiteral("mor.jpg")});
-    QCOMPARE(form->KlasörListesi->currentItem()->text(), QStringLiteral("alt klasör"));
-
-    // Up to an ancestor with the arrow keys and Enter.
-    form->KlasörListesi->setFocus();
-    QTest::keyClick(form->KlasörListesi, Qt::Key_Up);
-    QCOMPARE(form->KlasörListesiYolu(), o->foto + QStringLiteral("/alt klasör"));
-    QTest::keyClick(form->KlasörListesi, Qt::Key_Return);
-    QCOMPARE(form->KlasörListesiYolu(), o->foto);
-    QCOMPARE(Adlar(form->DosyaListesi).size(), 4);
-    QVERIFY(form->isVisible());
-}
-
-void PencereTesti::vanishedFolderMovesToTheCurrentDirectory() {
-    const QString önceki = QDir::currentPath();
-    QDir::setCurrent(o->program);
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    QListWidgetItem *alt = KlasörÖğesi(*form, o->foto + QStringLiteral("/alt klasör"));
-    QVERIFY(alt);
-    QVERIFY(QDir(o->foto + QStringLiteral("/alt klasör")).removeRecursively());
-    emit form->KlasörListesi->itemActivated(alt);
-    QDir::setCurrent(önceki);
-    QCOMPARE(form->KlasörListesiYolu(), o->program);
-    QCOMPARE(Adlar(form->DosyaListesi), QStringList{QStringLiteral("kırmızı.jpg")});
-    QVERIFY(kutular->Metinler.isEmpty());
-}
-
-void PencereTesti::unreadableDriveIsReportedAndTheProgramsDriveComesBack() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    const int programınki = form->SürücüListesi->currentIndex();
-    form->SürücüListesi->addItem(QStringLiteral("/yok [BOŞ]"), o->foto + QStringLiteral("/yok"));
-    form->SürücüListesi->setCurrentIndex(form->SürücüListesi->count() - 1);
-    QCOMPARE(kutular->Metinler, QStringList{LoadResString(2200)});
-    QCOMPARE(kutular->Simgeler.front(), QMessageBox::Information);
-    QCOMPARE(form->SürücüListesi->currentIndex(), programınki);
-    QCOMPARE(form->KlasörListesiYolu(), QStorageInfo(o->program).rootPath());
-    QCOMPARE(form->DosyaListesiYolu(), QStorageInfo(o->program).rootPath());
-}
-
-void PencereTesti::arrowKeysUpdateThePreview() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    const auto önizlemeRengi = [&] {
-        const QImage önizleme = form->ÖnizlemeKutusu->Picture();
-        return önizleme.isNull() ? QColor() : önizleme.pixelColor(önizleme.rect().center());
-    };
-    // Tabbing in makes the first row current without choosing it; a click on it loads it.
-    form->KlasörListesi->setFocus();
-    QTest::keyClick(form->KlasörListesi, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), form->DosyaListesi);
-    QVERIFY(!form->ÖnizlemeKutusu->HasPicture());
-    QTest::mouseClick(form->DosyaListesi->viewport(), Qt::LeftButton, {},
-                      form->DosyaListesi->visualItemRect(form->DosyaListesi->item(0)).center());
-    Bekle(*form);
-    QVERIFY(RenkBenzer(önizlemeRengi(), QColor(0, 0, 220)));
-
-    for (const QColor &renk : {QColor(0, 200, 0), QColor(230, 230, 0)}) {
-        QTest::keyClick(form->DosyaListesi, Qt::Key_Down);
-        Bekle(*form);
-        QVERIFY2(RenkBenzer(önizlemeRengi(), renk), qPrintable(form->DosyaListesiSeçili()));
+    // As a double-click on the folder does.
+    static void KlasörüAç(FotoğrafSeçFormu &form, const QString &yol) {
+        emit form.KlasörListesi->itemActivated(KlasörÖğesi(form, yol));
     }
-    QCOMPARE(form->DosyaListesiSeçili(), QStringLiteral("c sarı.bmp"));
-    QTest::keyClick(form->DosyaListesi, Qt::Key_Up);
-    Bekle(*form);
-    QVERIFY(RenkBenzer(önizlemeRengi(), QColor(0, 200, 0)));
-    QTest::keyClick(form->DosyaListesi, Qt::Key_End);
-    Bekle(*form);
-    QVERIFY(RenkBenzer(önizlemeRengi(), QColor(255, 255, 255)));
-}
 
-void PencereTesti::previewFillsTheWholeBox_data() {
-    QTest::addColumn<QSize>("boyut");
-    QTest::newRow("640 x 480") << QSize(640, 480);
-    QTest::newRow("1200 x 300 panorama") << QSize(1200, 300);
-    QTest::newRow("300 x 1200 portrait") << QSize(300, 1200);
-}
+private slots:
+    void init() { o = std::make_unique<Ortam>(); }
+    void cleanup() { o.reset(); }
 
-void PencereTesti::previewFillsTheWholeBox() {
-    QFETCH(QSize, boyut);
-    SeçiciOrtamı::Kaydet(DörtRenkliFotoğraf(boyut.width(), boyut.height()),
-                         o->foto + QStringLiteral("/dört.jpg"));
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    Seç(*form, QStringLiteral("dört.jpg"));
-    QCOMPARE(form->OrjinalFotoğrafKutusu->ScaleWidth(), boyut.width());
-    QCOMPARE(form->OrjinalFotoğrafKutusu->ScaleHeight(), boyut.height());
-
-    // What the player sees: the four quarters reach the four inner corners of the box.
-    const QRect iç = form->ÖnizlemeKutusu->contentsRect();
-    QCOMPARE(form->ÖnizlemeKutusu->Picture().size(), iç.size());
-    const QImage görünen = form->ÖnizlemeKutusu->grab().toImage();
-    const std::pair<QPoint, QColor> köşeler[] = {{iç.topLeft(), QColor(220, 0, 0)},
-                                                 {iç.topRight(), QColor(0, 200, 0)},
-                                                 {iç.bottomLeft(), QColor(0, 0, 220)},
-                                                 {iç.bottomRight(), QColor(230, 230, 0)}};
-    for (const auto &[köşe, renk] : köşeler)
-        QVERIFY2(RenkBenzer(görünen.pixelColor(köşe), renk),
-                 qPrintable(QStringLiteral("%1,%2: %3")
-                                .arg(köşe.x())
-                                .arg(köşe.y())
-                                .arg(görünen.pixelColor(köşe).name())));
-}
-
-void PencereTesti::filesThatAreNotPicturesChangeNothing_data() {
-    QTest::addColumn<QString>("ad");
-    QTest::addColumn<QByteArray>("içerik");
-
-    QImage gürültü(800, 600, QImage::Format_RGB32);
-    for (int y = 0; y < gürültü.height(); ++y)
-        for (int x = 0; x < gürültü.width(); ++x)
-            gürültü.setPixel(x, y, qRgb((x * 31 + y * 17) % 256, (x * y) % 256, (x ^ y) % 256));
-    QByteArray jpeg;
-    {
-        QBuffer tampon(&jpeg);
-        tampon.open(QIODevice::WriteOnly);
-        gürültü.save(&tampon, "JPG", 90);
+    // First the program's drive and folder; then the saved folder with its visible photos of any
+    // case; once that is deleted, the program's folder again, silently.
+    void opensAtTheSavedFolderOrTheProgramsOne() {
+        const QString kök = QStorageInfo(o->prog).rootPath();
+        const auto programda = [&](const FotoğrafSeçFormu &form) {
+            QCOMPARE(form.SürücüListesiKökü(), kök);
+            QCOMPARE(form.KlasörListesi->item(0)->text(), kök);
+            QCOMPARE(form.KlasörListesi->currentItem()->data(Qt::UserRole).toString(), o->prog);
+            QCOMPARE(Adlar(form.DosyaListesi), QStringList{"kırmızı.jpg"});
+            QCOMPARE(form.DosyaListesi->currentRow(), -1);
+        };
+        programda(*Aç());
+        auto form = Aç(o->foto);
+        QCOMPARE(form->SürücüListesiKökü(), kök);
+        QCOMPARE(Adlar(form->DosyaListesi),
+                 (QStringList{"a mavi.jpg", "B YEŞİL.JPG", "c sarı.bmp", "d beyaz.jpeg"}));
+        const int altlar = form->KlasörListesi->currentRow() + 1;
+        QCOMPARE(Adlar(form->KlasörListesi).mid(altlar), QStringList{"alt klasör"});
+        form.reset();
+        QVERIFY(QDir(o->foto).removeRecursively());
+        programda(*Aç(o->foto));
+        QVERIFY(o->Kutular().isEmpty());
     }
-    QByteArray bmp;
-    {
-        QBuffer tampon(&bmp);
-        tampon.open(QIODevice::WriteOnly);
-        gürültü.save(&tampon, "BMP");
+
+    // A click selects a folder, a double-click or Enter opens it. A folder deleted meanwhile
+    // gives the current directory, silently; a drive that cannot be read gives 2200 and the
+    // program's drive.
+    void foldersOpenAndFailuresFallBack() {
+        auto form = Aç(o->foto);
+        QListWidget *klasörler = form->KlasörListesi;
+        const QString alt = o->foto + "/alt klasör";
+        const QPoint yer = klasörler->visualItemRect(KlasörÖğesi(*form, alt)).center();
+        QTest::mouseClick(klasörler->viewport(), Qt::LeftButton, {}, yer);
+        QCOMPARE(form->KlasörListesiYolu(), o->foto);
+        QTest::mouseDClick(klasörler->viewport(), Qt::LeftButton, {}, yer);
+        QCOMPARE(Adlar(form->DosyaListesi), QStringList{"mor.jpg"});
+        klasörler->setFocus();
+        QTest::keyClick(klasörler, Qt::Key_Up);
+        QTest::keyClick(klasörler, Qt::Key_Return);
+        QCOMPARE(form->KlasörListesiYolu(), o->foto);
+
+        const QString önceki = QDir::currentPath();
+        QDir::setCurrent(o->prog);
+        QVERIFY(QDir(alt).removeRecursively());
+        KlasörüAç(*form, alt);
+        QDir::setCurrent(önceki);
+        QCOMPARE(Adlar(form->DosyaListesi), QStringList{"kırmızı.jpg"});
+        QVERIFY(o->Kutular().isEmpty());
+
+        const int programınki = form->SürücüListesi->currentIndex();
+        form->SürücüListesi->addItem("/yok [BOŞ]", o->foto + "/yok");
+        form->SürücüListesi->setCurrentIndex(form->SürücüListesi->count() - 1);
+        QCOMPARE(o->Kutular(), QStringList{LoadResString(2200)});
+        QCOMPARE(form->SürücüListesi->currentIndex(), programınki);
+        QCOMPARE(form->KlasörListesiYolu(), QStorageInfo(o->prog).rootPath());
     }
-    QTest::newRow("renamed text file") << "metin.jpg" << QByteArray("Bu bir fotoğraf değil.\n");
-    QTest::newRow("zero bytes") << "boş.jpg" << QByteArray();
-    QTest::newRow("truncated JPEG") << "yarım.jpg" << jpeg.left(jpeg.size() * 6 / 10);
-    QTest::newRow("JPEG headers only") << "başlık.jpg" << jpeg.left(600);
-    QTest::newRow("truncated BMP") << "yarım.bmp" << bmp.left(bmp.size() / 2);
-}
 
-void PencereTesti::filesThatAreNotPicturesChangeNothing() {
-    QFETCH(QString, ad);
-    QFETCH(QByteArray, içerik);
-    SeçiciOrtamı::Yaz(o->foto + QLatin1Char('/') + ad, içerik);
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    Seç(*form, QStringLiteral("a mavi.jpg"));
-    const qint64 fotoğraf = form->OrjinalFotoğrafKutusu->Picture().cacheKey();
-    const qint64 önizleme = form->ÖnizlemeKutusu->Picture().cacheKey();
-
-    Seç(*form, ad);
-    QCOMPARE(form->DosyaListesiSeçili(), ad);
-    QCOMPARE(form->OrjinalFotoğrafKutusu->Picture().cacheKey(), fotoğraf);
-    QCOMPARE(form->ÖnizlemeKutusu->Picture().cacheKey(), önizleme);
-    QCOMPARE(form->OrjinalFotoğrafKutusu->ScaleWidth(), 640);
-    QVERIFY(kutular->Metinler.isEmpty());
-    QVERIFY(o->raporlar.empty());
-
-    // The picture is not the selected file's: OK refuses instead of recording this file.
-    const QString öncekiYol = FotoğrafYolu;
-    form->TamamDüğmesi->click();
-    QCOMPARE(kutular->Metinler, QStringList{LoadResString(2300)});
-    QVERIFY(form->isVisible());
-    QCOMPARE(FotoğrafYolu, öncekiYol);
-}
-
-void PencereTesti::okBeforeAnyLoadIsRefused() {
-    auto form = Aç();
-    const qint64 anaFotoğraf = o->anaForm->OrjinalFotoğrafKutusu->Picture().cacheKey();
-    form->TamamDüğmesi->setFocus();
-    form->TamamDüğmesi->click();
-    QCOMPARE(kutular->Metinler, QStringList{LoadResString(2300)});
-    QCOMPARE(kutular->Simgeler.front(), QMessageBox::Information);
-    QVERIFY(form->isVisible());
-    QCOMPARE(form->result(), 0);
-    QCOMPARE(form->focusWidget(), form->DosyaListesi);
-    QCOMPARE(o->anaForm->OrjinalFotoğrafKutusu->Picture().cacheKey(), anaFotoğraf);
-    QVERIFY(o->raporlar.empty());
-}
-
-void PencereTesti::okAfterAFolderChangeIsRefused() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    Seç(*form, QStringLiteral("a mavi.jpg"));
-    QVERIFY(form->OrjinalFotoğrafKutusu->HasPicture());
-    emit form->KlasörListesi->itemActivated(
-        KlasörÖğesi(*form, o->foto + QStringLiteral("/alt klasör")));
-    QCOMPARE(form->DosyaListesiSeçili(), QString());
-
-    const QString öncekiYol = FotoğrafYolu;
-    form->TamamDüğmesi->click();
-    QCOMPARE(kutular->Metinler, QStringList{LoadResString(2300)});
-    QVERIFY(form->isVisible());
-    QCOMPARE(form->focusWidget(), form->DosyaListesi);
-    QCOMPARE(FotoğrafYolu, öncekiYol);
-
-    // Choosing a photo here makes OK take it, with the path of the folder shown now.
-    Seç(*form, QStringLiteral("mor.jpg"));
-    form->TamamDüğmesi->click();
-    QCOMPARE(kutular->Metinler.size(), 1);
-    QVERIFY(!form->isVisible());
-    QCOMPARE(FotoğrafYolu, o->foto + QStringLiteral("/alt klasör/mor.jpg"));
-}
-
-void PencereTesti::okHandsThePhotoAtItsNaturalSizeAndCutsIt() {
-    // A photo big enough to be decoded at a reduced size: the board must still know its size.
-    SeçiciOrtamı::Kaydet(DörtRenkliFotoğraf(2400, 1800), o->foto + QStringLiteral("/büyük.jpg"));
-    o->anaForm->ParçalaraBölSeçeneği_Click(1);
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    Seç(*form, QStringLiteral("büyük.jpg"));
-    form->TamamDüğmesi->click();
-
-    QVERIFY(kutular->Metinler.isEmpty());
-    QVERIFY(o->raporlar.empty());
-    QCOMPARE(form->result(), int(QDialog::Accepted));
-    QVERIFY(!form->isVisible());
-    QCOMPARE(FotoğrafYolu, o->foto + QStringLiteral("/büyük.jpg"));
-    QCOMPARE(o->SonKlasör(), o->foto);
-
-    AnaForm &ana = *o->anaForm;
-    QCOMPARE(ana.OrjinalFotoğrafKutusu->ScaleWidth(), 2400);
-    QCOMPARE(ana.OrjinalFotoğrafKutusu->ScaleHeight(), 1800);
-    QCOMPARE(BölmeSeçimi, std::int16_t(1));
-    QCOMPARE(ana.DağınıkParçalar.Count(), 16);
-    QCOMPARE(ana.SüreHesapla.Interval(), 0);
-    // No game: the photo lies whole on the board, each corner piece in its corner.
-    const std::pair<int, QColor> köşeler[] = {{0, QColor(220, 0, 0)},
-                                              {3, QColor(0, 200, 0)},
-                                              {12, QColor(0, 0, 220)},
-                                              {15, QColor(230, 230, 0)}};
-    for (const auto &[yer, renk] : köşeler) {
-        const QImage resim = ana.DağınıkParçalar(yer)->Picture();
-        QVERIFY2(!resim.isNull(), qPrintable(QString::number(yer)));
-        QVERIFY2(RenkBenzer(resim.pixelColor(resim.rect().center()), renk),
-                 qPrintable(QString::number(yer)));
+    // Tabbing in makes the first row current without choosing it; a click loads it, the arrow
+    // keys the next ones. Of quick presses only the last choice shows, also when the folder
+    // changes while a decode is under way.
+    void arrowKeysUpdateThePreview() {
+        auto form = Aç(o->foto);
+        QListWidget *dosyalar = form->DosyaListesi;
+        const auto önizlemede = [&](QColor renk) {
+            QTRY_VERIFY(!form->FotoğrafBekleniyor());
+            QVERIFY2(RenkBenzer(Ortası(form->ÖnizlemeKutusu->Picture()), renk),
+                     qPrintable(form->DosyaListesiSeçili()));
+        };
+        form->KlasörListesi->setFocus();
+        QTest::keyClick(form->KlasörListesi, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dosyalar);
+        QVERIFY(!form->ÖnizlemeKutusu->HasPicture());
+        QTest::mouseClick(dosyalar->viewport(), Qt::LeftButton, {},
+                          dosyalar->visualItemRect(dosyalar->item(0)).center());
+        önizlemede(Çeyrekler[2]);
+        for (const auto &[tuş, renk] : {std::pair{Qt::Key_Down, Çeyrekler[1]},
+                                        {Qt::Key_Down, Çeyrekler[3]},
+                                        {Qt::Key_Up, Çeyrekler[1]},
+                                        {Qt::Key_End, QColor(Qt::white)}}) {
+            QTest::keyClick(dosyalar, tuş);
+            önizlemede(renk);
+        }
+        for (const int satır : {0, 1, 3, 2})
+            dosyalar->setCurrentRow(satır);
+        QTest::qWait(100);
+        önizlemede(Çeyrekler[3]);
+        dosyalar->setCurrentRow(0);
+        KlasörüAç(*form, o->foto + "/alt klasör");
+        QTest::qWait(200);
+        önizlemede(Çeyrekler[3]);
     }
-}
 
-void PencereTesti::okWithAGameRunningDealsANewOne() {
-    AnaForm &ana = *o->anaForm;
-    ana.ParçalaraBölSeçeneği_Click(2);
-    ana.YeniOyunDüğmesi_Click();
-    ana.DağınıkParçalar_Click(23); // the left neighbour of the empty corner
-    QCOMPARE(ana.HamleSayısı, 1);
-
-    SeçiciOrtamı::Kaydet(DörtRenkliFotoğraf(1000, 1000), o->foto + QStringLiteral("/dört.bmp"));
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    Seç(*form, QStringLiteral("dört.bmp"));
-    form->TamamDüğmesi->click();
-    QVERIFY(!form->isVisible());
-    QVERIFY(o->raporlar.empty());
-
-    QCOMPARE(ana.SüreHesapla.Interval(), 1000);
-    QCOMPARE(ana.HamleSayısı, 0);
-    QCOMPARE(ana.Tahta.YerSayısı(), 25);
-    QCOMPARE(ana.Tahta.BoşParça(), 24);
-    QVERIFY(!ana.Tahta.TamamlandıMı());
-    QVERIFY(RenkBenzer(ana.SıralıParçalar(0)->Image().pixelColor(0, 0), QColor(220, 0, 0)));
-    QVERIFY(RenkBenzer(ana.SıralıParçalar(24)->Image().pixelColor(5, 5), QColor(230, 230, 0)));
-    // Every place but the empty one shows a piece of the new photo.
-    for (int yer = 0; yer < 24; ++yer) {
-        const QImage resim = ana.DağınıkParçalar(yer)->Picture();
-        QVERIFY(!resim.isNull());
-        QVERIFY(!RenkBenzer(resim.pixelColor(resim.rect().center()), QColor(128, 128, 128), 20));
+    void previewFillsTheWholeBox_data() {
+        QTest::addColumn<QSize>("boyut");
+        QTest::newRow("640 x 480") << QSize(640, 480);
+        QTest::newRow("1200 x 300 panorama") << QSize(1200, 300);
+        QTest::newRow("300 x 1200 portrait") << QSize(300, 1200);
     }
-}
 
-void PencereTesti::closingChangesNothingButStoresTheFolder_data() {
-    QTest::addColumn<int>("yol");
-    QTest::newRow("Cancel") << 0;
-    QTest::newRow("Esc") << 1;
-    QTest::newRow("close box") << 2;
-}
-
-void PencereTesti::closingChangesNothingButStoresTheFolder() {
-    QFETCH(int, yol);
-    SonKlasörüKur(o->program);
-    AnaForm &ana = *o->anaForm;
-    const qint64 anaFotoğraf = ana.OrjinalFotoğrafKutusu->Picture().cacheKey();
-    const qint64 yer0 = ana.DağınıkParçalar(0)->Picture().cacheKey();
-    const QString öncekiYol = FotoğrafYolu;
-
-    auto form = Aç();
-    emit form->KlasörListesi->itemActivated(KlasörÖğesi(*form, QFileInfo(o->foto).path()));
-    emit form->KlasörListesi->itemActivated(KlasörÖğesi(*form, o->foto));
-    QCOMPARE(form->KlasörListesiYolu(), o->foto);
-    Seç(*form, QStringLiteral("B YEŞİL.JPG"));
-    QVERIFY(form->ÖnizlemeKutusu->HasPicture());
-
-    switch (yol) {
-    case 0:
-        QTest::mouseClick(form->İptalDüğmesi, Qt::LeftButton);
-        break;
-    case 1:
-        QTest::keyClick(form->DosyaListesi, Qt::Key_Escape);
-        break;
-    default:
-        form->close();
+    // The photo's four quarters reach the four inner corners of the box: stretched, not framed.
+    void previewFillsTheWholeBox() {
+        QFETCH(QSize, boyut);
+        DörtRenkliFotoğraf(boyut.width(), boyut.height()).save(o->foto + "/dört.jpg");
+        auto form = Aç(o->foto);
+        Seç(*form, "dört.jpg");
+        const QImage görünen = form->ÖnizlemeKutusu->grab().toImage();
+        const QRect iç = form->ÖnizlemeKutusu->contentsRect();
+        const QPoint köşeler[] = {iç.topLeft(), iç.topRight(), iç.bottomLeft(), iç.bottomRight()};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(RenkBenzer(görünen.pixelColor(köşeler[i]), Çeyrekler[i]),
+                     qPrintable(görünen.pixelColor(köşeler[i]).name()));
     }
-    QVERIFY(!form->isVisible());
-    QCOMPARE(form->result(), int(QDialog::Rejected));
-    QCOMPARE(ana.OrjinalFotoğrafKutusu->Picture().cacheKey(), anaFotoğraf);
-    QCOMPARE(ana.DağınıkParçalar(0)->Picture().cacheKey(), yer0);
-    QCOMPARE(FotoğrafYolu, öncekiYol);
-    QCOMPARE(o->SonKlasör(), o->foto);
-    QVERIFY(kutular->Metinler.isEmpty());
-}
 
-void PencereTesti::enterDoesNotPressOk() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    Seç(*form, QStringLiteral("a mavi.jpg"));
-    const QString öncekiYol = FotoğrafYolu;
-    for (QWidget *odak :
-         {static_cast<QWidget *>(form->DosyaListesi), static_cast<QWidget *>(form->TamamDüğmesi),
-          static_cast<QWidget *>(form->İptalDüğmesi)}) {
-        odak->setFocus();
-        QTest::keyClick(odak, Qt::Key_Return);
-        QTest::keyClick(odak, Qt::Key_Enter);
+    void okIsRefusedUnlessTheShownPhotoIsSelected_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QByteArray>("içerik");
+        const QByteArray jpeg = Kodla(Gürültü(800, 600), "JPG");
+        QTest::newRow("before any load") << "" << QByteArray();
+        QTest::newRow("after a folder change") << "alt klasör" << QByteArray();
+        QTest::newRow("renamed text file") << "metin.jpg" << QByteArray("Bu bir fotoğraf değil.\n");
+        QTest::newRow("zero bytes") << "boş.jpg" << QByteArray("");
+        QTest::newRow("truncated JPEG") << "yarım.jpg" << jpeg.left(jpeg.size() * 6 / 10);
+    }
+
+    // A file that is not a picture changes nothing and says nothing. OK then, as before any load
+    // and after a folder change, says 2300 and puts the focus on the file list.
+    void okIsRefusedUnlessTheShownPhotoIsSelected() {
+        QFETCH(QString, ad);
+        QFETCH(QByteArray, içerik);
+        if (!içerik.isNull())
+            DosyaYaz(o->foto + '/' + ad, içerik);
+        const qint64 anaFotoğraf = o->anaForm->OrjinalFotoğrafKutusu->Picture().cacheKey();
+        const QString öncekiYol = FotoğrafYolu;
+        auto form = Aç(o->foto);
+        if (!ad.isEmpty())
+            Seç(*form, "a mavi.jpg");
+        const qint64 fotoğraf = form->OrjinalFotoğrafKutusu->Picture().cacheKey();
+        const qint64 önizleme = form->ÖnizlemeKutusu->Picture().cacheKey();
+        if (ad == "alt klasör")
+            KlasörüAç(*form, o->foto + '/' + ad);
+        else if (!ad.isEmpty())
+            Seç(*form, ad);
+        QCOMPARE(form->OrjinalFotoğrafKutusu->Picture().cacheKey(), fotoğraf);
+        QCOMPARE(form->ÖnizlemeKutusu->Picture().cacheKey(), önizleme);
+        QVERIFY(o->Kutular().isEmpty() && o->hatalar.isEmpty());
+        form->TamamDüğmesi->setFocus();
+        form->TamamDüğmesi->click();
+        QCOMPARE(o->Kutular(), QStringList{LoadResString(2300)});
         QVERIFY(form->isVisible());
+        QCOMPARE(form->focusWidget(), form->DosyaListesi);
+        QCOMPARE(FotoğrafYolu, öncekiYol);
+        QCOMPARE(o->anaForm->OrjinalFotoğrafKutusu->Picture().cacheKey(), anaFotoğraf);
     }
-    QCOMPARE(FotoğrafYolu, öncekiYol);
-    QVERIFY(kutular->Metinler.isEmpty());
-    // Space on the focused OK button is a press, and takes the photo.
-    form->TamamDüğmesi->setFocus();
-    QTest::keyClick(form->TamamDüğmesi, Qt::Key_Space);
-    QVERIFY(!form->isVisible());
-    QCOMPARE(FotoğrafYolu, o->foto + QStringLiteral("/a mavi.jpg"));
-}
 
-void PencereTesti::okRightAfterSelectingTakesThatPhoto() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    // Selected and confirmed at once, before its decode has come back to the window.
-    form->DosyaListesi->setCurrentRow(1);
-    form->TamamDüğmesi->click();
-    QVERIFY(kutular->Metinler.isEmpty());
-    QVERIFY(!form->isVisible());
-    QCOMPARE(FotoğrafYolu, o->foto + QStringLiteral("/B YEŞİL.JPG"));
-    const QImage resim = o->anaForm->OrjinalFotoğrafKutusu->Picture();
-    QVERIFY(RenkBenzer(resim.pixelColor(resim.rect().center()), QColor(0, 200, 0)));
-}
+    void closingOrOk_data() {
+        QTest::addColumn<int>("nasıl");
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("close box") << 2;
+        QTest::newRow("OK, no game, 4 x 4") << 3;
+        QTest::newRow("OK, a game running, 5 x 5") << 4;
+    }
 
-void PencereTesti::onlyTheLatestChoiceArrives() {
-    SonKlasörüKur(o->foto);
-    auto form = Aç();
-    // Quick presses: every photo passed on the way may finish decoding, but only the one
-    // selected last is shown.
-    form->DosyaListesi->setCurrentRow(0);
-    form->DosyaListesi->setCurrentRow(1);
-    form->DosyaListesi->setCurrentRow(3);
-    form->DosyaListesi->setCurrentRow(2);
-    Bekle(*form);
-    QTest::qWait(100);
-    const QImage önizleme = form->ÖnizlemeKutusu->Picture();
-    QVERIFY(RenkBenzer(önizleme.pixelColor(önizleme.rect().center()), QColor(230, 230, 0)));
+    // After a preview in another folder, closing leaves the board and the photo's path as they
+    // were. OK cuts the photo, decoded at a reduced size, as its natural size into the current
+    // grid, and with a game running deals anew. Either way the folder is stored.
+    void closingOrOk() {
+        QFETCH(int, nasıl);
+        AnaForm &ana = *o->anaForm;
+        const bool oyunda = nasıl == 4;
+        const int kenar = oyunda ? 5 : 4, son = kenar * kenar - 1;
+        ana.ParçalaraBölSeçeneği_Click(kenar - 3);
+        if (oyunda) {
+            ana.YeniOyunDüğmesi_Click();
+            ana.DağınıkParçalar_Click(son - 1); // the left neighbour of the empty corner
+            QCOMPARE(ana.HamleSayısı, 1);
+        }
+        const qint64 anaFotoğraf = ana.OrjinalFotoğrafKutusu->Picture().cacheKey();
+        const qint64 yer0 = ana.DağınıkParçalar(0)->Picture().cacheKey();
+        const QString öncekiYol = FotoğrafYolu, alt = o->foto + "/alt klasör";
+        DörtRenkliFotoğraf(2400, 1800).save(alt + "/büyük.jpg", nullptr, 95);
+        auto form = Aç(o->foto);
+        KlasörüAç(*form, alt);
+        Seç(*form, "büyük.jpg");
+        if (nasıl == 0)
+            QTest::mouseClick(form->İptalDüğmesi, Qt::LeftButton);
+        else if (nasıl == 1)
+            QTest::keyClick(form->DosyaListesi, Qt::Key_Escape);
+        else if (nasıl == 2)
+            form->close();
+        else
+            form->TamamDüğmesi->click();
+        QVERIFY(!form->isVisible() && o->Kutular().isEmpty() && o->hatalar.isEmpty());
+        QCOMPARE(o->SonKlasör(), alt);
+        if (nasıl < 3) {
+            QCOMPARE(ana.OrjinalFotoğrafKutusu->Picture().cacheKey(), anaFotoğraf);
+            QCOMPARE(ana.DağınıkParçalar(0)->Picture().cacheKey(), yer0);
+            QCOMPARE(FotoğrafYolu, öncekiYol);
+            return;
+        }
+        QCOMPARE(FotoğrafYolu, alt + "/büyük.jpg");
+        QCOMPARE(ana.OrjinalFotoğrafKutusu->ScaleWidth(), 2400);
+        QCOMPARE(ana.OrjinalFotoğrafKutusu->ScaleHeight(), 1800);
+        QCOMPARE(ana.Tahta.YerSayısı(), kenar * kenar);
+        const int köşeler[] = {0, kenar - 1, son - kenar + 1, son};
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(RenkBenzer(Ortası(ana.SıralıParçalar(köşeler[i])->Picture()), Çeyrekler[i]));
+            QVERIFY(oyunda ||
+                    RenkBenzer(Ortası(ana.DağınıkParçalar(köşeler[i])->Picture()), Çeyrekler[i]));
+        }
+        QCOMPARE(ana.SüreHesapla.Interval(), oyunda ? 1000 : 0);
+        QCOMPARE(ana.HamleSayısı, 0);
+        for (int yer = 0; oyunda && yer < son; ++yer)
+            QVERIFY(!RenkBenzer(Ortası(ana.DağınıkParçalar(yer)->Picture()), Qt::gray, 20));
+        QVERIFY(!oyunda || (ana.Tahta.BoşParça() == son && !ana.Tahta.TamamlandıMı()));
+    }
 
-    // A decode still under way when the folder changes never reaches the new folder's view.
-    form->DosyaListesi->setCurrentRow(0);
-    emit form->KlasörListesi->itemActivated(
-        KlasörÖğesi(*form, o->foto + QStringLiteral("/alt klasör")));
-    QVERIFY(!form->FotoğrafBekleniyor());
-    QTest::qWait(200);
-    // The preview still shows the photo chosen last before the change, not the first row's.
-    const QImage sonra = form->ÖnizlemeKutusu->Picture();
-    QVERIFY(RenkBenzer(sonra.pixelColor(sonra.rect().center()), QColor(230, 230, 0)));
-    QVERIFY(kutular->Metinler.isEmpty());
-}
+    // The main window's button opens it modal and centred over the main window. The labels'
+    // access keys lead to their lists; Enter never presses OK.
+    void openedModalWithItsKeys() {
+        o->anaForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(o->anaForm.get()));
+        QWidget *sahibi = nullptr;
+        QPoint fark;
+        QTimer::singleShot(50, [&] {
+            auto *form = qobject_cast<FotoğrafSeçFormu *>(QApplication::activeModalWidget());
+            if (!form)
+                return;
+            sahibi = form->parentWidget();
+            fark = form->frameGeometry().center() - o->anaForm->frameGeometry().center();
+            QTest::keyClick(form->DosyaListesi, Qt::Key_Escape);
+        });
+        o->anaForm->YeniFotoğrafDüğmesi->click();
+        QCOMPARE(sahibi, o->anaForm.get());
+        QVERIFY2(fark.manhattanLength() <= 4, qPrintable(QString::number(fark.x())));
+
+        auto form = Aç(o->foto);
+        QCOMPARE(form->windowTitle(), LoadResString(1550));
+        const std::pair<Qt::Key, QWidget *> erişim[] = {{Qt::Key_F, form->DosyaListesi},
+                                                        {Qt::Key_K, form->KlasörListesi},
+                                                        {Qt::Key_S, form->SürücüListesi}};
+        for (const auto &[tuş, liste] : erişim) {
+            QTest::keyClick(form.get(), tuş, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), liste);
+        }
+        Seç(*form, "a mavi.jpg");
+        const QString öncekiYol = FotoğrafYolu;
+        for (QWidget *odak : std::initializer_list<QWidget *>{
+                 form->DosyaListesi, form->TamamDüğmesi, form->İptalDüğmesi}) {
+            odak->setFocus();
+            QTest::keyClick(odak, Qt::Key_Return);
+            QTest::keyClick(odak, Qt::Key_Enter);
+            QVERIFY(form->isVisible());
+        }
+        QCOMPARE(FotoğrafYolu, öncekiYol);
+        QVERIFY(o->Kutular().isEmpty());
+    }
+
+    void smallPictureShowsUntilThePhotoComes_data() {
+        QTest::addColumn<int>("sonra");
+        QTest::newRow("OK takes the photo") << 0;
+        QTest::newRow("its photo cannot be loaded") << 1;
+        QTest::newRow("a photo without one selected") << 2;
+        QTest::newRow("another folder opened") << 3;
+    }
+
+    // The camera's small picture shows at once and never outlives its selection; OK at once
+    // waits for the photo and takes it.
+    void smallPictureShowsUntilThePhotoComes() {
+        QFETCH(int, sonra);
+        // Its small picture (red) differs from the photo (green), as a stale one after an edit.
+        const QByteArray kamera =
+            ExifliJpeg(DüzFotoğraf(Çeyrekler[1], 1600, 1200), DüzFotoğraf(Çeyrekler[0], 160, 120));
+        DosyaYaz(o->foto + "/kamera.jpg", sonra == 1 ? kamera.chopped(100) : kamera);
+        auto form = Aç(o->foto);
+        Seç(*form, "a mavi.jpg");
+        const qint64 mavi = form->ÖnizlemeKutusu->Picture().cacheKey();
+        QList<QColor> görülen;
+        QObject::connect(form->ÖnizlemeKutusu, &ResimKutusu::Change, form.get(),
+                         [&] { görülen << form->ÖnizlemeKutusu->Picture().pixelColor(10, 10); });
+        Seç(*form, "kamera.jpg", false);
+        QVERIFY(RenkBenzer(görülen.value(0), Çeyrekler[0]));
+        if (sonra <= 1)
+            form->TamamDüğmesi->click(); // waits for the decode under way
+        else if (sonra == 2)
+            form->DosyaListesi->setCurrentRow(2);
+        else
+            KlasörüAç(*form, o->foto + "/alt klasör");
+        if (sonra == 0) {
+            QVERIFY(görülen.size() == 2 && RenkBenzer(görülen[1], Çeyrekler[1]));
+            QVERIFY(!form->isVisible() && o->Kutular().isEmpty());
+            QCOMPARE(FotoğrafYolu, o->foto + "/kamera.jpg");
+            const ResimKutusu &ana = *o->anaForm->OrjinalFotoğrafKutusu;
+            QCOMPARE(QSize(ana.ScaleWidth(), ana.ScaleHeight()), QSize(1600, 1200));
+            QVERIFY(RenkBenzer(ana.Picture().pixelColor(10, 10), Çeyrekler[1]));
+            return;
+        }
+        QCOMPARE(form->ÖnizlemeKutusu->Picture().cacheKey(), mavi);
+        QVERIFY(!form->KüçükResimGösteriliyor());
+        QCOMPARE(o->Kutular(), sonra == 1 ? QStringList{LoadResString(2300)} : QStringList());
+    }
+};
 
 QTEST_MAIN(PencereTesti)
 #include "PencereTesti.moc"

@@ -11,22 +11,20 @@ namespace {
 // A section path as the store makes them: up to four levels, none empty, none holding the
 // level separator (the store splits its names at it).
 AyarBelgesi::Yol FuzzYolu(FuzzedDataProvider &girdi) {
-    static const QString Bilinen[] = {QStringLiteral("Ayarlar"), QStringLiteral("Oyun"),
-                                      QStringLiteral("Bilgiler"), QStringLiteral("oyun")};
+    static const QString Bilinen[] = {"Ayarlar", "Oyun", "Bilgiler", "oyun"};
     AyarBelgesi::Yol yol;
-    const int düzeySayısı = girdi.ConsumeIntegralInRange(0, 4);
-    for (int i = 0; i < düzeySayısı; ++i) {
+    for (int i = girdi.ConsumeIntegralInRange(0, 4); i > 0; --i) {
         QString düzey =
             girdi.ConsumeBool() ? Bilinen[girdi.ConsumeIntegralInRange(0, 3)] : FuzzMetni(girdi, 8);
         düzey.replace(u'\\', u'/');
-        if (düzey.isEmpty())
-            düzey = QStringLiteral("x");
-        yol << düzey;
+        yol << (düzey.isEmpty() ? QString("x") : düzey);
     }
     return yol;
 }
 
-QByteArray Göster(const AyarBelgesi::Yol &yol) { return yol.join(u'\\').toUtf8(); }
+template <class T> const T &Biri(FuzzedDataProvider &girdi, const std::vector<T> &hepsi) {
+    return hepsi[girdi.ConsumeIntegralInRange<std::size_t>(0, hepsi.size() - 1)];
+}
 
 } // namespace
 
@@ -40,31 +38,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyu
     for (int değişiklik = 0; değişiklik < 64 && girdi.remaining_bytes() > 0; ++değişiklik) {
         switch (girdi.ConsumeIntegralInRange(0, 9)) {
         case 7: // remove a section, usually one used before
-            if (!yollar.empty() && girdi.ConsumeBool())
-                belge.Sil(yollar[girdi.ConsumeIntegralInRange<std::size_t>(0, yollar.size() - 1)]);
-            else
-                belge.Sil(FuzzYolu(girdi));
+            belge.Sil(!yollar.empty() && girdi.ConsumeBool() ? Biri(girdi, yollar)
+                                                             : FuzzYolu(girdi));
             break;
-        case 8: { // write an existing key again, perhaps spelt in another case
-            if (yollar.empty() || anahtarlar.empty())
-                break;
-            const auto &yol =
-                yollar[girdi.ConsumeIntegralInRange<std::size_t>(0, yollar.size() - 1)];
-            QString anahtar =
-                anahtarlar[girdi.ConsumeIntegralInRange<std::size_t>(0, anahtarlar.size() - 1)];
-            if (girdi.ConsumeBool())
-                anahtar = anahtar.toUpper();
-            belge.Kaydet(yol, anahtar, FuzzMetni(girdi));
+        case 8: // write an existing key again, perhaps spelt in another case
+            if (!yollar.empty()) {
+                const AyarBelgesi::Yol &yol = Biri(girdi, yollar);
+                const QString &anahtar = Biri(girdi, anahtarlar);
+                const bool büyük = girdi.ConsumeBool();
+                belge.Kaydet(yol, büyük ? anahtar.toUpper() : anahtar, FuzzMetni(girdi));
+            }
             break;
-        }
         case 9: // the store reads its file again between two saves
             belge = AyarBelgesi::Oku(belge.Yaz());
             break;
-        default: {
+        default:
             yollar.push_back(FuzzYolu(girdi));
             anahtarlar.push_back(FuzzMetni(girdi, 12));
             belge.Kaydet(yollar.back(), anahtarlar.back(), FuzzMetni(girdi));
-        }
         }
     }
 
@@ -72,17 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyu
     const AyarBelgesi okunan = AyarBelgesi::Oku(yazılan);
     yollar.push_back({});
     for (const AyarBelgesi::Yol &yol : yollar) {
-        const AyarListesi *önce = belge.Satırlar(yol);
-        const AyarListesi *sonra = okunan.Satırlar(yol);
-        const bool boşÖnce = !önce || önce->empty();
-        const bool boşSonra = !sonra || sonra->empty();
-        FuzzGerekli(boşÖnce == boşSonra, "a section was lost or made up",
-                    [&] { return QByteArray(Göster(yol) + "\n" + FuzzGöster(yazılan)); });
-        if (!boşÖnce)
-            FuzzGerekli(*önce == *sonra, "a section's rows changed",
-                        [&] { return QByteArray(Göster(yol) + "\n" + FuzzGöster(yazılan)); });
+        const auto satırları = [&](const AyarBelgesi &b) {
+            return b.Satırlar(yol) ? *b.Satırlar(yol) : AyarListesi();
+        };
+        FuzzGerekli(
+            satırları(belge) == satırları(okunan), "a section's rows changed",
+            [&] { return yol.join(u'\\').toUtf8(); }, [&] { return yazılan; });
     }
     FuzzGerekli(okunan.Yaz() == yazılan, "the written file does not read back as itself",
-                [&] { return QByteArray(FuzzGöster(yazılan)); });
+                [&] { return yazılan; });
     return 0;
 }

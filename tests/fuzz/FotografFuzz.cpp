@@ -6,49 +6,24 @@
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/YarimResim.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <unistd.h>
-
-namespace {
-
-// One file for every run, in memory-backed storage where there is one.
-const QString &Deneme() {
-    static const QString yol = [] {
-        const QString klasör = QFile::exists(QStringLiteral("/dev/shm"))
-                                   ? QStringLiteral("/dev/shm")
-                                   : QStringLiteral("/tmp");
-        return klasör + QStringLiteral("/mozeta-fuzz-%1.jpg").arg(getpid());
-    }();
-    return yol;
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    // The JPEG decoder is a plugin: Qt looks for plugins once an application object exists.
-    static QCoreApplication uygulama(*argc, *argv);
-    std::atexit([] { QFile::remove(Deneme()); });
-    return 0;
-}
+#include <QDir>
+#include <QTemporaryFile>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyut) {
-    {
-        QFile dosya(Deneme());
-        if (!dosya.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        dosya.write(reinterpret_cast<const char *>(veri), qint64(boyut));
-    }
-    YarımResimMi(Deneme());
+    // One file for every run, in memory-backed storage where there is one; gone at exit.
+    static QTemporaryFile dosya(
+        (QDir("/dev/shm").exists() ? QString("/dev/shm") : QDir::tempPath()) +
+        "/mozeta-fuzz-XXXXXX.jpg");
+    if (!dosya.open() || !dosya.resize(0) ||
+        dosya.write(FuzzBaytları(veri, boyut)) != qint64(boyut) || !dosya.flush())
+        return 0;
+    YarımResimMi(dosya.fileName());
     HataKapanı::Kurtar(
         [&] {
-            const Fotoğraf foto = LoadPicture(Deneme(), OyunİçinEnAzBoyut);
-            FuzzGerekli(!foto.Resim.isNull() && foto.Resim.width() <= EnBüyükKenar &&
-                            foto.Resim.height() <= EnBüyükKenar,
-                        "a picture beyond the limits came through", [&] {
-                            return FuzzGöster(
-                                QByteArray(reinterpret_cast<const char *>(veri), qsizetype(boyut)));
-                        });
+            const QImage resim = LoadPicture(dosya.fileName(), OyunİçinEnAzBoyut).Resim;
+            FuzzGerekli(!resim.isNull() && resim.width() <= EnBüyükKenar &&
+                            resim.height() <= EnBüyükKenar,
+                        "a picture beyond the limits came through");
         },
         [](const ÇalışmaHatası &) {});
     return 0;

@@ -1,13 +1,26 @@
-// Shared by the fuzz targets: texts drawn from the fuzzer's bytes, and a check that stops the run
-// with a readable account of what went wrong.
+// Shared by the fuzz targets: Qt's application object, the input as bytes and as texts, and the
+// check that stops a run.
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <initializer_list>
 #include <iterator>
+
+// Qt finds its image decoders (plugins) only once an application object exists. Each target has
+// one source, which includes this file.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    static QCoreApplication uygulama(*argc, *argv);
+    return 0;
+}
+
+inline QByteArray FuzzBaytları(const std::uint8_t *veri, std::size_t boyut) {
+    return QByteArray(reinterpret_cast<const char *>(veri), qsizetype(boyut));
+}
 
 // A text made mostly of the characters the settings file treats specially (quotes, escapes,
 // '=', brackets, comment marks, line ends, spaces of every kind, the byte order mark, lone and
@@ -32,29 +45,16 @@ inline QString FuzzMetni(FuzzedDataProvider &girdi, std::size_t enÇok = 24) {
     return metin;
 }
 
-// Bytes as a C string literal, so that a failure can be read and pasted into a test.
-inline QByteArray FuzzGöster(const QByteArray &baytlar) {
-    QByteArray sonuç = "\"";
-    for (const char c : baytlar) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b == '\\' || b == '"')
-            sonuç += '\\' + QByteArray(1, c);
-        else if (b == '\n')
-            sonuç += "\\n\"\n\"";
-        else if (b < 0x20 || b >= 0x7F)
-            sonuç += "\\x" + QByteArray::number(b, 16).rightJustified(2, '0') + "\"\"";
-        else
-            sonuç += c;
-    }
-    return sonuç + '"';
-}
-
-// Stops the run, which libFuzzer then reports with the input that caused it. `ayrıntı` is a
-// callable giving the account; it runs only on failure, so that checks cost nothing otherwise.
-template <class Ayrıntı> void FuzzGerekli(bool koşul, const char *ne, Ayrıntı &&ayrıntı) {
+// Stops the run; libFuzzer then prints the input and keeps it as crash-*. Each of `ayrıntılar`
+// gives more of the account, and runs only on failure.
+template <class... Ayrıntı>
+void FuzzGerekli(bool koşul, const char *ne, const Ayrıntı &...ayrıntılar) {
     if (koşul)
         return;
-    const QByteArray metin = ayrıntı();
-    std::fprintf(stderr, "\n*** %s\n%s\n", ne, metin.constData());
+    std::fprintf(stderr, "\n*** %s\n", ne);
+    for (const QByteArray &ayrıntı : std::initializer_list<QByteArray>{ayrıntılar()...}) {
+        std::fwrite(ayrıntı.constData(), 1, std::size_t(ayrıntı.size()), stderr);
+        std::fputs("\n---\n", stderr);
+    }
     std::abort();
 }
