@@ -85,37 +85,28 @@ private slots:
         }
     }
 
+    // The empty place takes the piece and its Tag; the clicked place keeps its own Tag. Any
+    // other click, off the board included, changes nothing.
     void movesHandOverTheTag() {
         OyunTahtası tahta;
         tahta.SıralıGöster(3);
         tahta.Dağıt({3, 0, 1, 4, 2, 5, 6, 7, 8});
-        QCOMPARE(tahta.BoşParça(), 8);
-        QCOMPARE(tahta.YerOf(8).Tag, u"8"_s); // the empty place carries its own index
-        QCOMPARE(tahta.YerOf(8).Parça, OyunTahtası::ParçaYok);
-        QCOMPARE(tahta.YerOf(0).Tag, u"3"_s);
-
-        const auto durum = [&] {
+        const auto durum = [&] { // Tag/piece of each place
             QStringList s;
             for (int k = 0; k < tahta.YerSayısı(); ++k)
                 s << tahta.YerOf(k).Tag + u'/' + QString::number(tahta.YerOf(k).Parça);
-            return s;
+            return s.join(u' ');
         };
-        const QStringList önce = durum();
+        QCOMPARE(durum(), u"3/3 0/0 1/1 4/4 2/2 5/5 6/6 7/7 8/-1"_s);
         for (int yer : {0, 4, 6, 8, 9, -1})
             QVERIFY(!tahta.Taşı(yer));
-        QCOMPARE(durum(), önce);
-
-        // The empty place takes the piece and its Tag; the clicked place keeps its own Tag.
-        QVERIFY(tahta.Taşı(5));
-        QCOMPARE(tahta.BoşParça(), 5);
-        QCOMPARE(tahta.YerOf(8).Parça, 5);
-        QCOMPARE(tahta.YerOf(8).Tag, u"5"_s);
-        QCOMPARE(tahta.YerOf(5).Parça, OyunTahtası::ParçaYok);
-        QVERIFY(tahta.Taşı(4));
-        QCOMPARE(tahta.YerOf(5).Tag, u"2"_s);
-        QCOMPARE(tahta.YerOf(4).Tag, u"2"_s);
+        QCOMPARE(durum(), u"3/3 0/0 1/1 4/4 2/2 5/5 6/6 7/7 8/-1"_s);
+        QVERIFY(tahta.Taşı(5) && tahta.Taşı(4));
+        QCOMPARE(durum(), u"3/3 0/0 1/1 4/4 2/-1 2/2 6/6 7/7 5/5"_s);
+        QCOMPARE(tahta.BoşParça(), 4);
     }
 
+    // Tags are compared as text, and the last place is not looked at.
     void completesOnlyOnTheFinishingMove() {
         OyunTahtası tahta;
         tahta.SıralıGöster(3);
@@ -124,13 +115,9 @@ private slots:
             QVERIFY(tahta.Taşı(yer));
             QVERIFY(!tahta.TamamlandıMı());
         }
-        QVERIFY(tahta.Taşı(8));
-        QVERIFY(tahta.TamamlandıMı());
+        QVERIFY(tahta.Taşı(8) && tahta.TamamlandıMı());
         tahta.SonParçayıKoy();
-        for (int k = 0; k < 9; ++k)
-            QCOMPARE(tahta.YerOf(k).Parça, k);
-
-        // Tags are compared as text, and the last place is not looked at.
+        QCOMPARE(tahta.YerOf(8).Parça, 8);
         tahta.YeriKur(7, 7, u"07"_s);
         QVERIFY(!tahta.TamamlandıMı());
         tahta.YeriKur(7, 7, u"7"_s);

@@ -1,68 +1,199 @@
 // Ground for end-to-end tests: the real game on a private Xvfb display with a fresh home,
-// settings folder and temporary folder (so it neither sees nor disturbs a copy running on this
+// settings and temporary folder (so it neither sees nor disturbs a copy running on this
 // machine), and the X tools to look at it and drive it. Without a window manager there are no
 // frames and no activation: key presses go to the window under the pointer.
 #pragma once
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QRect>
+#include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <memory>
-#include <optional>
 #include <vector>
+#ifdef MOZETA_XCB
+#include <xcb/xcb.h>
+#endif
+
+using namespace Qt::Literals::StringLiterals;
 
 class E2eOrtamı {
 public:
-    static const QString AnaPencereBaşlığı; // the exact title of this release's main window
+    QString Sorun; // why Başlat() failed
 
-    E2eOrtamı();
-    ~E2eOrtamı(); // ends the games it started and the display
-    E2eOrtamı(const E2eOrtamı &) = delete;
-    E2eOrtamı &operator=(const E2eOrtamı &) = delete;
+    ~E2eOrtamı() { // games still running end unsaved (SIGTERM, then SIGKILL)
+        for (const auto &oyun : oyunlar_)
+            Durdur(*oyun);
+        Durdur(xvfb_);
+    }
 
-    // Starts Xvfb on a free display; false, with Sorun() telling why, when a tool is missing.
-    bool Başlat();
-    const QString &Sorun() const { return sorun_; }
+    // Starts Xvfb on a free display; false when a tool is missing or no display could be had.
+    // A numbered display, not -displayfd: such a server leaves no lock file, and another one
+    // probing the same number unlinks its socket. xvfb-run (from 99) and -displayfd servers
+    // (from 0) rarely reach the numbers used here.
+    bool Başlat() {
+        for (const QString &araç : {u"Xvfb"_s, u"xdotool"_s, u"import"_s})
+            if (QStandardPaths::findExecutable(araç).isEmpty()) {
+                Sorun = araç + u" is not installed (Debian: xvfb xdotool imagemagick)"_s;
+                return false;
+            }
+        for (const QString &alt : {u"home/.config"_s, u"tmp"_s, u"run"_s})
+            QDir(kök_.path()).mkpath(alt);
+        QFile::setPermissions(kök_.filePath(u"run"_s),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        xvfb_.setProcessChannelMode(QProcess::MergedChannels);
+        xvfb_.setStandardOutputFile(kök_.filePath(u"xvfb.log"_s), QIODevice::Append);
+        const int ilk = int(QRandomGenerator::global()->bounded(400));
+        for (int deneme = 0; deneme < 40; ++deneme) {
+            const QString numara = QString::number(200 + (ilk + deneme * 7) % 400);
+            const QString soket = u"/tmp/.X11-unix/X"_s + numara;
+            if (QFile::exists(u"/tmp/.X%1-lock"_s.arg(numara)) || QFile::exists(soket))
+                continue;
+            // -noreset: the server would reset when its last client leaves, and a game started
+            // during the reset could not connect.
+            xvfb_.start(u"Xvfb"_s, {u':' + numara, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
+                                    u"-nolisten"_s, u"tcp"_s, u"-noreset"_s});
+            xvfb_.waitForStarted(5000);
+            for (const QDeadlineTimer süre(10000);
+                 xvfb_.state() == QProcess::Running && !QFile::exists(soket) && !süre.hasExpired();)
+                xvfb_.waitForFinished(50); // it ends when it lost the race for this number
+            if (xvfb_.state() == QProcess::Running && QFile::exists(soket)) {
+                ekran_ = u':' + numara;
+                return true;
+            }
+            Durdur(xvfb_);
+        }
+        Sorun = u"Xvfb did not start (see its log in %1)"_s.arg(kök_.path());
+        kök_.setAutoRemove(false);
+        return false;
+    }
 
-    QString AyarlarKlasörü() const; // XDG_CONFIG_HOME of the game
+    QString AyarlarKlasörü() const { return kök_.filePath(u"home/.config"_s); }
 
-    // The built game on the display, its output kept; ended at OyunlarıBitir() or at the end.
-    QProcess *OyunuBaşlat();
-    // Ends every game still running (SIGTERM, then SIGKILL): nothing is saved.
-    void OyunlarıBitir();
-
-    // Ids of the mapped windows whose title is exactly `başlık`.
-    QStringList Pencereler(const QString &başlık) const;
-    // Waits until such a window is mapped; its id, or empty after `ms`.
-    QString PencereyiBekle(const QString &başlık, int ms = 15000) const;
-    QRect PencereGeometrisi(const QString &pencere) const;
-    // Mapped windows whose title contains "Mozeta": the main window and any box over it.
-    int MozetaPencereSayısı() const { return int(Mozetalar().size()); }
-
-    QImage Görüntü() const; // the whole screen
-    bool Tıkla(QPoint ekranda) const;
-    // Moves the pointer over the window, then presses the keys (xdotool names).
-    bool TuşBas(const QString &pencere, const QString &tuşlar) const;
-    // Asks the window to close as its close box would (WM_DELETE_WINDOW); false when this
-    // build cannot talk to the X server itself.
-    bool KapatmaİsteğiGönder(const QString &pencere) const;
-
+    // The built game on the display.
+    QProcess *OyunuBaşlat() {
+        auto &oyun = oyunlar_.emplace_back(std::make_unique<QProcess>());
+        oyun->setProcessEnvironment(Ortam());
+        oyun->setWorkingDirectory(kök_.filePath(u"home"_s));
+        oyun->setProcessChannelMode(QProcess::MergedChannels);
+        oyun->start(QStringLiteral(MOZETA_OYUN), {});
+        oyun->waitForStarted(10000);
+        return oyun.get();
+    }
     // Runs an X tool on the display: true when it exits with 0; its standard output in `çıktı`.
     bool Çalıştır(const QString &program, const QStringList &argümanlar,
-                  QString *çıktı = nullptr) const;
+                  QString *çıktı = nullptr) const {
+        QProcess araç;
+        araç.setProcessEnvironment(Ortam());
+        araç.start(program, argümanlar);
+        if (!araç.waitForFinished(10000))
+            Durdur(araç);
+        if (çıktı)
+            *çıktı = QString::fromUtf8(araç.readAllStandardOutput()).trimmed();
+        return araç.exitStatus() == QProcess::NormalExit && araç.exitCode() == 0;
+    }
 
-    // Where a screenshot shows the empty-place colour (RGB 255, 255, 192) in runs, if anywhere.
-    static std::optional<QRect> BoşYeriBul(const QImage &görüntü);
+    // Mapped windows whose title matches `ifade` (an extended regular expression, in any case):
+    // by default the main window and any box over it.
+    QStringList Pencereler(const QString &ifade = u"Mozeta"_s) const {
+        QString çıktı;
+        Çalıştır(u"xdotool"_s, {u"search"_s, u"--onlyvisible"_s, u"--name"_s, ifade}, &çıktı);
+        return çıktı.split(u'\n', Qt::SkipEmptyParts);
+    }
+    // Those titled as this release's main window, with nothing added.
+    QStringList AnaPencereler() const { return Pencereler(u"^Nuv Vorudov - Mozeta 1\\.21$"_s); }
+    // Waits until such a window is mapped; its id, or empty after 15 s.
+    QString AnaPencereyiBekle() const {
+        for (const QDeadlineTimer süre(15000); !süre.hasExpired(); QThread::msleep(50))
+            if (const QStringList bulunan = AnaPencereler(); !bulunan.isEmpty())
+                return bulunan.first();
+        return {};
+    }
+    QRect Geometri(const QString &pencere) const {
+        QString çıktı; // WINDOW=, X=, Y=, WIDTH=, HEIGHT=, SCREEN= on lines of their own
+        Çalıştır(u"xdotool"_s, {u"getwindowgeometry"_s, u"--shell"_s, pencere}, &çıktı);
+        const QStringList s = çıktı.split(u'\n');
+        const auto değer = [&](int satır) { return s.value(satır).section(u'=', 1).toInt(); };
+        return QRect(değer(1), değer(2), değer(3), değer(4));
+    }
+    QImage Görüntü() const { // the whole screen
+        const QString dosya = kök_.filePath(u"ekran.png"_s);
+        return Çalıştır(u"import"_s, {u"-window"_s, u"root"_s, dosya}) ? QImage(dosya) : QImage();
+    }
+    // Puts the pointer over the window, then presses the keys (xdotool names).
+    bool TuşBas(const QString &pencere, const QString &tuşlar) const {
+        return Çalıştır(u"xdotool"_s, QStringList{u"mousemove"_s, u"--window"_s, pencere, u"300"_s,
+                                                  u"200"_s, u"key"_s} +
+                                          tuşlar.split(u' '));
+    }
+
+    // Asks the window to close as its close box would (WM_DELETE_WINDOW); false when this build
+    // cannot talk to the X server itself.
+    bool Kapat(const QString &pencere) const {
+#ifdef MOZETA_XCB
+        xcb_connection_t *x = xcb_connect(ekran_.toLatin1().constData(), nullptr);
+        if (xcb_connection_has_error(x)) {
+            xcb_disconnect(x);
+            return false;
+        }
+        const auto atom = [&](const char *ad) {
+            auto *yanıt =
+                xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, uint16_t(qstrlen(ad)), ad), nullptr);
+            const xcb_atom_t sonuç = yanıt ? yanıt->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(yanıt);
+            return sonuç;
+        };
+        xcb_client_message_event_t olay{};
+        olay.response_type = XCB_CLIENT_MESSAGE;
+        olay.format = 32;
+        olay.window = pencere.toUInt();
+        olay.type = atom("WM_PROTOCOLS");
+        olay.data.data32[0] = atom("WM_DELETE_WINDOW");
+        olay.data.data32[1] = XCB_CURRENT_TIME;
+        // Checked, so that the server has the message before the connection goes (unchecked,
+        // it was now and then lost).
+        xcb_generic_error_t *hata =
+            xcb_request_check(x, xcb_send_event_checked(x, 0, olay.window, XCB_EVENT_MASK_NO_EVENT,
+                                                        reinterpret_cast<const char *>(&olay)));
+        const bool gitti = !hata;
+        std::free(hata);
+        xcb_disconnect(x);
+        return gitti;
+#else
+        Q_UNUSED(pencere);
+        return false;
+#endif
+    }
 
 private:
-    bool XvfbBaşlat(int numara);
-    QStringList Mozetalar() const;
-    QProcessEnvironment Ortam() const;
+    static void Durdur(QProcess &süreç) {
+        if (süreç.state() == QProcess::NotRunning)
+            return;
+        süreç.terminate();
+        if (!süreç.waitForFinished(3000))
+            süreç.kill(), süreç.waitForFinished(3000);
+    }
+
+    QProcessEnvironment Ortam() const {
+        QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
+        for (const char *ad :
+             {"WAYLAND_DISPLAY", "SESSION_MANAGER", "XAUTHORITY", "QT_SCALE_FACTOR",
+              "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+            ortam.remove(QString::fromLatin1(ad));
+        ortam.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        ortam.insert(u"DISPLAY"_s, ekran_);
+        ortam.insert(u"HOME"_s, kök_.filePath(u"home"_s));
+        ortam.insert(u"XDG_CONFIG_HOME"_s, AyarlarKlasörü());
+        ortam.insert(u"XDG_RUNTIME_DIR"_s, kök_.filePath(u"run"_s));
+        ortam.insert(u"TMPDIR"_s, kök_.filePath(u"tmp"_s)); // the single-instance socket's place
+        return ortam;
+    }
 
     QTemporaryDir kök_;
     QProcess xvfb_;
     QString ekran_;
-    QString sorun_;
     std::vector<std::unique_ptr<QProcess>> oyunlar_;
 };

@@ -9,10 +9,10 @@ set -uo pipefail
 
 cmake=$1 yapi=$2 kaynak=$3 surum=$4
 kimlik=example.nuvvorudov.Mozeta
-kok=$(mktemp -d "${TMPDIR:-/tmp}/mozeta-kurulum.XXXXXX")
-kok=$(cd "$kok" && pwd -P)
+kok=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/mozeta-kurulum.XXXXXX")" && pwd -P)
 on=$kok/usr
-hatali=0 atlandi=0 oyun_pid='' xvfb_pid=''
+hatali=0 atlandi=0
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$kok"' EXIT
 
 # denetle "what is checked" command...: passes when the command succeeds.
 denetle() {
@@ -23,48 +23,39 @@ denetle() {
         hatali=1
     fi
 }
-atla() {
-    echo "SKIP: $*"
+# var tool package: whether the tool is installed; a missing one is noted as skipped.
+var() {
+    command -v "$1" >/dev/null && return
+    echo "SKIP: $1 not installed (Debian package $2)"
     atlandi=1
+    return 1
 }
-# shellcheck disable=SC2317 # reached through the trap
-temizle() {
-    [ -n "$oyun_pid" ] && kill "$oyun_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$kok"
-}
-trap temizle EXIT
 bitir() {
     ((hatali)) && exit 1
     ((atlandi)) && exit 77
     exit 0
 }
 
-if ! "$cmake" --install "$yapi" --prefix "$on" >"$kok/kurulum.log" 2>&1; then
+"$cmake" --install "$yapi" --prefix "$on" >"$kok/kurulum.log" 2>&1 || {
     cat "$kok/kurulum.log"
     denetle "cmake --install" false
     bitir
-fi
+}
 
 # The command in bin/ is a relative link to the real program, whose folder holds the samples.
 bag=$on/bin/Mozeta-Tr
 program=$on/lib/mozeta-tr/Mozeta-Tr
-# shellcheck disable=SC2317 # called through denetle
-bag_dogru() {
-    [ -L "$bag" ] && [[ $(readlink "$bag") != /* ]] && [ "$(readlink -f "$bag")" = "$program" ] &&
-        [ ! -L "$program" ] && [ -x "$program" ]
-}
-denetle "bin/Mozeta-Tr -> $(readlink "$bag")" bag_dogru
+denetle "bin/Mozeta-Tr -> $(readlink "$bag")" test -L "$bag" -a ! -L "$program" -a -x "$program" \
+    -a "$(readlink "$bag" | cut -c1)" != / -a "$(readlink -f "$bag")" = "$program"
 for ornek in Sample-1.jpg Sample-2.jpg; do
-    denetle "$ornek beside the program" cmp -s "$kaynak/resources/samples/$ornek" "$on/lib/mozeta-tr/$ornek"
+    denetle "$ornek beside the program" cmp -s "$kaynak/resources/samples/$ornek" "${program%/*}/$ornek"
 done
 simgeler=$on/share/icons/hicolor
 for boyut in 16 32 48; do
-    simge=$simgeler/${boyut}x${boyut}/apps/mozeta-tr.png
     # A PNG's width and height stand in its IHDR chunk, from byte 16.
-    olcu=$(od -An -tu4 --endian=big -j16 -N8 "$simge" 2>/dev/null | awk '{print $1 "x" $2}')
-    denetle "icon ${boyut}x${boyut} ($olcu)" test "$olcu" = "${boyut}x${boyut}"
+    olcu=$(od -An -tu4 --endian=big -j16 -N8 "$simgeler/${boyut}x$boyut/apps/mozeta-tr.png" |
+        awk '{print $1 "x" $2}')
+    denetle "icon ${boyut}x$boyut ($olcu)" test "$olcu" = "${boyut}x$boyut"
 done
 denetle "scalable icon" grep -q '<svg' "$simgeler/scalable/apps/mozeta-tr.svg"
 
@@ -72,11 +63,7 @@ denetle "scalable icon" grep -q '<svg' "$simgeler/scalable/apps/mozeta-tr.svg"
 masaustu=$on/share/applications/$kimlik.desktop
 deger() { sed -n "s/^$1=//p" "$masaustu" | head -n1; }
 denetle "menu entry $kimlik.desktop" test -f "$masaustu"
-if command -v desktop-file-validate >/dev/null; then
-    denetle "desktop-file-validate" desktop-file-validate "$masaustu"
-else
-    atla "desktop-file-validate not installed (Debian package desktop-file-utils)"
-fi
+var desktop-file-validate desktop-file-utils && denetle "desktop-file-validate" desktop-file-validate "$masaustu"
 denetle "Icon=$(deger Icon)" test "$(deger Icon)" = mozeta-tr
 kategoriler=";$(deger Categories)"
 denetle "Categories=$(deger Categories)" test "${kategoriler/;Game;/}" != "$kategoriler" -a \
@@ -87,27 +74,19 @@ denetle "Exec=$komut is the installed command" test "$(PATH=$on/bin command -v "
 
 # The software-centre entry: valid, for this menu entry and this version.
 bilgi=$on/share/metainfo/$kimlik.metainfo.xml
-if command -v appstreamcli >/dev/null; then
-    denetle "appstreamcli validate --no-net" appstreamcli validate --no-net "$bilgi"
-else
-    atla "appstreamcli not installed (Debian package appstream)"
-fi
+var appstreamcli appstream && denetle "appstreamcli validate --no-net" appstreamcli validate --no-net "$bilgi"
 denetle "metadata launches $kimlik.desktop" \
     grep -q "<launchable type=\"desktop-id\">$kimlik.desktop</launchable>" "$bilgi"
 denetle "metadata lists release $surum" grep -q "<release version=\"$surum\"" "$bilgi"
 
 # Start the menu entry's command as a desktop would, on a fresh account: the game must find its
 # sample photo through the link and show it.
-for arac in Xvfb xdotool import convert; do
-    command -v "$arac" >/dev/null || {
-        atla "$arac not installed: the installed game was not started"
-        bitir
-    }
+for arac in Xvfb:xvfb xdotool:xdotool import:imagemagick convert:imagemagick; do
+    var "${arac%:*}" "${arac#*:}" || bitir
 done
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$kok/ekran" 2>"$kok/xvfb.log" &
-xvfb_pid=$!
 for _ in $(seq 100); do
-    grep -q '^[0-9]\+$' "$kok/ekran" 2>/dev/null && break
+    grep -q '^[0-9]\+$' "$kok/ekran" && break
     sleep 0.1
 done
 DISPLAY=:$(head -n1 "$kok/ekran")
@@ -125,11 +104,11 @@ for _ in $(seq 100); do
     [ -n "$pencere" ] || ! kill -0 "$oyun_pid" 2>/dev/null && break
     sleep 0.1
 done
-if [ -z "$pencere" ]; then
+[ -n "$pencere" ] || {
     cat "$kok/xvfb.log" "$kok/oyun.log"
     denetle "a game window within 10 s" false
     bitir
-fi
+}
 denetle "the running program is $program" test "$(readlink "/proc/$oyun_pid/exe")" = "$program"
 
 # Without its photo the board is a few flat greys; the sample photo brings thousands of colours.
@@ -145,15 +124,11 @@ for _ in $(seq 50); do
     kill -0 "$oyun_pid" 2>/dev/null || break
     sleep 0.1
 done
-if kill -0 "$oyun_pid" 2>/dev/null; then
-    denetle "closed on Esc within 5 s" false
-    bitir
-fi
+kill -0 "$oyun_pid" 2>/dev/null && denetle "closed on Esc within 5 s" false && bitir
 wait "$oyun_pid"
 durum=$?
-oyun_pid=
 # Sanitizer builds may end with a leak report's status; a signal is a crash.
 denetle "closed on Esc (status $durum)" test "$durum" -le 128
 denetle "the photo came from the program's real folder" grep -qxF \
-    "Son Fotograf=$on/lib/mozeta-tr/Sample-1.jpg" "$kok/ayar/Nuv Zovevav/Mozeta-Tr.ini"
+    "Son Fotograf=${program%/*}/Sample-1.jpg" "$kok/ayar/Nuv Zovevav/Mozeta-Tr.ini"
 bitir

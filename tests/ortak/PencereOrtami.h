@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QImageWriter>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -133,9 +132,7 @@ struct PencereOrtamı {
     // Writes the sample photo beside the "executable"; returns its path.
     QString ÖrnekYaz(QSize boyut = QSize(600, 450), const QString &ad = u"Sample-1.jpg"_s) {
         const QString yol = program.filePath(ad);
-        QImageWriter yazıcı(yol);
-        yazıcı.setQuality(95);
-        if (!yazıcı.write(ÖrnekFotoğraf(boyut)))
+        if (!ÖrnekFotoğraf(boyut).save(yol, nullptr, 95))
             qFatal("cannot write the sample photo");
         return yol;
     }

@@ -1,10 +1,11 @@
-// The sounds on the real window: turned off, or on a machine without sound, nothing plays and
-// nothing else changes; without an audio output no sound object is made and nothing is logged.
-#include "game/OyunSaati.h"
-#include "tests/ortak/PencereOrtami.h"
+// The sound player: its libraries load at the first sound, and without an audio output no sound
+// object is made and nothing is logged.
+#include "game/SesOynatici.h"
 
-#include <QCheckBox>
 #include <QFile>
+#include <QtTest>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 bool Yüklü(const char *kitaplık) {
@@ -31,40 +32,6 @@ private slots:
         QVERIFY(!Yüklü("mozeta-ses") && !Yüklü("libQt6Multimedia"));
         ses.AygıtVarMı();
         QVERIFY(Yüklü("mozeta-ses") && Yüklü("libQt6Multimedia"));
-    }
-
-    void soundsOffOrNoDeviceChangeNothingElse_data() {
-        QTest::addColumn<bool>("sesKapalı");
-        QTest::addColumn<bool>("aygıtVar");
-        QTest::newRow("sesler açık") << false << true;
-        QTest::newRow("sesler kapalı") << true << true;
-        QTest::newRow("ses aygıtı yok") << false << false;
-    }
-    void soundsOffOrNoDeviceChangeNothingElse() {
-        QFETCH(bool, sesKapalı);
-        QFETCH(bool, aygıtVar);
-        PencereOrtamı ortam;
-        ortam.ÖrnekYaz();
-        auto p = ortam.Yükle();
-        p->SesleriKapatOnayı->setChecked(sesKapalı);
-        p->Ses().AygıtVarMı = [aygıtVar] { return aygıtVar; };
-        p->YeniOyunDüğmesi_Click(); // then the solved board with the empty place at 7
-        for (int yer = 0; yer < 7; ++yer)
-            p->Tahta.YeriKur(yer, yer, QString::number(yer));
-        p->Tahta.BoşYeriKur(7);
-        p->Tahta.YeriKur(8, 7, u"7"_s);
-        p->TahtayıGöster();
-
-        p->DağınıkParçalar_Click(0);
-        p->DağınıkParçalar_Click(8);
-
-        const bool duyulur = !sesKapalı && aygıtVar;
-        QCOMPARE(ortam.sesler,
-                 duyulur ? (QStringList{u"DUR"_s, u"TAMAM"_s, u"TEBRIK"_s}) : QStringList{});
-        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
-        QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{}, 1));
-        QCOMPARE(p->SüreHesapla.Interval(), 0);
-        QCOMPARE(p->DağınıkParçalar(8)->Picture(), p->SıralıParçalar(8)->Image());
     }
 
     void noDeviceMakesNoSoundObjects() {
