@@ -50,6 +50,9 @@ denetle "bin/Mozeta-Tr -> $(readlink "$bag")" test -L "$bag" -a ! -L "$program" 
 for ornek in Sample-1.jpg Sample-2.jpg; do
     denetle "$ornek beside the program" cmp -s "$kaynak/resources/samples/$ornek" "${program%/*}/$ornek"
 done
+# The sound module, loaded at the first sound from the program's folder.
+ses_modulu() { nm -D --defined-only "$1" 2>/dev/null | grep -q mozeta_ses_calici_yap; }
+denetle "sound module beside the program" ses_modulu "${program%/*}/mozeta-ses.so"
 simgeler=$on/share/icons/hicolor
 for boyut in 16 32 48; do
     # A PNG's width and height stand in its IHDR chunk, from byte 16.
