@@ -94,9 +94,7 @@ ResimKutusu *ParçaKutusunuKopyala(ResimKutusu *örnek) {
 
 } // namespace
 
-AnaForm::AnaForm(QWidget *parent)
-    : QWidget(parent), rastgele_(std::make_unique<MersenneKaynağı>()),
-      ses_(std::make_unique<SesOynatıcı>()) {
+AnaForm::AnaForm(QWidget *parent) : QWidget(parent), ses_(std::make_unique<SesOynatıcı>()) {
     DüzeniKur();
 }
 

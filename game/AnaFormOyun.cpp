@@ -56,7 +56,13 @@ void AnaForm::YeniOyunDüğmesi_Click() {
 
     SayaçlarıSıfırla(adım);
     std::vector<int> dağıtım;
-    adım([&] { dağıtım = Dağıtım(Tahta.KenarParçaSayısı(), *rastgele_); });
+    adım([&] {
+        // Seeded at the first deal: a start that restores a game or only shows the photo
+        // never needs it.
+        if (!rastgele_)
+            rastgele_ = std::make_unique<MersenneKaynağı>();
+        dağıtım = Dağıtım(Tahta.KenarParçaSayısı(), *rastgele_);
+    });
     adım([&] { Tahta.Dağıt(dağıtım); });
     adım([&] { TahtayıGöster(); });
     adım([&] { SüreHesapla.SetInterval(1000); });

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -112,7 +113,11 @@ void FormuYerelleştir(QWidget *form) {
     // Every control of the window, those inside frames and panels included, in creation order;
     // a control that fails keeps its caption and the walk goes on.
     for (QWidget *kontrol : form->findChildren<QWidget *>()) {
-        if (const std::optional<QString> başlık = BaşlığıOku(kontrol))
+        // A caption without a digit cannot be a number: it keeps its text without a failed
+        // conversion for each such control.
+        const std::optional<QString> başlık = BaşlığıOku(kontrol);
+        if (başlık &&
+            std::any_of(başlık->begin(), başlık->end(), [](QChar c) { return c.isDigit(); }))
             adım([&] { BaşlığıYaz(kontrol, KimliğinMetni(*başlık)); });
     }
 }
