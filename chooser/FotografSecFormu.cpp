@@ -305,16 +305,13 @@ void FotografSecFormu::KüçükResmiGöster(const QString &yol) {
         ÖnizlemeyiGeriAl();
         return;
     }
-    ÖnizlemeKutusu->SetPicture(ÖnizlemeBoyunda(küçük));
+    ÖnizlemeKutusu->SetStretchedPicture(küçük);
     küçükResim_ = true;
-    ÖnizlemeKutusu->Refresh();
 }
 
 void FotografSecFormu::ÖnizlemeyiGeriAl() {
-    if (!std::exchange(küçükResim_, false))
-        return;
-    ÖnizlemeKutusu->SetPicture(netÖnizleme_);
-    ÖnizlemeKutusu->Refresh();
+    if (std::exchange(küçükResim_, false))
+        ÖnizlemeKutusu->SetPicture(netÖnizleme_);
 }
 
 void FotografSecFormu::SeçimiBırak() {
@@ -343,19 +340,11 @@ bool FotografSecFormu::FotoğrafBekleniyor() const { return yükleyici_->Bekliyo
 void FotografSecFormu::OrjinalFotoğrafKutusu_Change() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([&] {
-        netÖnizleme_ = ÖnizlemeBoyunda(OrjinalFotoğrafKutusu->Picture());
         küçükResim_ = false;
-        ÖnizlemeKutusu->SetPicture(netÖnizleme_);
+        ÖnizlemeKutusu->SetStretchedPicture(OrjinalFotoğrafKutusu->Picture());
+        netÖnizleme_ = ÖnizlemeKutusu->Picture();
     });
     adım([&] { ÖnizlemeKutusu->Refresh(); });
-}
-
-QImage FotografSecFormu::ÖnizlemeBoyunda(const QImage &resim) const {
-    const qreal oran = ÖnizlemeKutusu->devicePixelRatioF();
-    QImage önizleme = resim.scaled(ÖnizlemeKutusu->contentsRect().size() * oran,
-                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    önizleme.setDevicePixelRatio(oran);
-    return önizleme;
 }
 
 void FotografSecFormu::TamamDüğmesi_Click() {

@@ -85,8 +85,6 @@ private:
     void ÖnizlemeyiGeriAl();
     // Nothing waits for a decode any more, and no small picture stays.
     void SeçimiBırak();
-    // The whole picture over the whole preview: squeezed or stretched, never framed.
-    QImage ÖnizlemeBoyunda(const QImage &resim) const;
 
     AnaForm &anaForm_;
     std::vector<Sürücü> sürücüler_;

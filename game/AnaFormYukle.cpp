@@ -290,15 +290,7 @@ void AnaForm::FotoğrafınÖrneğiniGöster_Click() { ÖrnekKutusunuÇiz(); }
 void AnaForm::ÖrnekKutusunuÇiz() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([&] {
-        const QImage &foto = OrjinalFotoğrafKutusu->Picture();
-        if (!FotoğrafınÖrneğiniGöster->isChecked() || foto.isNull()) {
-            ÖrnekKutusu->SetPicture(QImage());
-            return;
-        }
-        const qreal yoğunluk = devicePixelRatioF();
-        QImage örnek = foto.scaled(ÖrnekKutusu->contentsRect().size() * yoğunluk,
-                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        örnek.setDevicePixelRatio(yoğunluk);
-        ÖrnekKutusu->SetPicture(örnek);
+        ÖrnekKutusu->SetStretchedPicture(
+            FotoğrafınÖrneğiniGöster->isChecked() ? OrjinalFotoğrafKutusu->Picture() : QImage());
     });
 }

@@ -16,6 +16,18 @@ void ResimKutusu::SetPicture(const QImage &resim, QSize doğalBoyut) {
     emit Change();
 }
 
+void ResimKutusu::SetStretchedPicture(const QImage &resim) {
+    if (resim.isNull()) {
+        SetPicture(QImage());
+        return;
+    }
+    const qreal oran = devicePixelRatioF();
+    QImage gerilmiş =
+        resim.scaled(contentsRect().size() * oran, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    gerilmiş.setDevicePixelRatio(oran);
+    SetPicture(gerilmiş);
+}
+
 void ResimKutusu::SetBackColor(const QColor &renk) {
     arkaRenk_ = renk;
     update();

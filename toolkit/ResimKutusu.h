@@ -17,6 +17,9 @@ public:
     const QImage &Picture() const { return resim_; }
     void SetPicture(const QImage &resim, QSize doğalBoyut = {});
     bool HasPicture() const { return !resim_.isNull(); }
+    // Assigns `resim` smooth-scaled over the whole inner area at the screen's pixel density,
+    // each axis on its own: squeezed or stretched, never framed. A null image empties the box.
+    void SetStretchedPicture(const QImage &resim);
 
     // What the box shows and keeps while hidden: the same image as Picture.
     const QImage &Image() const { return resim_; }
