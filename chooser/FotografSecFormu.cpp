@@ -30,7 +30,8 @@ constexpr int DerinlikRolü = Qt::UserRole + 1;
 constexpr int GirintiPikseli = 8;
 
 // Draws each folder of the folder list indented by its depth below the drive's root, as the
-// classic folder list does: the open folders down to the current one, then its sub-folders.
+// folder list of a file dialog does: the open folders down to the current one, then its
+// sub-folders.
 class GirintiliKlasörÇizici : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -259,7 +260,7 @@ void FotografSecFormu::SürücüListesi_Change() {
         },
         [&](const ÇalışmaHatası &) {
             MesajıOrtala();
-            MsgBox(LoadResString(2200), vbInformation);
+            MsgBox(LoadResString(2200), BilgiSimgesi);
             // Back to the program's drive, which raises this change again; when the program's
             // own drive is the one that failed, asking again would never end.
             const int programınki = ProgramSürücüsü();
@@ -362,7 +363,7 @@ void FotografSecFormu::TamamDüğmesi_Click() {
     if (!seçilenYüklü) {
         adım([&] {
             MesajıOrtala();
-            MsgBox(LoadResString(2300), vbInformation);
+            MsgBox(LoadResString(2300), BilgiSimgesi);
         });
         adım([&] { DosyaListesi->setFocus(); });
         return;

@@ -49,7 +49,7 @@ void AnaForm::YeniOyunDüğmesi_Click() {
     adım([&] { fotoğrafVar = OrjinalFotoğrafKutusu->HasPicture(); });
     if (!fotoğrafVar) {
         adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(1000), vbInformation); });
+        adım([] { MsgBox(LoadResString(1000), BilgiSimgesi); });
         adım([&] { YeniFotoğrafDüğmesi->setFocus(); });
         return;
     }
@@ -106,7 +106,7 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
     });
     adım([&] { SesÇal(QStringLiteral("TEBRIK")); });
     adım([] { MesajıOrtala(); });
-    adım([&] { MsgBox(TebrikMetni(Süre, HamleSayısı), vbInformation); });
+    adım([&] { MsgBox(TebrikMetni(Süre, HamleSayısı), BilgiSimgesi); });
     SayaçlarıSıfırla(adım);
     if (!KayıtlıOyun.empty())
         KayıtlıOyunuSil();
@@ -124,7 +124,7 @@ void AnaForm::SüreHesapla_Timer() {
     if (doldu) {
         yirmiDörtSaatMesajıAçık_ = true;
         adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(1400), vbInformation); });
+        adım([] { MsgBox(LoadResString(1400), BilgiSimgesi); });
         yirmiDörtSaatMesajıAçık_ = false;
         adım([&] { Süre.Sıfırla(); });
     }
@@ -160,9 +160,9 @@ void AnaForm::Form_QueryUnload(bool &Cancel, KapanmaNedeni UnloadMode) {
             if (!isMinimized())
                 MesajıOrtala();
         });
-        int yanıt = vbYes;
-        adım([&] { yanıt = MsgBox(LoadResString(1500), vbYesNo | vbQuestion); });
-        if (yanıt == vbNo) {
+        int yanıt = EvetYanıtı;
+        adım([&] { yanıt = MsgBox(LoadResString(1500), EvetHayırDüğmeleri | SoruSimgesi); });
+        if (yanıt == HayırYanıtı) {
             Cancel = true;
             return;
         }

@@ -1,8 +1,8 @@
 // Numbers read back from the settings store.
 #include "game/AyarDegeri.h"
 
-#include "game/Bolme.h"
 #include "toolkit/CalismaHatasi.h"
+#include "toolkit/Yuvarlama.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,10 +1,9 @@
 // The arithmetic of the cut: board places in twips, photo cells in pixels.
 #include "game/Bolme.h"
 
+#include "game/Tahta.h"
 #include "toolkit/CalismaHatasi.h"
-
-#include <cmath>
-#include <limits>
+#include "toolkit/Yuvarlama.h"
 
 namespace {
 
@@ -15,22 +14,7 @@ constexpr int ÜstBaşlangıç = 300;
 constexpr double DikeyPayÇarpanı = 1.6;
 constexpr int Aralık = 22;
 
-int GeçerliKenar(int kenar) {
-    if (kenar < 1)
-        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
-    return kenar;
-}
-
 } // namespace
-
-int EnYakın(double değer) {
-    // nearbyint rounds halves to even under the default rounding mode.
-    const double yuvarlak = std::nearbyint(değer);
-    if (!(yuvarlak >= std::numeric_limits<int>::min() &&
-          yuvarlak <= std::numeric_limits<int>::max()))
-        throw ÇalışmaHatası(ÇalışmaHatası::Taşma);
-    return static_cast<int>(yuvarlak);
-}
 
 QSize ParçaBoyutuTwip(QSize çerçeve, int kenar) {
     GeçerliKenar(kenar);

@@ -5,10 +5,8 @@
 #include <QRect>
 #include <QSize>
 
-// Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4); beyond int is
-// ÇalışmaHatası 6. A side below 1 is ÇalışmaHatası 5 and a place or piece outside the board
-// ÇalışmaHatası 9 for the functions below.
-int EnYakın(double değer);
+// A side the board does not take (see GeçerliKenar) is ÇalışmaHatası 5 and a place or piece
+// outside the board ÇalışmaHatası 9 for the functions below; sizes round halves to even.
 
 // Size of one board place in twips for a board frame of the given size (twips).
 QSize ParçaBoyutuTwip(QSize çerçeve, int kenar);

@@ -1,6 +1,7 @@
 // The deal: pieces drawn from an ascending number pool, then made solvable and never solved.
 #include "game/Dagitim.h"
 
+#include "game/Tahta.h"
 #include "toolkit/CalismaHatasi.h"
 
 #include <algorithm>
@@ -73,8 +74,7 @@ bool SıralıMı(const std::vector<int> &dağıtım) {
 // places 0 and 1 maps them one to one onto the even ones, so every solvable order stays equally
 // likely. A deal that comes out already solved is dealt again.
 std::vector<int> Dağıtım(int kenar, RastgeleKaynak &kaynak) {
-    if (kenar < 2 || kenar > 16)
-        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
+    GeçerliKenar(kenar);
     const int yerSayısı = kenar * kenar;
     const int parçaSayısı = yerSayısı - 1;
     std::vector<int> dağıtım;

@@ -5,19 +5,11 @@
 
 #include <cstdlib>
 
-namespace {
-
-// Boards the game may be asked to lay out; the options give 3 to 5.
-constexpr int EnKüçükKenar = 2;
-constexpr int EnBüyükKenar = 16;
-
 int GeçerliKenar(int kenar) {
-    if (kenar < EnKüçükKenar || kenar > EnBüyükKenar)
+    if (kenar < 2 || kenar > 16)
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizÇağrı);
     return kenar;
 }
-
-} // namespace
 
 int KenarParçaSayısıOf(int bölmeSeçimi) {
     switch (bölmeSeçimi) {

@@ -10,6 +10,10 @@
 #include <QString>
 #include <vector>
 
+// `kenar` itself when the board can be laid out with that many places a side (2 to 16; the
+// options give 3 to 5); any other side is ÇalışmaHatası 5.
+int GeçerliKenar(int kenar);
+
 // N for a split option: 0, 1, 2 give 3, 4, 5. Any other index is ÇalışmaHatası 5.
 int KenarParçaSayısıOf(int bölmeSeçimi);
 

@@ -3,6 +3,7 @@
 
 #include "resources/DizgiTablosu.h"
 #include "toolkit/CalismaHatasi.h"
+#include "toolkit/Yuvarlama.h"
 
 #include <QLocale>
 #include <cmath>
@@ -13,12 +14,10 @@ int DizgiKimliği(const QString &başlık) {
     const double değer = QLocale::c().toDouble(başlık.trimmed(), &sayı);
     if (!sayı || !std::isfinite(değer))
         throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
-    // The default rounding mode rounds halves to the even neighbour.
-    const double yuvarlanmış = std::nearbyint(değer);
-    if (yuvarlanmış < std::numeric_limits<qint16>::min() ||
-        yuvarlanmış > std::numeric_limits<qint16>::max())
+    const int kimlik = EnYakın(değer);
+    if (kimlik < std::numeric_limits<qint16>::min() || kimlik > std::numeric_limits<qint16>::max())
         throw ÇalışmaHatası(ÇalışmaHatası::Taşma);
-    return static_cast<int>(yuvarlanmış);
+    return kimlik;
 }
 
 QString KimliğinMetni(const QString &başlık) { return LoadResString(DizgiKimliği(başlık)); }

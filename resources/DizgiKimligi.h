@@ -3,9 +3,8 @@
 
 #include <QString>
 
-// The caption read as a 16-bit integer, as the classic conversion does it: blanks around it
-// allowed, a fraction rounded half to even. ÇalışmaHatası 13 when it is not a number, 6 when it
-// is out of range.
+// The caption read as a 16-bit integer: blanks around it allowed, a fraction rounded half to even.
+// ÇalışmaHatası 13 when it is not a number, 6 when it is out of range.
 int DizgiKimliği(const QString &başlık);
 
 // The string-table text the caption stands for; throws like DizgiKimliği and LoadResString.

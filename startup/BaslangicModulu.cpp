@@ -26,6 +26,7 @@ QString PencereBaşlığı(int major, int minor, int revision) {
 }
 QString PencereBaşlığı() { return PencereBaşlığı(MOZETA_MAJOR, MOZETA_MINOR, MOZETA_REVISION); }
 
+#ifdef Q_OS_WIN
 bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi) {
     constexpr unsigned NTAilesi = 2;
     if (platformKimliği != NTAilesi)
@@ -39,6 +40,7 @@ bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const 
     const QString paket = servisPaketi.left(servisPaketi.indexOf(QChar(0)));
     return paket != QLatin1String("Service Pack 1") && paket != QLatin1String("Service Pack 2");
 }
+#endif
 
 QString AyırıcıylaBiten(const QString &klasör) {
     return klasör.endsWith(u'/') ? klasör : klasör + u'/';
@@ -49,8 +51,8 @@ namespace {
 // Qt's default style already gives native-looking controls: nothing to switch on.
 void GörselStilleriEtkinleştir() {}
 
-// The version check of the platform the program was first written for; elsewhere every
-// system is accepted and NTSistemi keeps its value.
+// The version check runs on Windows builds only; elsewhere every system is accepted and
+// NTSistemi keeps its value.
 void SürümKontrolü() {
 #ifdef Q_OS_WIN
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
@@ -68,7 +70,7 @@ void SürümKontrolü() {
     });
     if (!kabul) {
         adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(30), vbCritical); });
+        adım([] { MsgBox(LoadResString(30), HataSimgesi); });
         SüreciBitir();
     }
 #endif
@@ -84,7 +86,7 @@ void QtÇevirisiniYükle(QTranslator &çeviri) {
 } // namespace
 
 int Main(int argc, char **argv) {
-    HataKapanı::BildiriciKur(HataRaporu);
+    OrtakHizmetleriKur();
     QApplication uygulama(argc, argv);
     // No display name: X11 would append it to every window title, and the running copy is
     // known by its exact title. Untitled message boxes take "Mozeta" from the resources.

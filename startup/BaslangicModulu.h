@@ -8,9 +8,11 @@
 QString PencereBaşlığı(int major, int minor, int revision);
 QString PencereBaşlığı(); // for this release
 
-// The original platform's version test: true when a system with this platform id, major version
-// and service-pack text may run the program.
+#ifdef Q_OS_WIN
+// The Windows version test: true when a system with this platform id, major version and
+// service-pack text may run the program.
 bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi);
+#endif
 
 // The folder with the separator appended unless it already ends in one (the root "/").
 QString AyırıcıylaBiten(const QString &klasör);

@@ -8,7 +8,7 @@
 extern QString ProgramKlasörü;
 // The settings-store application name: "Nuv Zovevav\" followed by the product name.
 extern QString UygulamaAdı;
-// The NT family flag of the original platform; always true here.
+// True on the NT family of Windows systems; always true elsewhere.
 extern bool NTSistemi;
 // Full path of the current photo.
 extern QString FotoğrafYolu;

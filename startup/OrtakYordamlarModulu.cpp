@@ -4,9 +4,11 @@
 
 #include "resources/DizgiKimligi.h"
 #include "resources/DizgiTablosu.h"
+#include "resources/StandartDugmeler.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 #include "toolkit/ResimKutusu.h"
+#include "toolkit/Yuvarlama.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -26,6 +28,12 @@
 
 std::function<void()> SüreciBitir = [] { std::_Exit(0); };
 
+void OrtakHizmetleriKur() {
+    HataKapanı::BildiriciKur(HataRaporu);
+    MesajKutusuMetinleriniKur(
+        {EvetDüğmesiMetni(), HayırDüğmesiMetni(), TamamDüğmesiMetni(), UygulamaBaşlığı()});
+}
+
 // ---- Error report ----
 
 QString HataRaporuMetni(const ÇalışmaHatası &hata) {
@@ -36,15 +44,16 @@ QString HataRaporuMetni(const ÇalışmaHatası &hata) {
 
 void HataRaporu(const ÇalışmaHatası &hata) {
     MesajıOrtala();
-    if (MsgBox(HataRaporuMetni(hata), vbYesNo | vbCritical, LoadResString(70)) != vbYes)
+    if (MsgBox(HataRaporuMetni(hata), EvetHayırDüğmeleri | HataSimgesi, LoadResString(70)) !=
+        EvetYanıtı)
         SüreciBitir();
 }
 
 // ---- Centred message boxes ----
 
-// The owner's edges are those of a Windows RECT: right and bottom lie one past the last pixel,
-// hence left + width rather than QRect::right(). Differences are integers, the halves are
-// doubles, and the sums round half to even as the original arithmetic did.
+// Right and bottom lie one past the owner's last pixel, hence left + width rather than
+// QRect::right(). Differences are integers, the halves are doubles, and the sums round half to
+// even.
 std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu) {
     const int sol = sahip.left(), üst = sahip.top();
     const int sağ = sol + sahip.width(), alt = üst + sahip.height();
@@ -52,7 +61,7 @@ std::optional<QPoint> OrtalanmışKonum(const QRect &sahip, const QSize &kutu) {
         return std::nullopt;
     const double x = (sağ - sol) / 2.0 + sol - kutu.width() / 2.0;
     const double y = (alt - üst) / 2.0 + üst - kutu.height() / 2.0;
-    return QPoint(static_cast<int>(std::nearbyint(x)), static_cast<int>(std::nearbyint(y)));
+    return QPoint(EnYakın(x), EnYakın(y));
 }
 
 void MesajıOrtala() {

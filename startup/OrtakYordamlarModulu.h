@@ -13,6 +13,10 @@
 
 class QWidget;
 
+// Hands the toolkit what the program's message boxes show of their own: the error report for
+// failing steps, and the Turkish button texts and title. Called once at start-up.
+void OrtakHizmetleriKur();
+
 // The error report: shows the error's number and description; returns when the player answers
 // "Evet", ends the process at once (no close handler runs, nothing is saved) on "Hayır".
 void HataRaporu(const ÇalışmaHatası &hata);

@@ -1,7 +1,5 @@
-// Message boxes with the classic styles and answers.
+// Message boxes with the program's styles and answers.
 #include "toolkit/MesajKutusu.h"
-
-#include "resources/StandartDugmeler.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +9,16 @@
 #include <utility>
 
 namespace {
+
+MesajKutusuMetinleri &GeçerliMetinler() {
+    static MesajKutusuMetinleri metinler;
+    return metinler;
+}
+
+void MetniKoy(QAbstractButton *düğme, const QString &metin) {
+    if (!metin.isEmpty())
+        düğme->setText(metin);
+}
 
 std::function<void(QMessageBox &)> &SonrakiHazırlayıcı() {
     static std::function<void(QMessageBox &)> hazırlayıcı;
@@ -34,9 +42,8 @@ protected:
             h(*this);
     }
 
-    // A Yes/No box has no Cancel: as with the classic box, Esc and the window's close button
-    // do nothing, so that the error report's "Hayır" (which ends the program) is never chosen
-    // by accident.
+    // A Yes/No box has no Cancel: Esc and the window's close button do nothing, so that the error
+    // report's "Hayır" (which ends the program) is never chosen by accident.
     void keyPressEvent(QKeyEvent *olay) override {
         if (yalnızEvetHayır_ && olay->key() == Qt::Key_Escape) {
             olay->accept();
@@ -58,40 +65,48 @@ private:
 
 } // namespace
 
+void MesajKutusuMetinleriniKur(MesajKutusuMetinleri metinler) {
+    GeçerliMetinler() = std::move(metinler);
+}
+
 void SonrakiMesajKutusunuHazırla(std::function<void(QMessageBox &)> hazırlayıcı) {
     SonrakiHazırlayıcı() = std::move(hazırlayıcı);
 }
 
 int MsgBox(const QString &metin, int stil, const QString &başlık) {
-    const bool evetHayır = (stil & 7) == vbYesNo;
+    const bool evetHayır = (stil & 7) == EvetHayırDüğmeleri;
     HazırlananMesajKutusu kutu(QApplication::activeWindow(), evetHayır);
-    kutu.setWindowTitle(başlık.isEmpty() ? UygulamaBaşlığı() : başlık);
+    const MesajKutusuMetinleri &metinler = GeçerliMetinler();
+    if (!başlık.isEmpty())
+        kutu.setWindowTitle(başlık);
+    else if (!metinler.başlık.isEmpty())
+        kutu.setWindowTitle(metinler.başlık);
     kutu.setText(metin);
-    if (stil & vbCritical)
+    if (stil & HataSimgesi)
         kutu.setIcon(QMessageBox::Critical);
-    else if (stil & vbQuestion)
+    else if (stil & SoruSimgesi)
         kutu.setIcon(QMessageBox::Question);
-    else if (stil & vbInformation)
+    else if (stil & BilgiSimgesi)
         kutu.setIcon(QMessageBox::Information);
 
     if (evetHayır) {
         kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         kutu.setDefaultButton(QMessageBox::Yes);
-        kutu.button(QMessageBox::Yes)->setText(EvetDüğmesiMetni());
-        kutu.button(QMessageBox::No)->setText(HayırDüğmesiMetni());
+        MetniKoy(kutu.button(QMessageBox::Yes), metinler.evet);
+        MetniKoy(kutu.button(QMessageBox::No), metinler.hayır);
     } else {
         kutu.setStandardButtons(QMessageBox::Ok);
-        kutu.button(QMessageBox::Ok)->setText(TamamDüğmesiMetni());
+        MetniKoy(kutu.button(QMessageBox::Ok), metinler.tamam);
     }
 
     kutu.hazırlayıcı = std::exchange(SonrakiHazırlayıcı(), nullptr);
 
     switch (kutu.exec()) {
     case QMessageBox::Yes:
-        return vbYes;
+        return EvetYanıtı;
     case QMessageBox::No:
-        return vbNo;
+        return HayırYanıtı;
     default:
-        return vbOK;
+        return TamamYanıtı;
     }
 }

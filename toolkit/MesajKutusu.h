@@ -1,4 +1,4 @@
-// Message boxes with the classic styles and answers, and the hook that places the next one.
+// Message boxes with the program's styles and answers, and the hook that places the next one.
 #pragma once
 
 #include <QString>
@@ -6,19 +6,27 @@
 
 class QMessageBox;
 
-// Style bits, as the program's calls combine them (16 + 4 = 20: critical icon, Yes and No).
-enum MsgBoxStili : int {
-    vbOKOnly = 0,
-    vbYesNo = 4,
-    vbCritical = 16,
-    vbQuestion = 32,
-    vbInformation = 64,
+// Style bits, combined as the program's calls need them (16 + 4 = 20: the error icon with Yes
+// and No).
+enum MesajStili : int {
+    YalnızTamamDüğmesi = 0,
+    EvetHayırDüğmeleri = 4,
+    HataSimgesi = 16,
+    SoruSimgesi = 32,
+    BilgiSimgesi = 64,
 };
 
-enum MsgBoxYanıtı : int { vbOK = 1, vbYes = 6, vbNo = 7 };
+enum MesajYanıtı : int { TamamYanıtı = 1, EvetYanıtı = 6, HayırYanıtı = 7 };
 
-// Shows a modal message box and returns the answer. Without a title of its own the box shows
-// the application title. Buttons read in Turkish.
+// What a box shows of its own: its buttons' texts, and the title of a box given none. Handed
+// over at start-up; until then Qt's own texts and the application name are used.
+struct MesajKutusuMetinleri {
+    QString evet, hayır, tamam, başlık;
+};
+void MesajKutusuMetinleriniKur(MesajKutusuMetinleri metinler);
+
+// Shows a modal message box and returns the answer (a MesajYanıtı). Without a title of its own
+// the box shows the title handed over in MesajKutusuMetinleri.
 int MsgBox(const QString &metin, int stil, const QString &başlık = {});
 
 // Arms a one-shot hook that receives the next message box once it is laid out, just before it

@@ -5,6 +5,7 @@
 #include "game/KayitliOyun.h"
 #include "game/OyunSaati.h"
 #include "game/Tahta.h"
+#include "toolkit/Yuvarlama.h"
 
 #include <QTest>
 #include <algorithm>

@@ -117,6 +117,7 @@ struct PencereOrtamı {
         UygulamaAdı = u"Nuv Zovevav\\"_s + ÜrünAdı;
         FotoğrafYolu.clear();
         BölmeSeçimi = 0;
+        OrtakHizmetleriKur();
         HataKapanı::BildiriciKur([this](const ÇalışmaHatası &hata) {
             hatalar << hata.Numara();
             HataRaporu(hata);
