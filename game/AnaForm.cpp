@@ -74,9 +74,14 @@ QLabel *EtiketYap(QWidget *altlık, int üst, bool değer) {
     return etiket;
 }
 
+// Before a photo is cut, a piece box shows the colours of a window's content: its white
+// background and its text colour.
 ResimKutusu *ParçaKutusuYap(QWidget *ebeveyn) {
     auto *kutu = new ResimKutusu(ebeveyn);
-    kutu->SetBackColor(QApplication::palette().color(QPalette::Window));
+    QPalette renkler = kutu->palette();
+    renkler.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
+    kutu->setPalette(renkler);
+    kutu->SetBackColor(QApplication::palette().color(QPalette::Base));
     kutu->SetBorder(true);
     return kutu;
 }
@@ -85,6 +90,7 @@ ResimKutusu *ParçaKutusuYap(QWidget *ebeveyn) {
 ResimKutusu *ParçaKutusunuKopyala(ResimKutusu *örnek) {
     auto *kutu = new ResimKutusu(örnek->parentWidget());
     kutu->setGeometry(örnek->geometry());
+    kutu->setPalette(örnek->palette());
     kutu->SetBackColor(örnek->BackColor());
     kutu->SetBorder(!örnek->contentsMargins().isNull());
     if (örnek->testAttribute(Qt::WA_SetCursor))
@@ -130,7 +136,7 @@ void AnaForm::DüzeniKur() {
     const char *seçenekKimlikleri[] = {"210", "220", "230"};
     for (int i = 0; i < 3; ++i) {
         auto *seçenek = new QRadioButton(QString::fromLatin1(seçenekKimlikleri[i]), Altlık[0]);
-        // Wider than the classic 1635 twips: the free fonts need a few more pixels for these
+        // 1740 twips rather than 1635: the free fonts need a few more pixels for these
         // captions; the options still do not touch.
         Yerleştir(seçenek, 150 + i * 1755, 120, 1740, 285);
         seçenek->setCursor(Qt::PointingHandCursor);

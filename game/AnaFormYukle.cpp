@@ -68,10 +68,11 @@ void AnaForm::Form_Load() {
                                   : QStringLiteral("Sample-2.jpg");
         FotoğrafYolu = Ayar(QStringLiteral("Son Fotograf"), ProgramKlasörü + örnek);
     });
+    // A photo that has gone is passed over silently; one that is there but cannot be read is
+    // reported like any failing step. Either way the player starts without a photo and can
+    // choose another.
     if (YolVarMı(FotoğrafYolu)) {
-        // A photo that cannot be read is passed over as silently as a missing one: the player
-        // starts without a photo and can choose another.
-        HataKapanı(HataTarzı::YoksayVeDevamEt)([&] {
+        adım([&] {
             const Fotoğraf foto = LoadPicture(FotoğrafYolu, OyunİçinEnAzBoyut);
             FotoğrafıKoy(foto.Resim, foto.DoğalBoyut);
         });

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <optional>
@@ -57,6 +58,7 @@ struct Depo {
     QString klasör;
     QHash<QString, Dosya> dosyalar;
     int toplulukDerinliği = 0;
+    const QDateTime açılış = QDateTime::currentDateTimeUtc();
 };
 
 Depo &depo() {
@@ -91,7 +93,22 @@ Konum YazılacakKonum(const QString &uygulama, const QString &bölüm) {
     return *konum;
 }
 
+// A save killed after QSaveFile gave its temporary file a name and before the rename leaves that
+// file beside the settings file: the file's name, a dot and six letters or digits. Such files
+// from before this run are nobody's any more; a newer one may belong to a save under way.
+void YarımKalanKayıtlarıSil(const QString &yol) {
+    const QFileInfo dosya(yol);
+    const QRegularExpression ad(u'^' + QRegularExpression::escape(dosya.fileName()) +
+                                QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDir klasör = dosya.absoluteDir();
+    for (const QFileInfo &kalıntı : klasör.entryInfoList(
+             {dosya.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden))
+        if (ad.match(kalıntı.fileName()).hasMatch() && kalıntı.lastModified() < depo().açılış)
+            QFile::remove(kalıntı.filePath());
+}
+
 Dosya DiskteOku(const QString &yol, const İmza &imza) {
+    YarımKalanKayıtlarıSil(yol);
     Dosya dosya;
     dosya.imza = imza;
     if (!imza.var || imza.boyut > EnBüyükDosya)

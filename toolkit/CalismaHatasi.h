@@ -1,4 +1,4 @@
-// A run-time error of the program: a classic error number and a Turkish description.
+// A run-time error of the program: an error number and a Turkish description.
 #pragma once
 
 #include <QString>
@@ -6,7 +6,7 @@
 
 class ÇalışmaHatası : public std::runtime_error {
 public:
-    // The numbers the program raises; the classic numbers where players may know them.
+    // The numbers the program raises; the error report shows them to the player.
     enum Numara : int {
         GeçersizÇağrı = 5,
         Taşma = 6,

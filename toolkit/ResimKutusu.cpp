@@ -57,7 +57,7 @@ void ResimKutusu::paintEvent(QPaintEvent *) {
     if (!resim_.isNull())
         boyacı.drawImage(contentsRect().topLeft(), resim_);
     if (kenarlık_) {
-        // A sunken two-pixel border, as classic picture boxes have.
+        // A sunken two-pixel border around the picture.
         const QRect r = rect(); // right() and bottom() are the last pixels already
         boyacı.setPen(palette().color(QPalette::Dark));
         boyacı.drawLine(r.topLeft(), r.topRight());

@@ -3,6 +3,7 @@
 #include "HataNumarasi.h"
 #include "toolkit/AyarDeposu.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -194,6 +195,28 @@ private slots:
             QCOMPARE(İçerik(dosya_), önce);
         }
         QCOMPARE(İçerik(dosya_), QByteArray("[Ayarlar]\nSon Bolme=2\n\n[Oyun]\nFoto-1=3\n"));
+    }
+
+    // A save killed before its rename leaves its temporary file; the next run's first read
+    // removes it, but neither a save of this run under way nor other files.
+    void leftoverOfAKilledSaveGoes() {
+        SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
+        const QDir klasör = QFileInfo(dosya_).absoluteDir();
+        const QStringList adlar{u"Mozeta-Tr.ini.a1B2c3"_s, u"Mozeta-Tr.ini.d4E5f6"_s,
+                                u"Mozeta-Tr.ini.yedek"_s, u"Başka.ini.a1B2c3"_s};
+        for (const QString &ad : adlar) {
+            QFile dosya(klasör.filePath(ad));
+            QVERIFY(dosya.open(QIODevice::WriteOnly));
+            if (ad != adlar[1]) // written now, by a save of this run
+                QVERIFY(dosya.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                          QFileDevice::FileModificationTime));
+        }
+        AyarlarıUnut();
+        QCOMPARE(GetSetting(Uygulama, Ayarlar, u"Son Bolme"_s), u"1"_s);
+        QStringList kalan = adlar.mid(1);
+        kalan << u"Mozeta-Tr.ini"_s;
+        kalan.sort();
+        QCOMPARE(klasör.entryList(QDir::Files, QDir::Name), kalan);
     }
 };
 
