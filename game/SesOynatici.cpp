@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
-#include <QStringList>
 #include <optional>
 
 struct SesOynatıcı::İç {
@@ -15,20 +14,16 @@ struct SesOynatıcı::İç {
     std::unique_ptr<SesÇalıcı> çalıcı;
     bool modülArandı = false;
 
-    // The module lives beside the executable; tests and benchmarks run from other folders and
-    // find it where the build put it.
+    // The module lives beside the executable and is looked for nowhere else: a folder named at
+    // build time could be anyone's once the game is installed.
     SesÇalıcı *Çalıcı() {
         if (modülArandı)
             return çalıcı.get();
         modülArandı = true;
-        const QStringList yerler = {QCoreApplication::applicationDirPath() + "/mozeta-ses",
-                                    QStringLiteral(MOZETA_SES_MODULU)};
-        for (const QString &yer : yerler) {
-            QLibrary modül(yer);
-            if (auto yap = reinterpret_cast<SesÇalıcısıYapan>(modül.resolve(MOZETA_SES_GIRISI))) {
-                çalıcı.reset(yap()); // the library stays loaded: QLibrary never unloads by itself
-                return çalıcı.get();
-            }
+        QLibrary modül(QCoreApplication::applicationDirPath() + QStringLiteral("/mozeta-ses"));
+        if (auto yap = reinterpret_cast<SesÇalıcısıYapan>(modül.resolve(MOZETA_SES_GIRISI))) {
+            çalıcı.reset(yap()); // the library stays loaded: QLibrary never unloads by itself
+            return çalıcı.get();
         }
         qWarning("Mozeta: the sound module was not found; the game plays without sound");
         return nullptr;

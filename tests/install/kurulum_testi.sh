@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Installs the game into a temporary prefix, checks what a desktop expects to find there, and
-# starts it from its menu entry's command on a private X display with no settings.
+# Installs the game into a temporary prefix and packs it as a .deb, checks what a desktop and
+# Debian's checker expect to find there, and starts it from its menu entry's command on a
+# private X display with no settings.
 #
-#   kurulum_testi.sh <cmake> <build folder> <source folder> <project version>
+#   kurulum_testi.sh <cmake> <cpack> <build folder> <source folder> <project version>
 #
 # Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; every check that ran passed).
 set -uo pipefail
 
-cmake=$1 yapi=$2 kaynak=$3 surum=$4
+cmake=$1 cpack=$2 yapi=$3 kaynak=$4 surum=$5
 kimlik=example.nuvvorudov.Mozeta
 kok=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/mozeta-kurulum.XXXXXX")" && pwd -P)
 on=$kok/usr
 hatali=0 atlandi=0
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$kok"' EXIT
+# Deadlines that only catch a hang: ten times what a start takes on a slow, busy machine.
+takilma=60
 
 # denetle "what is checked" command...: passes when the command succeeds.
 denetle() {
@@ -42,17 +45,14 @@ bitir() {
     bitir
 }
 
-# The command in bin/ is a relative link to the real program, whose folder holds the samples.
-bag=$on/bin/Mozeta-Tr
+# The command in games/ is a relative link to the real program, whose folder holds the samples.
+bag=$on/games/Mozeta-Tr
 program=$on/lib/mozeta-tr/Mozeta-Tr
-denetle "bin/Mozeta-Tr -> $(readlink "$bag")" test -L "$bag" -a ! -L "$program" -a -x "$program" \
+denetle "games/Mozeta-Tr -> $(readlink "$bag")" test -L "$bag" -a ! -L "$program" -a -x "$program" \
     -a "$(readlink "$bag" | cut -c1)" != / -a "$(readlink -f "$bag")" = "$program"
 for ornek in Sample-1.jpg Sample-2.jpg; do
     denetle "$ornek beside the program" cmp -s "$kaynak/resources/samples/$ornek" "${program%/*}/$ornek"
 done
-# The sound module, loaded at the first sound from the program's folder.
-ses_modulu() { nm -D --defined-only "$1" 2>/dev/null | grep -q mozeta_ses_calici_yap; }
-denetle "sound module beside the program" ses_modulu "${program%/*}/mozeta-ses.so"
 simgeler=$on/share/icons/hicolor
 for boyut in 16 32 48; do
     # A PNG's width and height stand in its IHDR chunk, from byte 16.
@@ -71,9 +71,12 @@ denetle "Icon=$(deger Icon)" test "$(deger Icon)" = mozeta-tr
 kategoriler=";$(deger Categories)"
 denetle "Categories=$(deger Categories)" test "${kategoriler/;Game;/}" != "$kategoriler" -a \
     "${kategoriler/;LogicGame;/}" != "$kategoriler"
-# Field codes (%f, %u ...) stand for files to open; the game takes none.
+# %f stands for a photo to open; started from the menu the game gets none.
 komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
-denetle "Exec=$komut is the installed command" test "$(PATH=$on/bin command -v "${komut%% *}")" = "$bag"
+denetle "Exec=$komut is the installed command" test "$(PATH=$on/games command -v "${komut%% *}")" = "$bag"
+denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;"
+surum_basta() { zcat "$on/share/doc/mozeta-tr/changelog.gz" | head -n1 | grep -qF "mozeta-tr ($surum)"; }
+denetle "the change log starts with $surum" surum_basta
 
 # The software-centre entry: valid, for this menu entry and this version.
 bilgi=$on/share/metainfo/$kimlik.metainfo.xml
@@ -82,52 +85,78 @@ denetle "metadata launches $kimlik.desktop" \
     grep -q "<launchable type=\"desktop-id\">$kimlik.desktop</launchable>" "$bilgi"
 denetle "metadata lists release $surum" grep -q "<release version=\"$surum\"" "$bilgi"
 
+# The package: what Debian's checker accepts, naming no folder of this build (a library loaded
+# from there would be whatever that folder holds once the package is installed elsewhere).
+"$cpack" --config "$yapi/CPackConfig.cmake" -B "$kok/paket" >"$kok/cpack.log" 2>&1 || {
+    cat "$kok/cpack.log"
+    denetle "cpack" false
+    bitir
+}
+paket=$(echo "$kok"/paket/mozeta-tr_"$surum"_*.deb)
+dpkg-deb -x "$paket" "$kok/deb"
+denetle "the package names no build folder" test -z "$(grep -rlF "$yapi" "$kok/deb")"
+var lintian lintian && denetle "lintian: no error, no warning" lintian --fail-on error,warning "$paket"
+
 # Start the menu entry's command as a desktop would, on a fresh account: the game must find its
 # sample photo through the link and show it.
 for arac in Xvfb:xvfb xdotool:xdotool import:imagemagick convert:imagemagick; do
     var "${arac%:*}" "${arac#*:}" || bitir
 done
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$kok/ekran" 2>"$kok/xvfb.log" &
-for _ in $(seq 100); do
-    grep -q '^[0-9]\+$' "$kok/ekran" && break
-    sleep 0.1
+# A numbered display keeps its lock file (a server that picks its own number leaves none, and
+# another server trying that number unlinks its socket); -displayfd still says when the server
+# is ready, by writing the number. A number in use ends the server at once: another is tried.
+mkfifo "$kok/ekran"
+for numara in $(shuf -i 600-999 -n 20); do
+    Xvfb ":$numara" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$kok/ekran" 2>>"$kok/xvfb.log" &
+    read -r -t $takilma ekran <"$kok/ekran" && [ "$ekran" = "$numara" ] && break
+    kill $! 2>/dev/null
+    ekran=
 done
-DISPLAY=:$(head -n1 "$kok/ekran")
-export DISPLAY
+[ -n "$ekran" ] || { cat "$kok/xvfb.log"; denetle "Xvfb started" false; bitir; }
+export DISPLAY=:$ekran
 mkdir -p "$kok/ev" "$kok/ayar" "$kok/gecici" "$kok/calisma"
 chmod 700 "$kok/calisma"
 # A private TMPDIR keeps this copy apart from any other running copy of the game.
-(cd "$kok/ev" && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY PATH="$on/bin:$PATH" \
+(cd "$kok/ev" && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY PATH="$on/games:$PATH" \
     HOME="$kok/ev" XDG_CONFIG_HOME="$kok/ayar" XDG_RUNTIME_DIR="$kok/calisma" \
     TMPDIR="$kok/gecici" LC_ALL=C.UTF-8 sh -c "exec $komut") >"$kok/oyun.log" 2>&1 &
 oyun_pid=$!
-pencere=
-for _ in $(seq 100); do
-    pencere=$(xdotool search --name '^Nuv Vorudov - Mozeta [0-9]' 2>/dev/null | head -n1)
-    [ -n "$pencere" ] || ! kill -0 "$oyun_pid" 2>/dev/null && break
-    sleep 0.1
-done
+pencere=$(timeout $takilma xdotool search --sync --onlyvisible --name '^Nuv Vorudov - Mozeta [0-9]' |
+    head -n1)
 [ -n "$pencere" ] || {
     cat "$kok/xvfb.log" "$kok/oyun.log"
-    denetle "a game window within 10 s" false
+    denetle "a game window is mapped" false
     bitir
 }
 denetle "the running program is $program" test "$(readlink "/proc/$oyun_pid/exe")" = "$program"
 
 # Without its photo the board is a few flat greys; the sample photo brings thousands of colours.
-sleep 0.5
-import -window "$pencere" "$kok/pencere.png"
-renkler=$(convert "$kok/pencere.png" -crop 50%x50%+40+40 +repage -format '%k' info:)
+# The window is looked at until it shows them: mapped is not yet painted.
+renkler=0
+for ((son = SECONDS + takilma; renkler <= 1000 && SECONDS < son; )); do
+    import -window "$pencere" "$kok/pencere.png" &&
+        renkler=$(convert "$kok/pencere.png" -crop 50%x50%+40+40 +repage -format '%k' info:)
+done
 denetle "the board shows the sample photo (${renkler:-no} colours)" test "${renkler:-0}" -gt 1000
 
-# Without a window manager nobody gives the window the keyboard but the test itself.
-xdotool windowfocus "$pencere" 2>/dev/null
-xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$oyun_pid" 2>/dev/null || break
-    sleep 0.1
+# A click on the top-left piece deals a game; the next cannot move that piece, and its sound
+# loads the module beside the program. A click that comes while the deal is drawn can be lost,
+# so the piece is clicked until the module is there, half a second apart (never a double click).
+modul=${program%/*}/mozeta-ses.so
+for ((son = SECONDS + takilma; SECONDS < son; )); do
+    grep -qF "$modul" "/proc/$oyun_pid/maps" && break
+    xdotool mousemove --window "$pencere" 90 80 click 1
+    sleep 0.5
 done
-kill -0 "$oyun_pid" 2>/dev/null && denetle "closed on Esc within 5 s" false && bitir
+denetle "the first sound loads $modul" grep -qF "$modul" "/proc/$oyun_pid/maps"
+
+# Without a window manager keys go to the window under the pointer.
+xdotool key Escape
+timeout $takilma tail -s 0.1 --pid="$oyun_pid" -f /dev/null || {
+    denetle "closed on Esc" false
+    bitir
+}
 wait "$oyun_pid"
 durum=$?
 # Sanitizer builds may end with a leak report's status; a signal is a crash.
