@@ -46,8 +46,9 @@ private slots:
 
             QSoundEffect ses;
             ses.setSource(QUrl(SesKaynağıUrl(ad)));
+            // Loading takes a fraction of a second; sixty seconds only catch a load that hangs.
             QTRY_VERIFY_WITH_TIMEOUT(
-                ses.status() != QSoundEffect::Loading && ses.status() != QSoundEffect::Null, 5000);
+                ses.status() != QSoundEffect::Loading && ses.status() != QSoundEffect::Null, 60000);
             QCOMPARE(ses.status(), QSoundEffect::Ready);
         }
         QCOMPARE(HataNumarası([] { LoadResData(u"ZIL"_s); }), 326);

@@ -1,10 +1,12 @@
 // Crash safety of the settings file: this program, started again as a writer that saves a large,
-// changing document as the game saves at close, is killed with SIGKILL at random moments, again
-// and again; after each kill the file holds exactly the last generation announced or the next.
+// changing document as the game saves at close, is killed with SIGKILL at random points inside its
+// saves, again and again; after each kill the file holds exactly the last generation announced or
+// the next.
 #include "toolkit/AyarBelgesi.h"
 #include "toolkit/AyarDeposu.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -34,13 +36,17 @@ std::vector<std::pair<QString, AyarListesi>> Nesil(int n) {
               {u"Hamle Bilgisi"_s, QString::number(n * 7)}}}};
 }
 
-// The writer: saves generation after generation, printing "+n" as a save begins and "n" once it
-// is on disk, until it is killed.
+// The writer: saves generation after generation until it is killed. It prints "+n" and waits for
+// a line on its input before each save, so that the test knows when the save begins, and "n"
+// once it is on disk.
 int Yazıcı(const char *klasör) {
     AyarKlasörünüKur(QString::fromLocal8Bit(klasör));
     for (int n = GetSetting(Uygulama, u"Ayarlar"_s, u"Nesil"_s, u"0"_s).toInt() + 1;; ++n) {
         std::printf("+%d\n", n);
         std::fflush(stdout);
+        char başla[8];
+        if (!std::fgets(başla, sizeof başla, stdin))
+            return 0;         // the test has gone
         AyarToplusu topluluk; // one change, as at close: old sections removed, new ones written
         for (const auto &[bölüm, satırlar] : Nesil(n)) {
             if (bölüm != u"Ayarlar" && !GetAllSettings(Uygulama, bölüm).empty())
@@ -52,6 +58,14 @@ int Yazıcı(const char *klasör) {
         std::printf("%d\n", n);
         std::fflush(stdout);
     }
+}
+
+// The writer's next line; empty when none came.
+QByteArray Satır(QProcess &yazıcı) {
+    while (!yazıcı.canReadLine())
+        if (!yazıcı.waitForReadyRead(60000)) // catches a hang only: a save takes milliseconds
+            return {};
+    return yazıcı.readLine().trimmed();
 }
 
 // The generation the file holds: 0 when there is none, -1 when its text is not one whole
@@ -85,39 +99,52 @@ private slots:
         QTemporaryDir klasör;
         const QString dosya = klasör.path() + u"/Nuv Zovevav/Mozeta-Tr.ini"_s;
         QRandomGenerator üreteç(20240611);
-        constexpr int Öldürme = 50;
-        int bilinen = 0; // the last generation known to be on disk
-        int yarıda = 0;  // kills that fell inside a save
-        for (int tur = 0; tur < Öldürme; ++tur) {
+        constexpr int Öldürme = 40;          // kills that fall inside a save
+        qint64 kayıtlar = 0, toplamSüre = 0; // saves seen to the end, and their time in µs
+        int bilinen = 0;                     // the generation on disk
+        int tur = 0;
+        for (int yarıda = 0; yarıda < Öldürme; ++tur) {
+            // A hang catcher only: with every kill aimed inside a save, most land there.
+            QVERIFY2(tur < 10 * Öldürme, "hardly any kill fell inside a save");
             QProcess yazıcı;
             yazıcı.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             yazıcı.start(QCoreApplication::applicationFilePath(), {u"--yaz"_s, klasör.path()});
-            QVERIFY2(yazıcı.waitForStarted(10000), qPrintable(yazıcı.errorString()));
-            // Half of the kills at any moment from the start, the others once saving is under
-            // way.
-            if (tur % 2)
-                QVERIFY(yazıcı.waitForReadyRead(20000));
-            QThread::usleep(üreteç.bounded(tur % 2 ? 30000 : 300000));
+            QVERIFY2(yazıcı.waitForStarted(60000), qPrintable(yazıcı.errorString()));
+            // Up to two whole saves in this writer, then a kill at a random point inside the
+            // next one, as long as a save takes on this machine.
+            const int öncekiler = kayıtlar ? int(üreteç.bounded(3)) : 1;
+            int n = 0;
+            for (int kayıt = 0;; ++kayıt) {
+                n = bilinen + 1;
+                QCOMPARE(Satır(yazıcı), "+" + QByteArray::number(n));
+                QElapsedTimer süre;
+                süre.start();
+                yazıcı.write("\n");
+                QVERIFY(yazıcı.waitForBytesWritten(60000));
+                if (kayıt == öncekiler)
+                    break;
+                QCOMPARE(Satır(yazıcı), QByteArray::number(n));
+                toplamSüre += süre.nsecsElapsed() / 1000;
+                ++kayıtlar;
+                bilinen = n;
+            }
+            QThread::usleep(üreteç.bounded(int(qMin<qint64>(toplamSüre / kayıtlar, 1 << 30)) + 1));
             ::kill(pid_t(yazıcı.processId()), SIGKILL);
-            QVERIFY(yazıcı.waitForFinished(10000));
+            QVERIFY(yazıcı.waitForFinished(60000));
 
-            int duyurulan = bilinen;
-            bool kayıtta = false;
-            for (const QByteArray &satır : yazıcı.readAllStandardOutput().split('\n'))
-                if (!satır.isEmpty() && !(kayıtta = satır.startsWith('+')))
-                    duyurulan = satır.toInt();
-            yarıda += kayıtta;
+            // The kill fell inside the save unless the writer announced it finished.
+            const bool bitti = yazıcı.readAllStandardOutput().startsWith(QByteArray::number(n));
+            yarıda += !bitti;
             const int dosyada = DosyadakiNesil(dosya);
             QVERIFY2(
-                dosyada == duyurulan || dosyada == duyurulan + 1,
-                qPrintable(u"after kill %1 the file holds generation %2, announced %3"_s.arg(tur)
+                dosyada == n - 1 || dosyada == n,
+                qPrintable(u"after kill %1 the file holds generation %2 while saving %3"_s.arg(tur)
                                .arg(dosyada)
-                               .arg(duyurulan)));
+                               .arg(n)));
+            QVERIFY(!bitti || dosyada == n);
             bilinen = dosyada;
         }
-        qInfo("%d kills, %d inside a save; generation %d reached", Öldürme, yarıda, bilinen);
-        QVERIFY2(bilinen > Öldürme / 2, "the writer hardly ever got a generation written");
-        QVERIFY2(yarıda >= Öldürme / 4, "too few kills fell inside a save to prove anything");
+        qInfo("%d kills, %d inside a save; generation %d reached", tur, Öldürme, bilinen);
     }
 };
 
