@@ -1,9 +1,9 @@
 // The board's panel: arrow keys and the focus frame.
 #include "game/TahtaAlani.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOption>
 
 namespace {
 
@@ -18,14 +18,22 @@ TahtaAlani::TahtaAlani(QWidget *çerçeve) : QWidget(çerçeve) {
     // Reached by Tab and given by a new game, never by a click: a mouse player's board looks as
     // it always has.
     setFocusPolicy(Qt::TabFocus);
+    // The frame shows to a keyboard player only: a deal started with the mouse also gives the
+    // board the focus, and a mouse player's board must look as it always has.
+    qApp->installEventFilter(this);
+}
+
+bool TahtaAlani::eventFilter(QObject *nesne, QEvent *olay) {
+    const bool tuş = olay->type() == QEvent::KeyPress;
+    if ((tuş || olay->type() == QEvent::MouseButtonPress) && klavyeyle_ != tuş) {
+        klavyeyle_ = tuş;
+        update();
+    }
+    return QWidget::eventFilter(nesne, olay);
 }
 
 void TahtaAlani::paintEvent(QPaintEvent *) {
-    // As the style does for the other controls: the focus shows once the player uses the
-    // keyboard to move around the window.
-    QStyleOption seçenek;
-    seçenek.initFrom(this);
-    if (!hasFocus() || !seçenek.state.testFlag(QStyle::State_KeyboardFocusChange))
+    if (!hasFocus() || !klavyeyle_)
         return;
     QRect yerler;
     for (const QWidget *yer : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))

@@ -23,5 +23,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent *olay) override;
     void keyPressEvent(QKeyEvent *olay) override;
+    bool eventFilter(QObject *nesne, QEvent *olay) override;
+
+private:
+    bool klavyeyle_ = false; // the player's last input was a key, not the mouse
 };
 using TahtaAlanı = TahtaAlani;
