@@ -1,6 +1,7 @@
 // Playing without a mouse and the accessible descriptions: the arrow rule of the board, the
 // board's place in the tab order and its keys, the chooser's first photo, and the names and
 // values a screen reader reads.
+#include "about/HakkindaFormu.h"
 #include "chooser/FotografSecFormu.h"
 #include "game/DegerEtiketi.h"
 #include "game/YerAdi.h"
@@ -112,6 +113,14 @@ private slots:
             QAccessible::queryAccessibleInterface(p->Etiket[3])->valueInterface();
         QVERIFY(hamle);
         QCOMPARE(hamle->currentValue().toInt(), 1);
+
+        // A link says what it is and where it leads.
+        HakkındaFormu hakkında(p.get());
+        QAccessibleInterface *mesaj =
+            QAccessible::queryAccessibleInterface(hakkında.MesajGönderEtiketi);
+        QCOMPARE(mesaj->role(), QAccessible::Link);
+        QCOMPARE(mesaj->text(QAccessible::Name), u"Mesaj Gönder"_s);
+        QVERIFY(mesaj->text(QAccessible::Description).endsWith(u"?ProgramAdi=Mozeta"_s));
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a
