@@ -4,6 +4,7 @@
 #include "about/OzellikCantasi.h"
 #include "toolkit/Twip.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -19,6 +20,28 @@ const QString VarsayılanBaşlık = QStringLiteral("...");
 WebEtiketi::AdresAçıcı &Açıcı() {
     static WebEtiketi::AdresAçıcı açıcı = &WebEtiketi::MasaüstündeAç;
     return açıcı;
+}
+
+// A screen reader hears a link with its text, and where it leads as its description.
+class BağlantıErişimi : public QAccessibleWidget {
+public:
+    explicit BağlantıErişimi(WebEtiketi *bağlantı)
+        : QAccessibleWidget(bağlantı, QAccessible::Link) {}
+
+    QString text(QAccessible::Text tür) const override {
+        const auto *bağlantı = static_cast<const WebEtiketi *>(widget());
+        if (tür == QAccessible::Name)
+            return bağlantı->Caption();
+        if (tür == QAccessible::Description)
+            return bağlantı->Url();
+        return QAccessibleWidget::text(tür);
+    }
+};
+
+QAccessibleInterface *BağlantıAçıklaması(const QString &sınıf, QObject *nesne) {
+    if (sınıf == QLatin1String("WebEtiketi"))
+        return new BağlantıErişimi(static_cast<WebEtiketi *>(nesne));
+    return nullptr;
 }
 
 } // namespace
@@ -41,6 +64,11 @@ void WebEtiketi::MasaüstündeAç(const QString &adres) {
 WebEtiketi::WebEtiketi(QWidget *sahip)
     : QWidget(sahip), Etiket(new QLabel(VarsayılanBaşlık, this)), aktifRenk_(VarsayılanAktifRenk),
       pasifRenk_(VarsayılanPasifRenk), url_(ÜreticiAdresi) {
+    static const bool açıklamaKuruldu = [] {
+        QAccessible::installFactory(BağlantıAçıklaması);
+        return true;
+    }();
+    Q_UNUSED(açıklamaKuruldu);
     // Moves over the margin belong to the link, not to the surface it stands on.
     setAttribute(Qt::WA_NoMousePropagation);
     resize(Piksel(495), Piksel(555));

@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -99,10 +100,12 @@ void FotografSecFormu::DüzeniKur() {
     DosyaListesi = new QListWidget(this);
     DosyaListesi->setGeometry(TwipDikdörtgeni(2760, 600, 2175, 3015));
     DosyaListesi->setUniformItemSizes(true);
+    DosyaListesi->installEventFilter(this);
 
     ÖnizlemeKutusu = new ResimKutusu(this);
     ÖnizlemeKutusu->setGeometry(TwipDikdörtgeni(5190, 600, 2370, 1778));
     ÖnizlemeKutusu->SetBorder(true);
+    ÖnizlemeKutusu->setAccessibleName(LoadResString(1900).trimmed());
 
     OrjinalFotoğrafKutusu = new ResimKutusu(this);
     OrjinalFotoğrafKutusu->setGeometry(TwipDikdörtgeni(5370, 780, 1245, 615));
@@ -272,6 +275,19 @@ void FotografSecFormu::SürücüListesi_Change() {
 void FotografSecFormu::KlasörListesi_Change() {
     HataKapanı::Kurtar([&] { DosyaListesiYolunuKur(klasörYolu_); },
                        [&](const ÇalışmaHatası &) { ŞimdikiKlasöreGeç(); });
+}
+
+// A keyboard player who reaches the photos by Tab or their access key finds the first one chosen
+// and previewed: the row the list makes current on its own is no choice, and Down would pass it.
+bool FotografSecFormu::eventFilter(QObject *nesne, QEvent *olay) {
+    if (nesne == DosyaListesi && olay->type() == QEvent::FocusIn) {
+        const Qt::FocusReason neden = static_cast<QFocusEvent *>(olay)->reason();
+        const bool klavyeyle = neden == Qt::TabFocusReason || neden == Qt::BacktabFocusReason ||
+                               neden == Qt::ShortcutFocusReason;
+        if (klavyeyle && DosyaListesi->selectedItems().isEmpty() && DosyaListesi->count() > 0)
+            DosyaListesi->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    }
+    return QDialog::eventFilter(nesne, olay);
 }
 
 void FotografSecFormu::DosyaListesi_Click() {

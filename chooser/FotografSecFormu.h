@@ -65,6 +65,9 @@ public:
     // itself still on its way.
     bool KüçükResimGösteriliyor() const { return küçükResim_; }
 
+protected:
+    bool eventFilter(QObject *nesne, QEvent *olay) override;
+
 private:
     void DüzeniKur();
     void SürücüleriDoldur();

@@ -3,7 +3,11 @@
 #include "game/AnaForm.h"
 
 #include "game/Dagitim.h"
+#include "game/DegerEtiketi.h"
+#include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
+#include "game/YerAdi.h"
+#include "resources/ErisimMetinleri.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/Twip.h"
 #include "toolkit/YaziTipi.h"
@@ -55,7 +59,7 @@ QWidget *AltlıkYap(QWidget *ebeveyn) {
 // 1380: each label spans the panel from its anchor outwards and is aligned to the anchor, so a
 // text of any length keeps to its side of the gap without re-placing the label.
 QLabel *EtiketYap(QWidget *altlık, int üst, bool değer) {
-    auto *etiket = new QLabel(altlık);
+    QLabel *etiket = değer ? new DeğerEtiketi(altlık) : new QLabel(altlık);
     int sol = 0, sağ = Piksel(1320);
     if (değer) {
         sol = Piksel(1380);
@@ -117,9 +121,11 @@ void AnaForm::DüzeniKur() {
     setFixedSize(Piksel(9510), Piksel(6195));
     setFont(PencereYazıTipi());
 
-    // The board frame: places, pieces and the whole photo.
+    // The board frame: places, pieces and the whole photo. The places lie on a panel as large
+    // as the frame, which takes the keyboard for the board as a whole.
     Çerçeve[0] = Yerleştir(ÇerçeveYap(this, "100"), 270, 270, 5745, 4485);
-    auto *ilkYer = Yerleştir(ParçaKutusuYap(Çerçeve[0]), 300, 300, 705, 555);
+    OyunAlanı = new TahtaAlanı(Çerçeve[0]);
+    auto *ilkYer = Yerleştir(ParçaKutusuYap(OyunAlanı), 300, 300, 705, 555);
     ilkYer->setCursor(Qt::PointingHandCursor);
     DağınıkParçalar = KontrolDizisi<ResimKutusu>(ilkYer, ParçaKutusunuKopyala);
     YeriBağla(ilkYer, 0);
@@ -177,13 +183,34 @@ void AnaForm::DüzeniKur() {
     HakkındaDüğmesi = düğmeYap("800", 6330, 5400, 1365);
     ÇıkışDüğmesi = düğmeYap("900", 7770, 5400, 1425);
 
-    QWidget *const sekmeSırası[] = {ParçalaraBölSeçeneği[0], ParçalaraBölSeçeneği[1],
-                                    ParçalaraBölSeçeneği[2], FotoğrafınÖrneğiniGöster,
-                                    OyunuKaydetOnayı,        SesleriKapatOnayı,
-                                    YeniOyunDüğmesi,         YeniFotoğrafDüğmesi,
-                                    HakkındaDüğmesi,         ÇıkışDüğmesi};
+    QWidget *const sekmeSırası[] = {ParçalaraBölSeçeneği[0],
+                                    ParçalaraBölSeçeneği[1],
+                                    ParçalaraBölSeçeneği[2],
+                                    OyunAlanı,
+                                    FotoğrafınÖrneğiniGöster,
+                                    OyunuKaydetOnayı,
+                                    SesleriKapatOnayı,
+                                    YeniOyunDüğmesi,
+                                    YeniFotoğrafDüğmesi,
+                                    HakkındaDüğmesi,
+                                    ÇıkışDüğmesi};
     for (std::size_t i = 1; i < std::size(sekmeSırası); ++i)
         setTabOrder(sekmeSırası[i - 1], sekmeSırası[i]);
+
+    // Names for a screen reader where a control has no caption; the others speak their caption.
+    OyunErişiminiKur();
+    OyunAlanı->setAccessibleName(ErişimMetni::OyunTahtası);
+    OyunAlanı->YerAdı = [this](const QWidget *kutu) {
+        QString ad;
+        DağınıkParçalar.HerBiri([&](int yer, const ResimKutusu *bu) {
+            if (bu == kutu && yer < Tahta.YerSayısı())
+                ad = YerAdı(Tahta, yer);
+        });
+        return ad;
+    };
+    ÖrnekKutusu->setAccessibleName(ErişimMetni::FotoğrafÖrneği);
+    Etiket[1]->setAccessibleName(ErişimMetni::GeçenSüre);
+    Etiket[3]->setAccessibleName(ErişimMetni::HamleSayısı);
 
     // Handlers. The options and check boxes answer the player's clicks only: setting them from
     // the load runs no handler, the load calls what it needs itself. Choosing the grid that is
@@ -205,6 +232,7 @@ void AnaForm::DüzeniKur() {
     connect(OrjinalFotoğrafKutusu, &ResimKutusu::Change, this,
             [this] { OrjinalFotoğrafKutusu_Change(); });
     SüreHesapla.Timer = [this] { SüreHesapla_Timer(); };
+    connect(OyunAlanı, &TahtaAlanı::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
 
     // Esc presses the exit button wherever the focus is in the window.
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -3,6 +3,7 @@
 
 #include "game/OyunSaati.h"
 #include "game/Tahta.h"
+#include "game/TahtaAlani.h"
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/KapanmaNedeni.h"
 #include "toolkit/KontrolDizisi.h"
@@ -34,6 +35,7 @@ public:
     // --- Controls (layout in AnaForm.cpp) ---
     std::array<QGroupBox *, 4> Çerçeve{};
     std::array<QWidget *, 2> Altlık{};
+    TahtaAlanı *OyunAlanı = nullptr;              // holds the places; takes the arrow keys
     KontrolDizisi<ResimKutusu> DağınıkParçalar;   // the board places
     KontrolDizisi<ResimKutusu> SıralıParçalar;    // hidden: the pieces in solved order
     ResimKutusu *OrjinalFotoğrafKutusu = nullptr; // hidden: the whole photo
@@ -65,6 +67,7 @@ public:
     void ParçalaraBölSeçeneği_Click(int Index);                    // AnaFormYukle.cpp
     void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
     void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
+    void OyunAlanı_KeyDown(Ok ok);                                 // AnaFormOyun.cpp
     void SüreHesapla_Timer();                                      // AnaFormOyun.cpp
     void OrjinalFotoğrafKutusu_Change();                           // AnaFormOyun.cpp
     void FotoğrafınÖrneğiniGöster_Click();                         // AnaFormOyun.cpp
@@ -105,4 +108,7 @@ private:
     void KayıtlıOyunuSil();         // "Oyun\Bilgiler", then "Oyun"; errors ignored
     void KapanırkenKaydet();        // preferences, and the running game when asked for
     void SayaçlarıSıfırla(HataKapanı &adım);
+    // The clock's or the move count's label (Etiket 1 or 3), announced to a screen reader.
+    void DeğeriGöster(int etiket, const QString &metin, double sayı);
+    void SüreyiGöster();
 };

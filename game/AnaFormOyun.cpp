@@ -4,6 +4,7 @@
 #include "about/HakkindaFormu.h"
 #include "chooser/FotografSecFormu.h"
 #include "game/Dagitim.h"
+#include "game/DegerEtiketi.h"
 #include "game/KayitliOyun.h"
 #include "game/SesOynatici.h"
 #include "resources/DizgiTablosu.h"
@@ -34,11 +35,11 @@ QString OnayDeğeri(const QCheckBox *onay) {
 void AnaForm::SayaçlarıSıfırla(HataKapanı &adım) {
     adım([&] {
         Süre.Sıfırla();
-        Etiket[1]->setText(SıfırSüre);
+        DeğeriGöster(1, SıfırSüre, 0);
     });
     adım([&] {
         HamleSayısı = 0;
-        Etiket[3]->setText(QStringLiteral("0"));
+        DeğeriGöster(3, QStringLiteral("0"), 0);
     });
 }
 
@@ -66,6 +67,8 @@ void AnaForm::YeniOyunDüğmesi_Click() {
     adım([&] { Tahta.Dağıt(dağıtım); });
     adım([&] { TahtayıGöster(); });
     adım([&] { SüreHesapla.SetInterval(1000); });
+    // The keyboard player plays on at once with the arrow keys.
+    adım([&] { OyunAlanı->setFocus(); });
     // Repaints and clicks that arrived during the deal run now, against the finished board.
     adım([] { QCoreApplication::processEvents(); });
 }
@@ -90,7 +93,7 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
     adım([&] { YeriGöster(Index); }); // blank, in the empty-place colour
     adım([&] {
         ++HamleSayısı;
-        Etiket[3]->setText(QString::number(HamleSayısı));
+        DeğeriGöster(3, QString::number(HamleSayısı), HamleSayısı);
     });
     adım([&] { SesÇal(QStringLiteral("TAMAM")); });
 
@@ -112,6 +115,14 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
         KayıtlıOyunuSil();
 }
 
+// An arrow key plays as a click on the place whose piece it moves. An arrow with no piece on its
+// side stands for a click on the empty place, which is refused the same way; with no game
+// running any click deals.
+void AnaForm::OyunAlanı_KeyDown(Ok ok) {
+    const int yer = OklaTaşınanYer(Tahta.BoşParça(), Tahta.KenarParçaSayısı(), ok);
+    DağınıkParçalar_Click(yer == OyunTahtası::ParçaYok ? Tahta.BoşParça() : yer);
+}
+
 void AnaForm::SüreHesapla_Timer() {
     // While the 24-hour message is open the clock still reads 24 hours; a tick delivered by the
     // box's own event loop would announce the reset a second time.
@@ -128,7 +139,16 @@ void AnaForm::SüreHesapla_Timer() {
         yirmiDörtSaatMesajıAçık_ = false;
         adım([&] { Süre.Sıfırla(); });
     }
-    adım([&] { Etiket[1]->setText(UzunSaat(QLocale(), Süre.Saat, Süre.Dakika, Süre.Saniye)); });
+    adım([&] { SüreyiGöster(); });
+}
+
+void AnaForm::SüreyiGöster() {
+    DeğeriGöster(1, UzunSaat(QLocale(), Süre.Saat, Süre.Dakika, Süre.Saniye),
+                 Süre.Saat * 3600 + Süre.Dakika * 60 + Süre.Saniye);
+}
+
+void AnaForm::DeğeriGöster(int etiket, const QString &metin, double sayı) {
+    static_cast<DeğerEtiketi *>(Etiket.at(etiket))->DeğeriYaz(metin, sayı);
 }
 
 void AnaForm::OyunuKaydetOnayı_Click() {

@@ -5,6 +5,7 @@
 #include "game/AyarDegeri.h"
 #include "game/Bolme.h"
 #include "game/KayitliOyun.h"
+#include "game/OyunErisimi.h"
 #include "game/ParcaKesici.h"
 #include "game/PencereKonumu.h"
 #include "resources/Kaynaklar.h"
@@ -144,8 +145,8 @@ void AnaForm::KayıtlıSüreyiKur() {
     adım([&] { Süre.Dakika = static_cast<std::uint8_t>(oku("Dakika Bilgisi", 255)); });
     adım([&] { Süre.Saat = static_cast<std::uint8_t>(oku("Saat Bilgisi", 255)); });
     adım([&] { HamleSayısı = oku("Hamle Bilgisi", 2147483647); });
-    adım([&] { Etiket[1]->setText(UzunSaat(QLocale(), Süre.Saat, Süre.Dakika, Süre.Saniye)); });
-    adım([&] { Etiket[3]->setText(QString::number(HamleSayısı)); });
+    adım([&] { SüreyiGöster(); });
+    adım([&] { DeğeriGöster(3, QString::number(HamleSayısı), HamleSayısı); });
 }
 
 // The stored position in twips, each edge defaulting to the centre of the primary screen; a
@@ -280,6 +281,7 @@ void AnaForm::YeriGöster(int yer) {
     kutu->SetPicture(durum.Parça == OyunTahtası::ParçaYok ? QImage()
                                                           : SıralıParçalar(durum.Parça)->Image());
     kutu->SetTag(durum.Tag);
+    YerAdıDeğişti(kutu);
 }
 
 void AnaForm::OrjinalFotoğrafKutusu_Change() { ÖrnekKutusunuÇiz(); }

@@ -33,6 +33,23 @@ bool KomşuMu(int tıklanan, int boş, int kenar) {
     return satırFarkı + sütunFarkı == 1;
 }
 
+int OklaTaşınanYer(int boş, int kenar, Ok ok) {
+    if (kenar < 1 || boş < 0 || boş >= kenar * kenar)
+        return OyunTahtası::ParçaYok;
+    const int satır = boş / kenar, sütun = boş % kenar;
+    switch (ok) {
+    case Ok::Yukarı:
+        return satır + 1 < kenar ? boş + kenar : OyunTahtası::ParçaYok;
+    case Ok::Aşağı:
+        return satır > 0 ? boş - kenar : OyunTahtası::ParçaYok;
+    case Ok::Sol:
+        return sütun + 1 < kenar ? boş + 1 : OyunTahtası::ParçaYok;
+    case Ok::Sağ:
+        return sütun > 0 ? boş - 1 : OyunTahtası::ParçaYok;
+    }
+    return OyunTahtası::ParçaYok;
+}
+
 OyunTahtası::OyunTahtası(int kenar) { BoşGöster(kenar); }
 
 void OyunTahtası::SıralıGöster(int kenar) {

@@ -22,6 +22,15 @@ int KenarParçaSayısıOf(int bölmeSeçimi);
 // neighbours; a place is not its own neighbour.
 bool KomşuMu(int tıklanan, int boş, int kenar);
 
+// The four arrow keys of keyboard play. An arrow moves the piece on its side of the empty place
+// into it: Yukarı moves the piece below the empty place up, Sol the piece to its right, and so
+// on, as the player sees the piece travel in the arrow's direction.
+enum class Ok { Yukarı, Aşağı, Sol, Sağ };
+
+// The place whose piece the arrow moves into the empty place `boş` of an N x N board, or
+// OyunTahtası::ParçaYok when no place lies on that side (the arrow moves nothing).
+int OklaTaşınanYer(int boş, int kenar, Ok ok);
+
 class OyunTahtası {
 public:
     static constexpr int ParçaYok = -1;

@@ -12,6 +12,7 @@ paketler=(
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n   # Qt and its Turkish texts
     libgl-dev fonts-liberation
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
+    dbus at-spi2-core python3-pyatspi                       # the screen-reader test
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
     sgt-puzzles                                             # the benchmark's peer

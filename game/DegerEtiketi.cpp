@@ -1,0 +1,11 @@
+// The value labels of the game information.
+#include "game/DegerEtiketi.h"
+
+#include <QAccessible>
+
+void DegerEtiketi::DeğeriYaz(const QString &metin, double sayı) {
+    setText(metin);
+    sayı_ = sayı;
+    QAccessibleValueChangeEvent olay(this, sayı);
+    QAccessible::updateAccessibility(&olay);
+}

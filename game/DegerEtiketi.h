@@ -1,0 +1,20 @@
+// A label that shows one of the game's values (the clock, the move count) and tells a screen
+// reader when it changes.
+#pragma once
+
+#include <QLabel>
+
+class DegerEtiketi : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+    // Shows `metin` and announces `sayı`, the same value as a number (seconds for the clock).
+    void DeğeriYaz(const QString &metin, double sayı);
+    double Sayı() const { return sayı_; }
+
+private:
+    double sayı_ = 0;
+};
+using DeğerEtiketi = DegerEtiketi;

@@ -1,0 +1,12 @@
+// The spoken names of board places.
+#include "game/YerAdi.h"
+
+#include "resources/ErisimMetinleri.h"
+
+QString YerAdı(const OyunTahtası &tahta, int yer) {
+    const int parça = tahta.YerOf(yer).Parça;
+    if (parça == OyunTahtası::ParçaYok)
+        return ErişimMetni::BoşYer;
+    const int kenar = tahta.KenarParçaSayısı();
+    return ErişimMetni::Parça.arg(parça + 1).arg(parça / kenar + 1).arg(parça % kenar + 1);
+}

@@ -1,0 +1,10 @@
+// What a screen reader says for a board place: the piece lying there and where it belongs.
+#pragma once
+
+#include "game/Tahta.h"
+
+#include <QString>
+
+// "Parça 6: yeri 2. sıra, 3. sütun" for a place showing piece 5 of a 3 x 3 board (numbers and
+// rows counted from 1, as the player counts them); "Boş yer" for a place that shows no piece.
+QString YerAdı(const OyunTahtası &tahta, int yer);

@@ -1,0 +1,159 @@
+// Playing without a mouse and the accessible descriptions: the arrow rule of the board, the
+// board's place in the tab order and its keys, the chooser's first photo, and the names and
+// values a screen reader reads.
+#include "about/HakkindaFormu.h"
+#include "chooser/FotografSecFormu.h"
+#include "game/DegerEtiketi.h"
+#include "game/YerAdi.h"
+#include "tests/ortak/PencereOrtami.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace {
+
+QString ErişimAdı(QObject *nesne) {
+    return QAccessible::queryAccessibleInterface(nesne)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
+
+    // The arrow moves the piece on its side of the empty place: Up the one below it, Left the
+    // one to its right. At an edge nothing lies on that side.
+    void arrowRule_data() {
+        QTest::addColumn<int>("kenar");
+        QTest::addColumn<int>("boş");
+        QTest::addColumn<Ok>("ok");
+        QTest::addColumn<int>("yer");
+        QTest::newRow("3x3 corner, up: nothing below") << 3 << 8 << Ok::Yukarı << -1;
+        QTest::newRow("3x3 corner, left: nothing right") << 3 << 8 << Ok::Sol << -1;
+        QTest::newRow("3x3 corner, down") << 3 << 8 << Ok::Aşağı << 5;
+        QTest::newRow("3x3 corner, right") << 3 << 8 << Ok::Sağ << 7;
+        QTest::newRow("3x3 middle, up") << 3 << 4 << Ok::Yukarı << 7;
+        QTest::newRow("3x3 middle, left") << 3 << 4 << Ok::Sol << 5;
+        QTest::newRow("3x3 row end, left: not the next row") << 3 << 5 << Ok::Sol << -1;
+        QTest::newRow("3x3 row start, right: not the row above") << 3 << 3 << Ok::Sağ << -1;
+        QTest::newRow("4x4 top, down: nothing above") << 4 << 2 << Ok::Aşağı << -1;
+        QTest::newRow("4x4 top right, up") << 4 << 3 << Ok::Yukarı << 7;
+        QTest::newRow("5x5 first, right: nothing left") << 5 << 0 << Ok::Sağ << -1;
+        QTest::newRow("5x5 first, left") << 5 << 0 << Ok::Sol << 1;
+    }
+    void arrowRule() {
+        QFETCH(int, kenar);
+        QFETCH(int, boş);
+        QFETCH(Ok, ok);
+        QFETCH(int, yer);
+        QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
+        if (yer >= 0) // the place it names is the empty place's neighbour
+            QVERIFY(KomşuMu(yer, boş, kenar));
+    }
+
+    // The board comes after the grid options, takes the keyboard at a deal, and its arrows play
+    // as clicks: a move counts and sounds, a key with nothing on its side only sounds "DUR".
+    // With no game an arrow deals.
+    void arrowKeysPlay() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto p = ortam.Yükle();
+        QVERIFY(QTest::qWaitForWindowActive(p.get()));
+        QCOMPARE(p->ParçalaraBölSeçeneği[2]->nextInFocusChain(), p->OyunAlanı);
+
+        p->OyunAlanı->setFocus();
+        QTest::keyClick(p->OyunAlanı, Qt::Key_Up);
+        QCOMPARE(p->SüreHesapla.Interval(), 1000);
+        QCOMPARE(p->HamleSayısı, 0);
+        p->HakkındaDüğmesi->setFocus();
+        p->YeniOyunDüğmesi_Click();
+        QCOMPARE(QApplication::focusWidget(), p->OyunAlanı);
+
+        QTest::keyClick(p->OyunAlanı, Qt::Key_Up); // nothing below the bottom-right corner
+        QTest::keyClick(p->OyunAlanı, Qt::Key_Left);
+        QCOMPARE(p->HamleSayısı, 0);
+        const QString beşte = p->Tahta.YerOf(5).Tag;
+        QTest::keyClick(p->OyunAlanı, Qt::Key_Down);
+        QCOMPARE(p->Tahta.BoşParça(), 5);
+        QCOMPARE(p->Tahta.YerOf(8).Tag, beşte);
+        QTest::keyClick(p->OyunAlanı, Qt::Key_Right);
+        QCOMPARE(p->Tahta.BoşParça(), 4);
+        QCOMPARE(p->Etiket[3]->text(), u"2"_s);
+        QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
+        QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
+        QCOMPARE(p->HamleSayısı, 2);
+    }
+
+    // What a screen reader reads: the controls without a caption by a name of their own, the
+    // places by the piece on them and where it belongs, the counters by their values.
+    void accessibleNamesAndValues() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto p = ortam.Yükle();
+        QCOMPARE(ErişimAdı(p->OyunAlanı), u"Oyun tahtası"_s);
+        QCOMPARE(ErişimAdı(p->ÖrnekKutusu), u"Fotoğraf örneği"_s);
+        QCOMPARE(ErişimAdı(p->Etiket[1]), u"Geçen süre"_s);
+        QCOMPARE(ErişimAdı(p->Etiket[3]), u"Hamle sayısı"_s);
+        QCOMPARE(ErişimAdı(p->YeniOyunDüğmesi), u"Yeni Oyun"_s);
+
+        QAccessibleInterface *tahta = QAccessible::queryAccessibleInterface(p->OyunAlanı);
+        QCOMPARE(tahta->childCount(), 9);
+        QCOMPARE(tahta->child(5)->text(QAccessible::Name), u"Parça 6: yeri 2. sıra, 3. sütun"_s);
+        p->YeniOyunDüğmesi_Click();
+        p->DağınıkParçalar_Click(5);
+        QCOMPARE(tahta->child(5)->text(QAccessible::Name), u"Boş yer"_s);
+        const int parça = p->Tahta.YerOf(8).Tag.toInt() + 1;
+        QVERIFY(tahta->child(8)->text(QAccessible::Name).startsWith(u"Parça %1: "_s.arg(parça)));
+        QAccessibleValueInterface *hamle =
+            QAccessible::queryAccessibleInterface(p->Etiket[3])->valueInterface();
+        QVERIFY(hamle);
+        QCOMPARE(hamle->currentValue().toInt(), 1);
+
+        // A link says what it is and where it leads.
+        HakkındaFormu hakkında(p.get());
+        QAccessibleInterface *mesaj =
+            QAccessible::queryAccessibleInterface(hakkında.MesajGönderEtiketi);
+        QCOMPARE(mesaj->role(), QAccessible::Link);
+        QCOMPARE(mesaj->text(QAccessible::Name), u"Mesaj Gönder"_s);
+        QVERIFY(mesaj->text(QAccessible::Description).endsWith(u"?ProgramAdi=Mozeta"_s));
+    }
+
+    // Reaching the photos by Tab or by their access key chooses the first and previews it; a
+    // choice already made stays.
+    void chooserFirstPhotoByKeyboard() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto p = ortam.Yükle();
+        QTemporaryDir klasör;
+        for (const char *ad : {"a.jpg", "b.jpg"})
+            QVERIFY(ÖrnekFotoğraf(QSize(64, 48)).save(klasör.filePath(QString::fromLatin1(ad))));
+        ortam.Ayar(u"Son Klasor"_s, klasör.path());
+        for (const bool erişimTuşu : {false, true}) {
+            FotoğrafSeçFormu form(*p);
+            form.show();
+            QApplication::setActiveWindow(&form);
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            if (erişimTuşu) {
+                QTest::keyClick(&form, Qt::Key_F, Qt::AltModifier);
+            } else {
+                form.KlasörListesi->setFocus();
+                QTest::keyClick(form.KlasörListesi, Qt::Key_Tab);
+            }
+            QCOMPARE(QApplication::focusWidget(), form.DosyaListesi);
+            QCOMPARE(form.DosyaListesiSeçili(), u"a.jpg"_s);
+            QTRY_VERIFY(form.ÖnizlemeKutusu->HasPicture());
+            form.DosyaListesi->setCurrentRow(1);
+            QTest::keyClick(form.DosyaListesi, Qt::Key_Tab, Qt::ShiftModifier);
+            QTest::keyClick(form.KlasörListesi, Qt::Key_Tab);
+            QCOMPARE(form.DosyaListesiSeçili(), u"b.jpg"_s);
+        }
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "KlavyeTesti.moc"
