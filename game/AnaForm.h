@@ -3,6 +3,7 @@
 
 #include "game/OyunSaati.h"
 #include "game/Tahta.h"
+#include "startup/AnaPencere.h"
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/KapanmaNedeni.h"
 #include "toolkit/KontrolDizisi.h"
@@ -24,7 +25,7 @@ class SesOynatıcı;
 
 class HataKapanı;
 
-class AnaForm : public QWidget {
+class AnaForm : public QWidget, public AnaPencere {
     Q_OBJECT
 
 public:
@@ -60,8 +61,13 @@ public:
     // kept only as large as the board can show it. The next split cuts it.
     void FotoğrafıKoy(const QImage &resim, QSize doğalBoyut); // AnaFormYukle.cpp
 
+    // The photo to play with, from the chooser's OK, the command line, a later start or a drop
+    // (AnaFormFotograf.cpp).
+    void FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü = {}) override;
+    QWidget &Pencere() override { return *this; }
+
     // --- Handlers ---
-    void Form_Load();                                              // AnaFormYukle.cpp
+    void Form_Load() override;                                     // AnaFormYukle.cpp
     void ParçalaraBölSeçeneği_Click(int Index);                    // AnaFormYukle.cpp
     void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
     void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
@@ -84,6 +90,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
+    void dragEnterEvent(QDragEnterEvent *olay) override; // AnaFormFotograf.cpp
+    void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
 
 private:
     void DüzeniKur(); // AnaForm.cpp

@@ -8,7 +8,6 @@
 #include "game/ParcaKesici.h"
 #include "game/PencereKonumu.h"
 #include "resources/Kaynaklar.h"
-#include "startup/BaslangicModulu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/HataPolitikasi.h"
@@ -58,7 +57,7 @@ void AnaForm::Form_Load() {
         }
     });
     adım([&] { DağınıkParçalar(0)->SetBackColor(BoşYerRengi); });
-    adım([&] { setWindowTitle(PencereBaşlığı()); });
+    adım([&] { setWindowTitle(PencereBaşlığı); });
     adım([&] { OnayıKur(FotoğrafınÖrneğiniGöster, QStringLiteral("Ornek Goster"), 1); });
     adım([&] { OnayıKur(SesleriKapatOnayı, QStringLiteral("Sesleri Kapat"), 0); });
     adım([&] { OnayıKur(OyunuKaydetOnayı, QStringLiteral("Oyunu Kaydet"), 0); });

@@ -2,13 +2,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The main window's title: string 10, a space, major "." minor and the revision written
-// directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
-QString PencereBaşlığı(int major, int minor, int revision);
-QString PencereBaşlığı(); // for this release
+// The main window's title for a version: string 10, a space, major "." minor and the revision
+// written directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
+QString PencereBaşlığınıOluştur(int major, int minor, int revision);
+QString PencereBaşlığınıOluştur(); // for this release
 
-// The original platform's version test: true when a system with this platform id, major version
+// The photo named on the command line (a path or a file: URI) as a full path; empty when none.
+QString KomutSatırıFotoğrafı(const QStringList &argümanlar);
+
+// The Windows version test: true when a system with this platform id, major version
 // and service-pack text may run the program.
 bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi);
 
