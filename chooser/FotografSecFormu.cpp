@@ -54,11 +54,10 @@ private:
 } // namespace
 
 FotografSecFormu::FotografSecFormu(QWidget &sahip)
-    : QDialog(&sahip),
-      yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
-          this, [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
-              FotoğrafYüklendi(yol, sonuç);
-          })) {
+    : QDialog(&sahip), yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
+                           this, [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
+                               FotoğrafYüklendi(yol, sonuç);
+                           })) {
     DüzeniKur();
     Form_Load();
 }

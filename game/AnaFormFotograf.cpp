@@ -27,7 +27,7 @@ QString SürüklenenFotoğraf(const QMimeData *veri) {
         return {};
     const QFileInfo dosya(adres.toLocalFile());
     return dosya.isFile() && FotoğrafDosyasıMı(dosya.fileName()) ? dosya.absoluteFilePath()
-                                                                  : QString();
+                                                                 : QString();
 }
 
 } // namespace

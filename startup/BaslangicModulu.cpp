@@ -126,8 +126,7 @@ int Main(int argc, char **argv) {
     TekKopya tekKopya;
     bool başkaKopyaVar = false;
     adım([&] {
-        başkaKopyaVar =
-            !tekKopya.İlkKopyaOl(fotoğraf, etkinleştirmeJetonu, başlangıçKimliği);
+        başkaKopyaVar = !tekKopya.İlkKopyaOl(fotoğraf, etkinleştirmeJetonu, başlangıçKimliği);
     });
     if (başkaKopyaVar)
         return 0;

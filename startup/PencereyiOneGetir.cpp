@@ -18,8 +18,8 @@ void JetonuVer(const QString &jeton) {
         // The plugin hands its function out untyped; void (*)() converts to any function type.
         QPlatformNativeInterface *yerli = QGuiApplication::platformNativeInterface();
         using BaşlangıçKimliğiKur = void (*)(const char *);
-        const auto işlev = yerli ? yerli->nativeResourceFunctionForIntegration("setstartupid")
-                                 : nullptr;
+        const auto işlev =
+            yerli ? yerli->nativeResourceFunctionForIntegration("setstartupid") : nullptr;
         if (işlev)
             reinterpret_cast<BaşlangıçKimliğiKur>(reinterpret_cast<void (*)()>(işlev))(
                 jeton.toUtf8().constData());

@@ -35,7 +35,7 @@ TekKopya::TekKopya() = default;
 TekKopya::~TekKopya() = default;
 
 bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
-                         const QString &başlangıçKimliği) {
+                          const QString &başlangıçKimliği) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface())
         return KilidiAl();
