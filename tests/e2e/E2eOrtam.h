@@ -72,14 +72,19 @@ public:
     }
 
     QString AyarlarKlasörü() const { return kök_.filePath(u"home/.config"_s); }
+    QString GeçiciKlasör() const { return kök_.filePath(u"tmp"_s); } // the game's TMPDIR
+    const QString &Ekran() const { return ekran_; }
 
-    // The built game on the display.
-    QProcess *OyunuBaşlat() {
+    // The built game on the display, with `argümanlar` and `değişenler` set in its environment.
+    QProcess *OyunuBaşlat(const QStringList &argümanlar = {},
+                          const QProcessEnvironment &değişenler = {}) {
         auto &oyun = oyunlar_.emplace_back(std::make_unique<QProcess>());
-        oyun->setProcessEnvironment(Ortam());
+        QProcessEnvironment ortam = Ortam();
+        ortam.insert(değişenler);
+        oyun->setProcessEnvironment(ortam);
         oyun->setWorkingDirectory(kök_.filePath(u"home"_s));
         oyun->setProcessChannelMode(QProcess::MergedChannels);
-        oyun->start(QStringLiteral(MOZETA_OYUN), {});
+        oyun->start(QStringLiteral(MOZETA_OYUN), argümanlar);
         oyun->waitForStarted(10000);
         return oyun.get();
     }
@@ -188,7 +193,7 @@ private:
         ortam.insert(u"HOME"_s, kök_.filePath(u"home"_s));
         ortam.insert(u"XDG_CONFIG_HOME"_s, AyarlarKlasörü());
         ortam.insert(u"XDG_RUNTIME_DIR"_s, kök_.filePath(u"run"_s));
-        ortam.insert(u"TMPDIR"_s, kök_.filePath(u"tmp"_s)); // the single-instance socket's place
+        ortam.insert(u"TMPDIR"_s, kök_.filePath(u"tmp"_s)); // the game must leave it empty
         return ortam;
     }
 
