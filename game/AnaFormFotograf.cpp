@@ -37,7 +37,7 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
     // decodes as a picture.
     std::optional<Fotoğraf> fotoğraf = yüklü;
     if (!fotoğraf && FotoğrafDosyasıMı(QFileInfo(yol).fileName())) {
-        HataKapanı::Kurtar([&] { fotoğraf = LoadPicture(yol, OyunİçinEnAzBoyut); },
+        HataKapanı::Kurtar([&] { fotoğraf = LoadPicture(yol, TahtaÇözünürlüğü()); },
                            [](const ÇalışmaHatası &) {});
     }
     HataKapanı adım(HataTarzı::BildirVeDevamEt);

@@ -71,7 +71,7 @@ void AnaForm::Form_Load() {
         // A photo that cannot be read is passed over as silently as a missing one: the player
         // starts without a photo and can choose another.
         HataKapanı(HataTarzı::YoksayVeDevamEt)([&] {
-            const Fotoğraf foto = LoadPicture(FotoğrafYolu, OyunİçinEnAzBoyut);
+            const Fotoğraf foto = LoadPicture(FotoğrafYolu, TahtaÇözünürlüğü());
             FotoğrafıKoy(foto.Resim, foto.DoğalBoyut);
         });
     }
@@ -170,9 +170,10 @@ void AnaForm::PencereyiYerleştir() {
 
 // A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
 // the box keeps the board's resolution, and the natural size still rules the cut.
+QSize AnaForm::TahtaÇözünürlüğü() const { return Çerçeve[0]->size() * devicePixelRatioF(); }
+
 void AnaForm::FotoğrafıKoy(const QImage &resim, QSize doğalBoyut) {
-    const QSize tahta = Çerçeve[0]->size() * devicePixelRatioF();
-    OrjinalFotoğrafKutusu->SetPicture(GösterimİçinKüçült(resim, tahta),
+    OrjinalFotoğrafKutusu->SetPicture(GösterimİçinKüçült(resim, TahtaÇözünürlüğü()),
                                       doğalBoyut.isValid() ? doğalBoyut : resim.size());
 }
 
