@@ -59,6 +59,18 @@ private slots:
         QCOMPARE(AyırıcıylaBiten(u"/"_s), u"/"_s);
     }
 
+    // The photo on the command line: a path from the current folder, or a file URI as some
+    // launchers pass it; nothing or an empty argument is no photo.
+    void photoOnTheCommandLine() {
+        const QString oyun = u"Mozeta-Tr"_s;
+        QCOMPARE(KomutSatırıFotoğrafı({oyun}), QString());
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, QString()}), QString());
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"a/ş.jpg"_s}),
+                 QDir::current().filePath(u"a/ş.jpg"_s));
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"file:///tmp/g%C3%BCl%20a.jpg"_s}),
+                 u"/tmp/gül a.jpg"_s);
+    }
+
     // Only NT before 4 and NT 4 before Service Pack 3 are refused; the text ends at its first
     // NUL and is compared exactly, and no service pack at all passes.
     void versionDecision() {
