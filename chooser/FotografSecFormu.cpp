@@ -1,10 +1,9 @@
-// The photo chooser: its layout, the three lists, the preview and handing the photo over.
+// The photo chooser: its layout, the three lists, the preview and handing the photo back.
 #include "chooser/FotografSecFormu.h"
 
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/KlasorSimgeleri.h"
 #include "chooser/OnizlemeYukleyici.h"
-#include "game/AnaForm.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -56,12 +55,11 @@ private:
 
 } // namespace
 
-FotografSecFormu::FotografSecFormu(AnaForm &anaForm)
-    : QDialog(&anaForm), anaForm_(anaForm),
-      yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
-          this, [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
-              FotoğrafYüklendi(yol, sonuç);
-          })) {
+FotografSecFormu::FotografSecFormu(QWidget &sahip)
+    : QDialog(&sahip), yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
+                           this, [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
+                               FotoğrafYüklendi(yol, sonuç);
+                           })) {
     DüzeniKur();
     Form_Load();
 }
@@ -74,7 +72,7 @@ void FotografSecFormu::DüzeniKur() {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_WindowPropagation);
-    setFont(anaForm_.font());
+    setFont(parentWidget()->font());
     setFixedSize(Piksel(7875), Piksel(3960));
     setWindowTitle(QStringLiteral("1550"));
 
@@ -384,14 +382,12 @@ void FotografSecFormu::TamamDüğmesi_Click() {
         adım([&] { DosyaListesi->setFocus(); });
         return;
     }
-    adım([&] { FotoğrafYolu = YolaEkle(dosyaKlasörü_, DosyaListesiSeçili()); });
+    // The picture already loaded is handed back; the file is not read again.
     adım([&] {
-        anaForm_.FotoğrafıKoy(
-            OrjinalFotoğrafKutusu->Picture(),
+        emit FotografSecildi(
+            YolaEkle(dosyaKlasörü_, DosyaListesiSeçili()), OrjinalFotoğrafKutusu->Picture(),
             QSize(OrjinalFotoğrafKutusu->ScaleWidth(), OrjinalFotoğrafKutusu->ScaleHeight()));
     });
-    adım([&] { anaForm_.OrjinalFotoğrafKutusu->Refresh(); });
-    adım([&] { anaForm_.ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
     adım([&] { accept(); });
 }
 

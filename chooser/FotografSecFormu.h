@@ -1,4 +1,4 @@
-// The photo chooser: drives, folders, photos and a preview; OK hands the photo to the board.
+// The photo chooser: drives, folders, photos and a preview; OK hands the photo back.
 #pragma once
 
 #include "chooser/Suruculer.h"
@@ -12,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-class AnaForm;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -26,7 +25,7 @@ class FotografSecFormu : public QDialog {
 
 public:
     // Created afresh at each opening, modal over the main window; loads itself at once.
-    explicit FotografSecFormu(AnaForm &anaForm);
+    explicit FotografSecFormu(QWidget &sahip);
     ~FotografSecFormu() override;
 
     // --- Controls (layout in FotografSecFormu.cpp) ---
@@ -59,6 +58,12 @@ public:
     // Every way of closing (OK, Cancel, Esc, the close box) ends here.
     void done(int sonuç) override;
 
+signals:
+    // OK: the photo chosen, its full path and its picture as loaded (possibly decoded smaller
+    // than its natural size). The dialog closes after this.
+    void FotografSecildi(const QString &path, const QImage &picture, QSize naturalSize);
+
+public:
     // True while the selected file is still being decoded (its picture comes when ready).
     bool FotoğrafBekleniyor() const;
     // True while the preview shows the camera's small picture of the selected photo, the photo
@@ -89,7 +94,6 @@ private:
     // Nothing waits for a decode any more, and no small picture stays.
     void SeçimiBırak();
 
-    AnaForm &anaForm_;
     std::vector<Sürücü> sürücüler_;
     QIcon açıkKlasör_, kapalıKlasör_;
     QString klasörYolu_;

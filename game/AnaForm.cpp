@@ -108,6 +108,8 @@ AnaForm::AnaForm(QWidget *parent) : QWidget(parent), ses_(std::make_unique<SesOy
     DüzeniKur();
 }
 
+std::unique_ptr<AnaPencere> AnaPencereyiYarat() { return std::make_unique<AnaForm>(); }
+
 AnaForm::~AnaForm() = default;
 
 void AnaForm::RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak) {
@@ -233,6 +235,9 @@ void AnaForm::DüzeniKur() {
             [this] { OrjinalFotoğrafKutusu_Change(); });
     SüreHesapla.Timer = [this] { SüreHesapla_Timer(); };
     connect(OyunAlanı, &TahtaAlanı::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
+
+    // A photo file dropped on the window is opened (AnaFormFotograf.cpp).
+    setAcceptDrops(true);
 
     // Esc presses the exit button wherever the focus is in the window.
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);

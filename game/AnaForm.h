@@ -4,6 +4,7 @@
 #include "game/OyunSaati.h"
 #include "game/Tahta.h"
 #include "game/TahtaAlani.h"
+#include "startup/AnaPencere.h"
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/KapanmaNedeni.h"
 #include "toolkit/KontrolDizisi.h"
@@ -25,7 +26,7 @@ class SesOynatıcı;
 
 class HataKapanı;
 
-class AnaForm : public QWidget {
+class AnaForm : public QWidget, public AnaPencere {
     Q_OBJECT
 
 public:
@@ -61,9 +62,17 @@ public:
     // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in the hidden photo box,
     // kept only as large as the board can show it. The next split cuts it.
     void FotoğrafıKoy(const QImage &resim, QSize doğalBoyut); // AnaFormYukle.cpp
+    // The largest the board shows a photo, in device pixels: a decode of this size loses
+    // nothing, and a larger one costs memory at every start.
+    QSize TahtaÇözünürlüğü() const; // AnaFormYukle.cpp
+
+    // The photo to play with, from the chooser's OK, the command line, a later start or a drop
+    // (AnaFormFotograf.cpp).
+    void FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü = {}) override;
+    QWidget &Pencere() override { return *this; }
 
     // --- Handlers ---
-    void Form_Load();                                              // AnaFormYukle.cpp
+    void Form_Load() override;                                     // AnaFormYukle.cpp
     void ParçalaraBölSeçeneği_Click(int Index);                    // AnaFormYukle.cpp
     void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
     void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
@@ -87,6 +96,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *olay) override;
+    void dragEnterEvent(QDragEnterEvent *olay) override; // AnaFormFotograf.cpp
+    void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
 
 private:
     void DüzeniKur(); // AnaForm.cpp

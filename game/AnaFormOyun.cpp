@@ -163,6 +163,10 @@ void AnaForm::ÇıkışDüğmesi_Click() { close(); }
 
 void AnaForm::YeniFotoğrafDüğmesi_Click() {
     FotoğrafSeçFormu form(*this);
+    connect(&form, &FotografSecFormu::FotografSecildi, this,
+            [this](const QString &yol, const QImage &resim, QSize doğalBoyut) {
+                FotoğrafıAç(yol, Fotoğraf{resim, doğalBoyut});
+            });
     form.exec();
 }
 

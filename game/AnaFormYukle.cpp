@@ -9,7 +9,6 @@
 #include "game/ParcaKesici.h"
 #include "game/PencereKonumu.h"
 #include "resources/Kaynaklar.h"
-#include "startup/BaslangicModulu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/HataPolitikasi.h"
@@ -59,7 +58,7 @@ void AnaForm::Form_Load() {
         }
     });
     adım([&] { DağınıkParçalar(0)->SetBackColor(BoşYerRengi); });
-    adım([&] { setWindowTitle(PencereBaşlığı()); });
+    adım([&] { setWindowTitle(PencereBaşlığı); });
     adım([&] { OnayıKur(FotoğrafınÖrneğiniGöster, QStringLiteral("Ornek Goster"), 1); });
     adım([&] { OnayıKur(SesleriKapatOnayı, QStringLiteral("Sesleri Kapat"), 0); });
     adım([&] { OnayıKur(OyunuKaydetOnayı, QStringLiteral("Oyunu Kaydet"), 0); });
@@ -74,7 +73,7 @@ void AnaForm::Form_Load() {
     // choose another.
     if (YolVarMı(FotoğrafYolu)) {
         adım([&] {
-            const Fotoğraf foto = LoadPicture(FotoğrafYolu, OyunİçinEnAzBoyut);
+            const Fotoğraf foto = LoadPicture(FotoğrafYolu, TahtaÇözünürlüğü());
             FotoğrafıKoy(foto.Resim, foto.DoğalBoyut);
         });
     }
@@ -173,9 +172,10 @@ void AnaForm::PencereyiYerleştir() {
 
 // A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
 // the box keeps the board's resolution, and the natural size still rules the cut.
+QSize AnaForm::TahtaÇözünürlüğü() const { return Çerçeve[0]->size() * devicePixelRatioF(); }
+
 void AnaForm::FotoğrafıKoy(const QImage &resim, QSize doğalBoyut) {
-    const QSize tahta = Çerçeve[0]->size() * devicePixelRatioF();
-    OrjinalFotoğrafKutusu->SetPicture(GösterimİçinKüçült(resim, tahta),
+    OrjinalFotoğrafKutusu->SetPicture(GösterimİçinKüçült(resim, TahtaÇözünürlüğü()),
                                       doğalBoyut.isValid() ? doğalBoyut : resim.size());
 }
 

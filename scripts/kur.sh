@@ -10,9 +10,10 @@ isler=${JOBS:-$(nproc)}
 paketler=(
     cmake g++ ninja-build                                   # build
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n   # Qt and its Turkish texts
+    qt6-base-private-dev                                    # the platform's activation token
     libgl-dev fonts-liberation
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
-    dbus at-spi2-core python3-pyatspi                       # the screen-reader test
+    dbus dbus-daemon at-spi2-core python3-pyatspi           # private buses, the screen reader
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
     sgt-puzzles                                             # the benchmark's peer

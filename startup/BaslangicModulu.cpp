@@ -1,12 +1,13 @@
 // The start-up sequence: single instance, version check, shared values, the main window.
 #include "startup/BaslangicModulu.h"
 
-#include "game/AnaForm.h"
 #include "resources/DizgiTablosu.h"
 #include "resources/Kaynaklar.h"
+#include "startup/AnaPencere.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
-#include "startup/TekKopyaKanali.h"
+#include "startup/PencereyiOneGetir.h"
+#include "startup/TekKopya.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 
@@ -14,17 +15,32 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QUrl>
+#include <QWidget>
 #include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 
-QString PencereBaşlığı(int major, int minor, int revision) {
+QString PencereBaşlığınıOluştur(int major, int minor, int revision) {
     return LoadResString(10) + u' ' + QString::number(major) + u'.' + QString::number(minor) +
            QString::number(revision);
 }
-QString PencereBaşlığı() { return PencereBaşlığı(MOZETA_MAJOR, MOZETA_MINOR, MOZETA_REVISION); }
+QString PencereBaşlığınıOluştur() {
+    return PencereBaşlığınıOluştur(MOZETA_MAJOR, MOZETA_MINOR, MOZETA_REVISION);
+}
+
+QString KomutSatırıFotoğrafı(const QStringList &argümanlar) {
+    if (argümanlar.size() < 2 || argümanlar.at(1).isEmpty())
+        return {};
+    const QString argüman = argümanlar.at(1);
+    const QUrl adres(argüman);
+    const QString yol = argüman.startsWith(QLatin1String("file:")) && adres.isLocalFile()
+                            ? adres.toLocalFile()
+                            : argüman;
+    return QFileInfo(yol).absoluteFilePath();
+}
 
 #ifdef Q_OS_WIN
 bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi) {
@@ -51,8 +67,8 @@ namespace {
 // Qt's default style already gives native-looking controls: nothing to switch on.
 void GörselStilleriEtkinleştir() {}
 
-// The version check runs on Windows builds only; elsewhere every system is accepted and
-// NTSistemi keeps its value.
+// The version check on Windows; elsewhere every system is accepted and NTSistemi keeps its
+// value.
 void SürümKontrolü() {
 #ifdef Q_OS_WIN
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
@@ -86,10 +102,14 @@ void QtÇevirisiniYükle(QTranslator &çeviri) {
 } // namespace
 
 int Main(int argc, char **argv) {
+    // The launcher's activation token, read before the platform plugin takes it for itself.
+    const QString etkinleştirmeJetonu = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    const QString başlangıçKimliği = qEnvironmentVariable("DESKTOP_STARTUP_ID");
+
     OrtakHizmetleriKur();
     QApplication uygulama(argc, argv);
-    // No display name: X11 would append it to every window title, and the running copy is
-    // known by its exact title. Untitled message boxes take "Mozeta" from the resources.
+    // No display name: X11 would append it to every window title, and the window is known by
+    // its exact title. Untitled message boxes take "Mozeta" from the resources.
     QApplication::setApplicationName(ÜrünAdı);
     QApplication::setOrganizationName(QStringLiteral("Nuv Zovevav"));
     QApplication::setApplicationVersion(
@@ -100,19 +120,17 @@ int Main(int argc, char **argv) {
 
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım(GörselStilleriEtkinleştir);
-
-    QString başlık;
-    adım([&] { başlık = PencereBaşlığı(); });
+    adım([] { PencereBaşlığı = PencereBaşlığınıOluştur(); });
+    const QString fotoğraf = KomutSatırıFotoğrafı(QCoreApplication::arguments());
 
     // Declared before the main window so that the running copy answers for as long as the
     // window lives.
-    std::unique_ptr<TekKopyaKanalı> kanal;
-    bool başkaKopyaEtkinleşti = false;
+    TekKopya tekKopya;
+    bool başkaKopyaVar = false;
     adım([&] {
-        kanal = std::make_unique<TekKopyaKanalı>(başlık);
-        başkaKopyaEtkinleşti = kanal->ÇalışanKopyayıEtkinleştir();
+        başkaKopyaVar = !tekKopya.İlkKopyaOl(fotoğraf, etkinleştirmeJetonu, başlangıçKimliği);
     });
-    if (başkaKopyaEtkinleşti)
+    if (başkaKopyaVar)
         return 0;
 
     adım(SürümKontrolü);
@@ -122,21 +140,20 @@ int Main(int argc, char **argv) {
     });
     adım([] { UygulamaAdı = QStringLiteral("Nuv Zovevav\\") + ÜrünAdı; });
 
-    std::unique_ptr<AnaForm> anaForm;
+    std::unique_ptr<AnaPencere> anaForm;
     adım([&] {
-        anaForm = std::make_unique<AnaForm>();
+        anaForm = AnaPencereyiYarat();
         anaForm->Form_Load();
     });
     // A main window that could not be loaded or shown would leave an invisible process behind.
-    if (!anaForm || !anaForm->isVisible())
+    if (!anaForm || !anaForm->Pencere().isVisible())
         return 0;
 
-    if (kanal) {
-        kanal->Göster = [form = anaForm.get()] {
-            form->showNormal();
-            form->raise();
-            form->activateWindow();
-        };
-    }
+    // A photo named on the command line is taken as if chosen in the chooser.
+    if (!fotoğraf.isEmpty())
+        anaForm->FotoğrafıAç(fotoğraf);
+    tekKopya.İstekleriKarşıla(
+        {[&anaForm](const QString &jeton) { PencereyiÖneGetir(anaForm->Pencere(), jeton); },
+         [&anaForm](const QString &yol) { anaForm->FotoğrafıAç(yol); }});
     return uygulama.exec();
 }

@@ -2,11 +2,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The main window's title: string 10, a space, major "." minor and the revision written
-// directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
-QString PencereBaşlığı(int major, int minor, int revision);
-QString PencereBaşlığı(); // for this release
+// The main window's title for a version: string 10, a space, major "." minor and the revision
+// written directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
+QString PencereBaşlığınıOluştur(int major, int minor, int revision);
+QString PencereBaşlığınıOluştur(); // for this release
+
+// The photo named on the command line (a path or a file: URI) as a full path; empty when none.
+QString KomutSatırıFotoğrafı(const QStringList &argümanlar);
 
 #ifdef Q_OS_WIN
 // The Windows version test: true when a system with this platform id, major version and

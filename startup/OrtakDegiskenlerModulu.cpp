@@ -2,6 +2,7 @@
 #include "startup/OrtakDegiskenlerModulu.h"
 
 QString ProgramKlasörü;
+QString PencereBaşlığı;
 QString UygulamaAdı;
 bool NTSistemi = true;
 QString FotoğrafYolu;

@@ -6,6 +6,9 @@
 
 // The folder of the running executable (links resolved), always ending in the separator.
 extern QString ProgramKlasörü;
+// The main window's title: string 10, a space, major "." minor and the revision written
+// directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
+extern QString PencereBaşlığı;
 // The settings-store application name: "Nuv Zovevav\" followed by the product name.
 extern QString UygulamaAdı;
 // True on the NT family of Windows systems; always true elsewhere.

@@ -63,6 +63,10 @@ class PencereTesti : public QObject {
         if (!sonKlasör.isEmpty())
             SaveSetting(UygulamaAdı, "Ayarlar", "Son Klasor", sonKlasör);
         auto form = std::make_unique<FotoğrafSeçFormu>(*o->anaForm);
+        QObject::connect(form.get(), &FotografSecFormu::FotografSecildi, o->anaForm.get(),
+                         [this](const QString &yol, const QImage &resim, QSize boyut) {
+                             o->anaForm->FotoğrafıAç(yol, Fotoğraf{resim, boyut});
+                         });
         form->show();
         QApplication::setActiveWindow(form.get());
         if (!QTest::qWaitForWindowActive(form.get()))

@@ -59,13 +59,21 @@ public:
     }
 
     QString AyarlarKlasörü() const { return kök_.filePath(u"home/.config"_s); }
+    QString GeçiciKlasör() const { return kök_.filePath(u"tmp"_s); } // the game's TMPDIR
+    const QString &Ekran() const { return ekran_; }
 
-    // The built game on the display (`sayı` of them started at the same moment), once connected
-    // to it or ended. Under Xvfb a start now and then cannot connect while other clients come and
-    // go (a bare Qt window fails as often): it is made once more and counted, not taken for a
-    // fault of the game.
-    QProcess *OyunuBaşlat() { return OyunlarıBaşlat(1).front(); }
-    QList<QProcess *> OyunlarıBaşlat(int sayı) {
+    // The built game on the display (`sayı` of them started at the same moment, with
+    // `argümanlar` and `değişenler` set in their environment), once connected to it or ended. Under
+    // Xvfb a start now and then cannot connect while other clients come and go (a bare Qt window
+    // fails as often): it is made once more and counted, not taken for a fault of the game.
+    QProcess *OyunuBaşlat(const QStringList &argümanlar = {},
+                          const QProcessEnvironment &değişenler = {}) {
+        return OyunlarıBaşlat(1, argümanlar, değişenler).front();
+    }
+    QList<QProcess *> OyunlarıBaşlat(int sayı, const QStringList &argümanlar = {},
+                                     const QProcessEnvironment &değişenler = {}) {
+        QProcessEnvironment ortam = Ortam();
+        ortam.insert(değişenler);
         QList<QProcess *> yeni;
         while (yeni.size() < sayı)
             yeni << oyunlar_.emplace_back(new QProcess).get();
@@ -78,10 +86,10 @@ public:
                 if (!ilk)
                     qInfo("start %d could not connect, made again: %s", ++YinelenenBaşlatmalar,
                           oyun->readAll().constData());
-                oyun->setProcessEnvironment(Ortam());
+                oyun->setProcessEnvironment(ortam);
                 oyun->setWorkingDirectory(kök_.filePath(u"home"_s));
                 oyun->setProcessChannelMode(QProcess::MergedChannels);
-                oyun->start(QStringLiteral(MOZETA_OYUN), {});
+                oyun->start(QStringLiteral(MOZETA_OYUN), argümanlar);
                 başlayan << oyun;
             }
             QFile günlük(kök_.filePath(u"xvfb.log"_s)); // where the server logs " pid=N )"
@@ -198,7 +206,7 @@ private:
         ortam.insert(u"HOME"_s, kök_.filePath(u"home"_s));
         ortam.insert(u"XDG_CONFIG_HOME"_s, AyarlarKlasörü());
         ortam.insert(u"XDG_RUNTIME_DIR"_s, kök_.filePath(u"run"_s));
-        ortam.insert(u"TMPDIR"_s, kök_.filePath(u"tmp"_s)); // the single-instance socket's place
+        ortam.insert(u"TMPDIR"_s, kök_.filePath(u"tmp"_s)); // the game must leave it empty
         return ortam;
     }
 

@@ -6,6 +6,7 @@
 #include "game/AnaForm.h"
 #include "game/Dagitim.h"
 #include "game/SesOynatici.h"
+#include "startup/BaslangicModulu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/AyarDeposu.h"
@@ -114,6 +115,7 @@ struct PencereOrtamı {
         AyarKlasörünüKur(ayarlar.path());
         AyarlarıUnut();
         ProgramKlasörü = program.path() + u'/';
+        PencereBaşlığı = PencereBaşlığınıOluştur();
         UygulamaAdı = u"Nuv Zovevav\\"_s + ÜrünAdı;
         FotoğrafYolu.clear();
         BölmeSeçimi = 0;

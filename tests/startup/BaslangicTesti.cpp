@@ -3,7 +3,6 @@
 #include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
-#include "startup/TekKopyaKanali.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 #include "toolkit/ResimKutusu.h"
@@ -17,7 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,18 +41,10 @@ void KutuyuYanıtla(QMessageBox::StandardButton yanıt,
 class BaslangicTesti : public QObject {
     Q_OBJECT
 
-    QTemporaryDir geçici_;
     int bitişSayısı_ = 0;
 
 private slots:
-    void initTestCase() {
-        // The channel's sockets and lock files live in the temporary folder: keep them apart
-        // from any copy of the game running on this machine.
-        QVERIFY(geçici_.isValid());
-        qputenv("TMPDIR", QFile::encodeName(geçici_.path()));
-        QCOMPARE(QDir::tempPath(), QDir::cleanPath(geçici_.path()));
-        OrtakHizmetleriKur();
-    }
+    void initTestCase() { OrtakHizmetleriKur(); }
     void init() {
         bitişSayısı_ = 0;
         SüreciBitir = [this] { ++bitişSayısı_; };
@@ -63,41 +53,24 @@ private slots:
     // ---- Start-up ----
 
     void titleAndFolder() {
-        QCOMPARE(PencereBaşlığı(1, 2, 1), u"Nuv Vorudov - Mozeta 1.21"_s);
-        QCOMPARE(PencereBaşlığı(1, 2, 10), u"Nuv Vorudov - Mozeta 1.210"_s);
-        QCOMPARE(PencereBaşlığı(1, 20, 1), u"Nuv Vorudov - Mozeta 1.201"_s);
+        QCOMPARE(PencereBaşlığınıOluştur(1, 2, 1), u"Nuv Vorudov - Mozeta 1.21"_s);
+        QCOMPARE(PencereBaşlığınıOluştur(1, 2, 10), u"Nuv Vorudov - Mozeta 1.210"_s);
+        QCOMPARE(PencereBaşlığınıOluştur(1, 20, 1), u"Nuv Vorudov - Mozeta 1.201"_s);
         QCOMPARE(AyırıcıylaBiten(u"/opt/mozeta"_s), u"/opt/mozeta/"_s);
         QCOMPARE(AyırıcıylaBiten(u"/"_s), u"/"_s);
     }
 
-    void socketNameDependsOnTitleAndUser() {
-        const QString başlık = u"Nuv Vorudov - Mozeta 1.21"_s;
-        const QString ad = TekKopyaKanalı::SoketAdı(başlık, u"ayşe"_s);
-        QVERIFY(QRegularExpression(u"^[A-Za-z0-9-]{1,47}$"_s).match(ad).hasMatch());
-        QCOMPARE(TekKopyaKanalı::SoketAdı(başlık, u"ayşe"_s), ad);
-        QVERIFY(ad != TekKopyaKanalı::SoketAdı(başlık, u"ali"_s));
-        QVERIFY(ad != TekKopyaKanalı::SoketAdı(başlık + u'0', u"ayşe"_s));
+    // The photo on the command line: a path from the current folder, or a file URI as some
+    // launchers pass it; nothing or an empty argument is no photo.
+    void photoOnTheCommandLine() {
+        const QString oyun = u"Mozeta-Tr"_s;
+        QCOMPARE(KomutSatırıFotoğrafı({oyun}), QString());
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, QString()}), QString());
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"a/ş.jpg"_s}),
+                 QDir::current().filePath(u"a/ş.jpg"_s));
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"file:///tmp/g%C3%BCl%20a.jpg"_s}),
+                 u"/tmp/gül a.jpg"_s);
     }
-
-    void secondCopyAsksTheFirst() {
-        // A file left where the socket goes, as by a copy that crashed, is no running copy and
-        // does not stop this one from listening.
-        TekKopyaKanalı ilk(u"kopya"_s);
-        QFile kalıntı(QDir(QDir::tempPath()).filePath(ilk.Ad()));
-        QVERIFY(kalıntı.open(QIODevice::WriteOnly));
-        kalıntı.close();
-        QVERIFY(!ilk.ÇalışanKopyayıEtkinleştir());
-        QVERIFY(ilk.Dinliyor());
-        int istek = 0;
-        ilk.Göster = [&] { ++istek; };
-
-        TekKopyaKanalı ikinci(u"kopya"_s);
-        QVERIFY(ikinci.ÇalışanKopyayıEtkinleştir());
-        QVERIFY(!ikinci.Dinliyor());
-        QTRY_COMPARE(istek, 1);
-    }
-
-    // ---- Error report ----
 
     void errorReportText() {
         QCOMPARE(HataRaporuMetni(ÇalışmaHatası(53)),

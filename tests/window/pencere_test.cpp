@@ -180,7 +180,7 @@ private slots:
 
         QCOMPARE(ortam.hatalar, QList<int>{});
         QCOMPARE(FotoğrafYolu, ProgramKlasörü + u"Sample-1.jpg"_s);
-        QCOMPARE(form->windowTitle(), PencereBaşlığı());
+        QCOMPARE(form->windowTitle(), PencereBaşlığınıOluştur());
         QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
         TahtaFotoğrafıGösterir(*form, foto, 3);
         QCOMPARE(form->OrjinalFotoğrafKutusu->ScaleWidth(), 600);

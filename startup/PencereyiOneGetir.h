@@ -1,0 +1,11 @@
+// Bringing the running copy's window forward when a later start asks for it.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Shows the window normally (restored when minimised), raises and activates it. `jeton` is the
+// desktop's activation token the later start was launched with (empty when none): Wayland
+// (XDG activation) and X11 (startup notification) let a window come forward with it.
+void PencereyiÖneGetir(QWidget &pencere, const QString &jeton);

@@ -1,0 +1,101 @@
+// The single instance: the name on the session bus, else a lock file in the runtime folder.
+#include "startup/TekKopya.h"
+
+#include "startup/UygulamaArayuzu.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cstdio>
+
+const QString TekKopya::BusAdı = QStringLiteral("example.nuvvorudov.Mozeta");
+const QString TekKopya::NesneYolu = QStringLiteral("/example/nuvvorudov/Mozeta");
+
+namespace {
+
+const QString ArayüzAdı = QStringLiteral("org.freedesktop.Application");
+
+void Söyle(const char *metin) { std::fprintf(stderr, "Mozeta-Tr: %s\n", metin); }
+
+// The per-user runtime folder. Without XDG_RUNTIME_DIR Qt would make one in the shared
+// temporary folder: the user's cache folder serves instead.
+QString KilitKlasörü() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+}
+
+} // namespace
+
+TekKopya::TekKopya() = default;
+TekKopya::~TekKopya() = default;
+
+bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
+                          const QString &başlangıçKimliği) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        return KilidiAl();
+
+    // The object is there before the name, so a copy that finds the name finds the object.
+    arayüz_ = std::make_unique<ApplicationInterface>();
+    bus.registerObject(NesneYolu, arayüz_.get(), QDBusConnection::ExportAllSlots);
+
+    QVariantMap platformVerisi;
+    if (!etkinleştirmeJetonu.isEmpty())
+        platformVerisi.insert(QStringLiteral("activation-token"), etkinleştirmeJetonu);
+    if (!başlangıçKimliği.isEmpty())
+        platformVerisi.insert(QStringLiteral("desktop-startup-id"), başlangıçKimliği);
+
+    // Taking the name is atomic: of copies started together exactly one gets it. A copy that
+    // ends between our attempt and our call leaves the name free for the next attempt.
+    for (int deneme = 0; deneme < 3; ++deneme) {
+        const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> yanıt =
+            bus.interface()->registerService(BusAdı, QDBusConnectionInterface::DontQueueService,
+                                             QDBusConnectionInterface::DontAllowReplacement);
+        if (!yanıt.isValid()) // the bus refuses us the name: the lock file decides
+            return KilidiAl();
+        if (yanıt.value() == QDBusConnectionInterface::ServiceRegistered)
+            return KilidiAl();
+
+        QDBusMessage çağrı;
+        if (fotoğraf.isEmpty()) {
+            çağrı = QDBusMessage::createMethodCall(BusAdı, NesneYolu, ArayüzAdı,
+                                                   QStringLiteral("Activate"));
+            çağrı << platformVerisi;
+        } else {
+            çağrı = QDBusMessage::createMethodCall(BusAdı, NesneYolu, ArayüzAdı,
+                                                   QStringLiteral("Open"));
+            çağrı << QStringList{QUrl::fromLocalFile(fotoğraf).toString()} << platformVerisi;
+        }
+        if (bus.call(çağrı).type() == QDBusMessage::ReplyMessage)
+            return false;
+    }
+    Söyle("çalışan kopya oturum veri yolunda yanıt vermiyor");
+    return false;
+}
+
+// Held until the process ends. A lock whose process is gone is taken over, however old; one
+// held by a live copy is never taken, however long that copy has been running.
+bool TekKopya::KilidiAl() {
+    const QString klasör = KilitKlasörü();
+    QDir().mkpath(klasör);
+    kilit_ = std::make_unique<QLockFile>(QDir(klasör).filePath(BusAdı + QStringLiteral(".lock")));
+    kilit_->setStaleLockTime(0);
+    if (kilit_->tryLock(0))
+        return true;
+    if (kilit_->error() == QLockFile::LockFailedError) {
+        Söyle("başka bir kopya çalışıyor; oturum veri yolu olmadan öne getirilemiyor");
+        return false;
+    }
+    // A folder where no lock can be made cannot tell: the game runs.
+    return true;
+}
+
+void TekKopya::İstekleriKarşıla(İstekler istekler) {
+    if (arayüz_)
+        arayüz_->Karşıla(std::move(istekler));
+}

@@ -1,0 +1,56 @@
+// The running copy's answers to org.freedesktop.Application.
+#include "startup/UygulamaArayuzu.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// The token a launcher handed to the caller: Wayland's, else X11's startup id.
+QString Jeton(const QVariantMap &platformVerisi) {
+    const QString wayland = platformVerisi.value(QStringLiteral("activation-token")).toString();
+    return wayland.isEmpty() ? platformVerisi.value(QStringLiteral("desktop-startup-id")).toString()
+                             : wayland;
+}
+
+} // namespace
+
+void ApplicationInterface::Karşıla(TekKopya::İstekler istekler) {
+    istekler_ = std::move(istekler);
+    Yürüt();
+}
+
+void ApplicationInterface::Activate(const QVariantMap &platformData) {
+    bekleyenJeton_ = Jeton(platformData);
+    QTimer::singleShot(0, this, [this] { Yürüt(); });
+}
+
+// One photo at a time: the first of the files asked for. A URI that names no local file is
+// still handed on, so that it is refused as any other file that is not a photo.
+void ApplicationInterface::Open(const QStringList &uris, const QVariantMap &platformData) {
+    if (!uris.isEmpty()) {
+        const QUrl adres(uris.first());
+        bekleyenFoto_ = adres.isLocalFile() ? adres.toLocalFile() : uris.first();
+    }
+    Activate(platformData);
+}
+
+// The game offers no actions.
+void ApplicationInterface::ActivateAction(const QString &actionName, const QVariantList &,
+                                          const QVariantMap &) {
+    if (calledFromDBus())
+        sendErrorReply(QDBusError::NotSupported,
+                       QStringLiteral("Mozeta has no action named \"%1\"").arg(actionName));
+}
+
+void ApplicationInterface::Yürüt() {
+    if (!istekler_.ÖneGetir)
+        return; // the window is not there yet: it comes forward by itself
+    // Forward first: a photo that is refused says so over the window the player now sees.
+    if (bekleyenJeton_)
+        istekler_.ÖneGetir(*std::exchange(bekleyenJeton_, std::nullopt));
+    if (bekleyenFoto_)
+        istekler_.FotoğrafıAç(*std::exchange(bekleyenFoto_, std::nullopt));
+}
