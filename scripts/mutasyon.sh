@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Mutation run: plants each fault of scripts/mutantlar.tsv in the program on its own, rebuilds,
+# runs the test suite and records which tests catch it; the source file is restored after each.
+#
+#   scripts/mutasyon.sh [--yapi DIR] [--liste FILE] [--zaman-asimi S] [--sec ID,ID...] RAPOR.tsv
+#   scripts/mutasyon.sh --karsilastir ONCE.tsv SONRA.tsv
+#
+# The list has one fault a line: id, file, text as it stands in the file, the text that replaces
+# it, a short description (tab-separated; '⏎' stands for a line break inside a text; lines
+# starting with '#' are comments). The text must occur exactly once in its file: one that is
+# missing or ambiguous is reported as such, so that the list can be kept in step with the code.
+# The report gives, per fault, the tests that failed with it, "SAĞ KALDI" when none did,
+# "derlenmedi" when it did not build, or the reason it was not planted. --karsilastir lists the
+# faults caught in the first report but not in the second (exit status 1 when there are any).
+set -euo pipefail
+
+kok=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+yapi=$kok/build-mutasyon
+liste=$kok/scripts/mutantlar.tsv
+zamanAşımı=300 # per test: ten times the slowest test's normal time, to catch a fault that hangs
+seçilenler=
+
+öldürdü() { [[ $1 != "SAĞ KALDI" && $1 != derlenmedi && $1 != BULUNAMADI* && $1 != "BİRDEN ÇOK"* ]]; }
+
+if [[ ${1:-} == --karsilastir ]]; then
+    (($# == 3)) || { echo "kullanım: $0 --karsilastir ONCE.tsv SONRA.tsv" >&2; exit 2; }
+    declare -A sonra
+    while IFS=$'\t' read -r kimlik _ sonuç; do
+        [[ $kimlik == \#* || -z $kimlik ]] || sonra[$kimlik]=$sonuç
+    done <"$3"
+    kaçan=0
+    while IFS=$'\t' read -r kimlik açıklama sonuç; do
+        [[ $kimlik == \#* || -z $kimlik || $kimlik == kimlik ]] && continue
+        öldürdü "$sonuç" || continue
+        if ! öldürdü "${sonra[$kimlik]:-yok}"; then
+            printf '%s\t%s\tönce: %s\tsonra: %s\n' "$kimlik" "$açıklama" "$sonuç" "${sonra[$kimlik]:-yok}"
+            kaçan=$((kaçan + 1))
+        fi
+    done <"$2"
+    echo "$kaçan mutants killed before but not after"
+    ((kaçan == 0))
+    exit
+fi
+
+while (($#)); do
+    case $1 in
+    --yapi) yapi=$(realpath -m "$2"); shift 2 ;;
+    --liste) liste=$(realpath "$2"); shift 2 ;;
+    --zaman-asimi) zamanAşımı=$2; shift 2 ;;
+    --sec) seçilenler=,$2,; shift 2 ;;
+    -*) echo "$0: unknown option $1" >&2; exit 2 ;;
+    *) break ;;
+    esac
+done
+(($# == 1)) || { echo "kullanım: $0 [--yapi DIR] [--liste FILE] [--zaman-asimi S] [--sec ID,...] RAPOR.tsv" >&2; exit 2; }
+rapor=$(realpath -m "$1")
+kayıtlar=$yapi/mutasyon-kayitlari
+mkdir -p "$kayıtlar"
+
+# Configured as scripts/kur.sh configures build/.
+if [ ! -f "$yapi/build.ninja" ]; then
+    cmake -S "$kok" -B "$yapi" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+
+derle() { cmake --build "$yapi" --parallel "${JOBS:-2}" >"$1" 2>&1; }
+
+# Prints the tests that failed, comma-separated; nothing when all passed.
+sına() {
+    rm -f "$yapi/Testing/Temporary/LastTestsFailed.log"
+    ctest --test-dir "$yapi" -j2 --timeout "$zamanAşımı" --output-on-failure >"$1" 2>&1 || true
+    if [ -f "$yapi/Testing/Temporary/LastTestsFailed.log" ]; then
+        cut -d: -f2- "$yapi/Testing/Temporary/LastTestsFailed.log" | sort | paste -sd, -
+    fi
+}
+
+# Plants or checks one fault with python (exact text, UTF-8): prints "tamam", "BULUNAMADI" or
+# "BİRDEN ÇOK YERDE (n)".
+dikim() { # dosya eski yeni [uygula]
+    python3 - "$@" <<'PY'
+import sys
+dosya, eski, yeni = sys.argv[1], sys.argv[2].replace("⏎", "\n"), sys.argv[3].replace("⏎", "\n")
+try:
+    metin = open(dosya, encoding="utf-8").read()
+except FileNotFoundError:
+    print("BULUNAMADI (dosya yok)"); sys.exit()
+sayı = metin.count(eski)
+if sayı == 0:
+    print("BULUNAMADI")
+elif sayı > 1:
+    print(f"BİRDEN ÇOK YERDE ({sayı})")
+else:
+    if len(sys.argv) > 4:
+        open(dosya, "w", encoding="utf-8").write(metin.replace(eski, yeni))
+    print("tamam")
+PY
+}
+
+yedek=
+dosya=
+geriKoy() {
+    if [ -n "$yedek" ]; then
+        cp "$yedek" "$dosya" # a new time stamp: the next build compiles the original again
+        rm -f "$yedek"
+        yedek=
+    fi
+}
+trap geriKoy EXIT INT TERM
+
+echo "mutasyon: building and testing the unchanged program" >&2
+derle "$kayıtlar/00-derleme.log" || { echo "mutasyon: the unchanged program does not build" >&2; exit 1; }
+başarısız=$(sına "$kayıtlar/00-test.log")
+if [ -n "$başarısız" ]; then
+    echo "mutasyon: tests fail without any fault: $başarısız (see $kayıtlar/00-test.log)" >&2
+    exit 1
+fi
+
+printf 'kimlik\taçıklama\tsonuç\n' >"$rapor"
+toplam=0
+öldürülen=0
+while IFS=$'\t' read -r -u 3 kimlik göreli eski yeni açıklama; do
+    [[ -z $kimlik || $kimlik == \#* ]] && continue
+    [[ -z $seçilenler || $seçilenler == *",$kimlik,"* ]] || continue
+    toplam=$((toplam + 1))
+    dosya=$kok/$göreli
+    durum=$(dikim "$dosya" "$eski" "$yeni")
+    if [[ $durum == tamam ]]; then
+        yedek=$(mktemp)
+        cp "$dosya" "$yedek"
+        dikim "$dosya" "$eski" "$yeni" uygula >/dev/null
+        if derle "$kayıtlar/$kimlik-derleme.log"; then
+            durum=$(sına "$kayıtlar/$kimlik-test.log")
+            [ -n "$durum" ] || durum="SAĞ KALDI"
+        else
+            durum=derlenmedi
+        fi
+        geriKoy
+    fi
+    öldürdü "$durum" && öldürülen=$((öldürülen + 1))
+    printf '%s\t%s\t%s\n' "$kimlik" "$açıklama" "$durum" >>"$rapor"
+    printf '%s\t%s\n' "$kimlik" "$durum" >&2
+done 3<"$liste"
+
+# The build folder is left as the unchanged program.
+derle "$kayıtlar/99-derleme.log" || true
+özet="$toplam mutants, $öldürülen killed"
+printf '# %s\n' "$özet" >>"$rapor"
+echo "$özet"
