@@ -17,28 +17,28 @@ set -euo pipefail
 kok=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 yapi=$kok/build-mutasyon
 liste=$kok/scripts/mutantlar.tsv
-zamanAşımı=300 # per test: ten times the slowest test's normal time, to catch a fault that hangs
-seçilenler=
+zamanAsimi=300 # per test: ten times the slowest test's normal time, to catch a fault that hangs
+secilenler=
 
-öldürdü() { [[ $1 != "SAĞ KALDI" && $1 != derlenmedi && $1 != BULUNAMADI* && $1 != "BİRDEN ÇOK"* ]]; }
+olduruldu() { [[ $1 != "SAĞ KALDI" && $1 != derlenmedi && $1 != BULUNAMADI* && $1 != "BİRDEN ÇOK"* ]]; }
 
 if [[ ${1:-} == --karsilastir ]]; then
     (($# == 3)) || { echo "kullanım: $0 --karsilastir ONCE.tsv SONRA.tsv" >&2; exit 2; }
     declare -A sonra
-    while IFS=$'\t' read -r kimlik _ sonuç; do
-        [[ $kimlik == \#* || -z $kimlik ]] || sonra[$kimlik]=$sonuç
+    while IFS=$'\t' read -r kimlik _ sonuc; do
+        [[ $kimlik == \#* || -z $kimlik ]] || sonra[$kimlik]=$sonuc
     done <"$3"
-    kaçan=0
-    while IFS=$'\t' read -r kimlik açıklama sonuç; do
+    kacan=0
+    while IFS=$'\t' read -r kimlik aciklama sonuc; do
         [[ $kimlik == \#* || -z $kimlik || $kimlik == kimlik ]] && continue
-        öldürdü "$sonuç" || continue
-        if ! öldürdü "${sonra[$kimlik]:-yok}"; then
-            printf '%s\t%s\tönce: %s\tsonra: %s\n' "$kimlik" "$açıklama" "$sonuç" "${sonra[$kimlik]:-yok}"
-            kaçan=$((kaçan + 1))
+        olduruldu "$sonuc" || continue
+        if ! olduruldu "${sonra[$kimlik]:-BULUNAMADI (raporda yok)}"; then
+            printf '%s\t%s\tönce: %s\tsonra: %s\n' "$kimlik" "$aciklama" "$sonuc" "${sonra[$kimlik]:-BULUNAMADI (raporda yok)}"
+            kacan=$((kacan + 1))
         fi
     done <"$2"
-    echo "$kaçan mutants killed before but not after"
-    ((kaçan == 0))
+    echo "$kacan mutants killed before but not after"
+    ((kacan == 0))
     exit
 fi
 
@@ -46,16 +46,16 @@ while (($#)); do
     case $1 in
     --yapi) yapi=$(realpath -m "$2"); shift 2 ;;
     --liste) liste=$(realpath "$2"); shift 2 ;;
-    --zaman-asimi) zamanAşımı=$2; shift 2 ;;
-    --sec) seçilenler=,$2,; shift 2 ;;
+    --zaman-asimi) zamanAsimi=$2; shift 2 ;;
+    --sec) secilenler=,$2,; shift 2 ;;
     -*) echo "$0: unknown option $1" >&2; exit 2 ;;
     *) break ;;
     esac
 done
 (($# == 1)) || { echo "kullanım: $0 [--yapi DIR] [--liste FILE] [--zaman-asimi S] [--sec ID,...] RAPOR.tsv" >&2; exit 2; }
 rapor=$(realpath -m "$1")
-kayıtlar=$yapi/mutasyon-kayitlari
-mkdir -p "$kayıtlar"
+kayitlar=$yapi/mutasyon-kayitlari
+mkdir -p "$kayitlar"
 
 # Configured as scripts/kur.sh configures build/.
 if [ ! -f "$yapi/build.ninja" ]; then
@@ -65,9 +65,9 @@ fi
 derle() { cmake --build "$yapi" --parallel "${JOBS:-2}" >"$1" 2>&1; }
 
 # Prints the tests that failed, comma-separated; nothing when all passed.
-sına() {
+sina() {
     rm -f "$yapi/Testing/Temporary/LastTestsFailed.log"
-    ctest --test-dir "$yapi" -j2 --timeout "$zamanAşımı" --output-on-failure >"$1" 2>&1 || true
+    ctest --test-dir "$yapi" -j2 --timeout "$zamanAsimi" --output-on-failure >"$1" 2>&1 || true
     if [ -f "$yapi/Testing/Temporary/LastTestsFailed.log" ]; then
         cut -d: -f2- "$yapi/Testing/Temporary/LastTestsFailed.log" | sort | paste -sd, -
     fi
@@ -107,41 +107,41 @@ geriKoy() {
 trap geriKoy EXIT INT TERM
 
 echo "mutasyon: building and testing the unchanged program" >&2
-derle "$kayıtlar/00-derleme.log" || { echo "mutasyon: the unchanged program does not build" >&2; exit 1; }
-başarısız=$(sına "$kayıtlar/00-test.log")
-if [ -n "$başarısız" ]; then
-    echo "mutasyon: tests fail without any fault: $başarısız (see $kayıtlar/00-test.log)" >&2
+derle "$kayitlar/00-derleme.log" || { echo "mutasyon: the unchanged program does not build" >&2; exit 1; }
+basarisiz=$(sina "$kayitlar/00-test.log")
+if [ -n "$basarisiz" ]; then
+    echo "mutasyon: tests fail without any fault: $basarisiz (see $kayitlar/00-test.log)" >&2
     exit 1
 fi
 
-printf 'kimlik\taçıklama\tsonuç\n' >"$rapor"
+printf 'kimlik\taciklama\tsonuc\n' >"$rapor"
 toplam=0
-öldürülen=0
-while IFS=$'\t' read -r -u 3 kimlik göreli eski yeni açıklama; do
+oldurulen=0
+while IFS=$'\t' read -r -u 3 kimlik goreli eski yeni aciklama; do
     [[ -z $kimlik || $kimlik == \#* ]] && continue
-    [[ -z $seçilenler || $seçilenler == *",$kimlik,"* ]] || continue
+    [[ -z $secilenler || $secilenler == *",$kimlik,"* ]] || continue
     toplam=$((toplam + 1))
-    dosya=$kok/$göreli
+    dosya=$kok/$goreli
     durum=$(dikim "$dosya" "$eski" "$yeni")
     if [[ $durum == tamam ]]; then
         yedek=$(mktemp)
         cp "$dosya" "$yedek"
         dikim "$dosya" "$eski" "$yeni" uygula >/dev/null
-        if derle "$kayıtlar/$kimlik-derleme.log"; then
-            durum=$(sına "$kayıtlar/$kimlik-test.log")
+        if derle "$kayitlar/$kimlik-derleme.log"; then
+            durum=$(sina "$kayitlar/$kimlik-test.log")
             [ -n "$durum" ] || durum="SAĞ KALDI"
         else
             durum=derlenmedi
         fi
         geriKoy
     fi
-    öldürdü "$durum" && öldürülen=$((öldürülen + 1))
-    printf '%s\t%s\t%s\n' "$kimlik" "$açıklama" "$durum" >>"$rapor"
+    olduruldu "$durum" && oldurulen=$((oldurulen + 1))
+    printf '%s\t%s\t%s\n' "$kimlik" "$aciklama" "$durum" >>"$rapor"
     printf '%s\t%s\n' "$kimlik" "$durum" >&2
 done 3<"$liste"
 
 # The build folder is left as the unchanged program.
-derle "$kayıtlar/99-derleme.log" || true
-özet="$toplam mutants, $öldürülen killed"
-printf '# %s\n' "$özet" >>"$rapor"
-echo "$özet"
+derle "$kayitlar/99-derleme.log" || true
+ozet="$toplam mutants, $oldurulen killed"
+printf '# %s\n' "$ozet" >>"$rapor"
+echo "$ozet"
