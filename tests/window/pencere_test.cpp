@@ -151,6 +151,7 @@ private slots:
               {u"1500.5"_s, u" 3000 "_s, QPoint(100, 200), 0},
               {u"150000"_s, u"300"_s, QPoint(-1, -1), 0},
               {u"300"_s, u"-3000"_s, QPoint(-1, -1), 0},
+              {u"-9000"_s, u"300"_s, QPoint(-1, -1), 0}, // only its right end on the screen
               {u"sol"_s, u"300"_s, QPoint(-1, -1), 13}}) {
             PencereOrtamı ortam;
             ortam.Ayar(u"Sol Bosluk"_s, sol);
