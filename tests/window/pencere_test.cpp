@@ -166,6 +166,22 @@ private slots:
         }
     }
 
+    // A value that is no check box value is reported and leaves the design value; ticking the
+    // sample option draws it.
+    void checkBoxesFollowTheStore() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        ortam.Ayar(u"Ornek Goster"_s, u"0"_s);
+        ortam.Ayar(u"Oyunu Kaydet"_s, u"1"_s);
+        ortam.Ayar(u"Sesleri Kapat"_s, u"evet"_s);
+        auto form = ortam.Yükle();
+        QCOMPARE(ortam.hatalar, QList<int>{13});
+        QVERIFY(!form->FotoğrafınÖrneğiniGöster->isChecked() && !form->ÖrnekKutusu->HasPicture());
+        QVERIFY(form->OyunuKaydetOnayı->isChecked() && !form->SesleriKapatOnayı->isChecked());
+        QTest::mouseClick(form->FotoğrafınÖrneğiniGöster, Qt::LeftButton, {}, QPoint(6, 7));
+        QVERIFY(form->ÖrnekKutusu->HasPicture());
+    }
+
     // The reduction keeps both sides at least the size asked for, and reduces no further. A
     // photo stored on its side as a camera records it comes upright, its natural size upright.
     void photoIsDecodedReduced() {
