@@ -66,9 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyu
         const auto satırları = [&](const AyarBelgesi &b) {
             return b.Satırlar(yol) ? *b.Satırlar(yol) : AyarListesi();
         };
-        FuzzGerekli(
-            satırları(belge) == satırları(okunan), "a section's rows changed",
-            [&] { return yol.join(u'\\').toUtf8(); }, [&] { return yazılan; });
+        FuzzGerekli(satırları(belge) == satırları(okunan), "a section's rows changed",
+                    [&] { return yol.join(u'\\').toUtf8() + '\n' + yazılan; });
     }
     FuzzGerekli(okunan.Yaz() == yazılan, "the written file does not read back as itself",
                 [&] { return yazılan; });

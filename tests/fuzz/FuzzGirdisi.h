@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <initializer_list>
 #include <iterator>
 
 // Qt finds its image decoders (plugins) only once an application object exists. Each target has
@@ -45,16 +44,13 @@ inline QString FuzzMetni(FuzzedDataProvider &girdi, std::size_t enÇok = 24) {
     return metin;
 }
 
-// Stops the run; libFuzzer then prints the input and keeps it as crash-*. Each of `ayrıntılar`
-// gives more of the account, and runs only on failure.
-template <class... Ayrıntı>
-void FuzzGerekli(bool koşul, const char *ne, const Ayrıntı &...ayrıntılar) {
+// Stops the run; libFuzzer then prints the input and keeps it as crash-*. `ayrıntı` gives more of
+// the account, and runs only on failure.
+template <class Ayrıntı = QByteArray (*)()>
+void FuzzGerekli(
+    bool koşul, const char *ne, Ayrıntı ayrıntı = [] { return QByteArray(); }) {
     if (koşul)
         return;
-    std::fprintf(stderr, "\n*** %s\n", ne);
-    for (const QByteArray &ayrıntı : std::initializer_list<QByteArray>{ayrıntılar()...}) {
-        std::fwrite(ayrıntı.constData(), 1, std::size_t(ayrıntı.size()), stderr);
-        std::fputs("\n---\n", stderr);
-    }
+    std::fprintf(stderr, "\n*** %s\n%s\n", ne, ayrıntı().constData());
     std::abort();
 }

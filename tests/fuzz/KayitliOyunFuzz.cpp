@@ -38,9 +38,8 @@ void Sağlam(const OyunTahtası &tahta) {
                                 ? bu.Parça == OyunTahtası::ParçaYok
                                 : bu.Parça >= 0 && bu.Parça < son && !görüldü[bu.Parça] &&
                                       bu.Tag == QString::number(bu.Parça);
-        FuzzGerekli(
-            sağlam, "a place that breaks the board", [&] { return Tahtası(tahta); },
-            [&] { return QByteArray::number(yer); });
+        FuzzGerekli(sağlam, "a place that breaks the board",
+                    [&] { return Tahtası(tahta) + " at " + QByteArray::number(yer); });
         if (yer != tahta.BoşParça())
             görüldü[bu.Parça] = true;
     }

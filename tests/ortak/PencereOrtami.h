@@ -9,6 +9,7 @@
 #include "startup/BaslangicModulu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
+#include "tests/ortak/Yardimcilar.h"
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/HataPolitikasi.h"
 
@@ -26,29 +27,6 @@
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
-
-// A smooth photo whose colour tells where a pixel lies: red grows to the right, green downwards.
-// Its cells are easy to recognise after scaling and JPEG compression.
-inline QRgb ÖrnekRengi(double x, double y, QSize boyut) {
-    return qRgb(int(255 * x / boyut.width()), int(255 * y / boyut.height()), 96);
-}
-
-inline QImage ÖrnekFotoğraf(QSize boyut) {
-    QImage resim(boyut, QImage::Format_RGB32);
-    for (int y = 0; y < boyut.height(); ++y)
-        for (int x = 0; x < boyut.width(); ++x)
-            resim.setPixel(x, y, ÖrnekRengi(x + 0.5, y + 0.5, boyut));
-    return resim;
-}
-
-inline bool RenkYakın(QRgb a, QRgb b, int pay = 14) {
-    return std::abs(qRed(a) - qRed(b)) <= pay && std::abs(qGreen(a) - qGreen(b)) <= pay &&
-           std::abs(qBlue(a) - qBlue(b)) <= pay;
-}
-
-inline QRgb OrtaRenk(const QImage &resim) {
-    return resim.pixel(resim.width() / 2, resim.height() / 2);
-}
 
 // Answers every message box while it lives: with the next of `Yanıtlar`, else "Evet" (the error
 // report's "go on"), else the box's default or first button; records each box it answers.
@@ -81,26 +59,11 @@ private:
                 seçilen = düğme;
         }
         Kutular.push_back({kutu->text(), kutu->icon(), düğmeler});
-        if (seçilen)
-            seçilen->click();
-        else
-            kutu->done(QMessageBox::Yes);
+        seçilen->click();
     }
 
     QTimer zamanlayıcı_;
 };
-
-// The seven preferences every close writes, in the order it writes them.
-inline const QStringList Tercihler{u"Sol Bosluk"_s,   u"Ust Bosluk"_s,   u"Son Bolme"_s,
-                                   u"Son Fotograf"_s, u"Ornek Goster"_s, u"Oyunu Kaydet"_s,
-                                   u"Sesleri Kapat"_s};
-
-inline QStringList Anahtarlar(const QString &bölüm) {
-    QStringList anahtarlar;
-    for (const auto &[anahtar, değer] : GetAllSettings(UygulamaAdı, bölüm))
-        anahtarlar << anahtar;
-    return anahtarlar;
-}
 
 struct PencereOrtamı {
     QTemporaryDir ayarlar;
@@ -132,12 +95,9 @@ struct PencereOrtamı {
         SüreciBitir = öncekiBitir;
     }
 
-    // Writes the sample photo beside the "executable"; returns its path.
-    QString ÖrnekYaz(QSize boyut = QSize(600, 450), const QString &ad = u"Sample-1.jpg"_s) {
-        const QString yol = program.filePath(ad);
-        if (!ÖrnekFotoğraf(boyut).save(yol, nullptr, 95))
-            qFatal("cannot write the sample photo");
-        return yol;
+    // Writes the sample photo beside the "executable".
+    void ÖrnekYaz(QSize boyut = QSize(600, 450)) {
+        DosyaYaz(program.filePath(u"Sample-1.jpg"_s), Kodla(ÖrnekFotoğraf(boyut), "JPG"));
     }
 
     void Ayar(const QString &anahtar, const QString &değer) {
@@ -147,10 +107,7 @@ struct PencereOrtamı {
     QString AyarDosyası() const { return ayarlar.path() + u"/Nuv Zovevav/Mozeta-Tr.ini"_s; }
     void AyarDosyasıYaz(const QByteArray &içerik) {
         QDir().mkpath(ayarlar.path() + u"/Nuv Zovevav"_s);
-        QFile dosya(AyarDosyası());
-        if (!dosya.open(QIODevice::WriteOnly) || dosya.write(içerik) != içerik.size())
-            qFatal("cannot write the settings file");
-        dosya.close();
+        DosyaYaz(AyarDosyası(), içerik);
         AyarlarıUnut();
     }
 

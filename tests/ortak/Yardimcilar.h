@@ -1,4 +1,4 @@
-// Test helpers for the photo chooser: generated photos, camera JPEGs with a small picture, files.
+// Shared by the tests: generated photos, camera JPEGs with a small picture, and files.
 #pragma once
 
 #include <QBuffer>
@@ -6,6 +6,20 @@
 #include <QFile>
 #include <QImage>
 #include <random>
+
+// A smooth photo whose colour tells where a pixel lies: red grows to the right, green downwards.
+// Its cells are easy to recognise after scaling and JPEG compression.
+inline QRgb ÖrnekRengi(double x, double y, QSize boyut) {
+    return qRgb(int(255 * x / boyut.width()), int(255 * y / boyut.height()), 96);
+}
+
+inline QImage ÖrnekFotoğraf(QSize boyut) {
+    QImage resim(boyut, QImage::Format_RGB32);
+    for (int y = 0; y < boyut.height(); ++y)
+        for (int x = 0; x < boyut.width(); ++x)
+            resim.setPixel(x, y, ÖrnekRengi(x + 0.5, y + 0.5, boyut));
+    return resim;
+}
 
 // The quarters of DörtRenkliFotoğraf: top left, top right, bottom left, bottom right.
 inline const QColor Çeyrekler[4] = {{220, 0, 0}, {0, 200, 0}, {0, 0, 220}, {230, 230, 0}};
@@ -34,10 +48,12 @@ inline QImage Gürültü(int en, int boy) {
 }
 
 // Alike within what JPEG and smoothing change.
-inline bool RenkBenzer(QColor a, QColor b, int pay = 40) {
+inline bool RenkYakın(QColor a, QColor b, int pay = 40) {
     return std::abs(a.red() - b.red()) <= pay && std::abs(a.green() - b.green()) <= pay &&
            std::abs(a.blue() - b.blue()) <= pay;
 }
+
+inline QColor OrtaRenk(const QImage &resim) { return resim.pixelColor(resim.rect().center()); }
 
 inline QByteArray Kodla(const QImage &resim, const char *biçim) {
     QByteArray veri;
