@@ -20,7 +20,7 @@ if [ ! -f "$olcer" ]; then
     exit 0
 fi
 oyun=$yapi/Mozeta-Tr
-ciplak=$yapi/bench/startup/mozeta-ciplak-pencere
+ciplak=$yapi/mozeta-ciplak-pencere
 akran=/usr/games/sgt-fifteen
 for program in "$oyun" "$ciplak"; do
     [ -x "$program" ] || { echo "bench/startup: $program is not built (scripts/kur.sh)" >&2; exit 1; }
