@@ -77,7 +77,7 @@ fi
 
 derle() {
     cmake --build "$yapi" --parallel "${JOBS:-2}" \
-        --target Mozeta-Tr mozeta-ses mozeta_ornek_fotograflar tests/all >"$1" 2>&1
+        --target Mozeta-Tr mozeta-ses mozeta_ornek_fotograflar mozeta_belgeler tests/all >"$1" 2>&1
 }
 
 # Prints the tests that failed, comma-separated; nothing when all passed. The end-to-end tests

@@ -94,7 +94,10 @@ denetle "metadata lists release $surum" grep -q "<release version=\"$surum\"" "$
 }
 paket=$(echo "$kok"/paket/mozeta-tr_"$surum"_*.deb)
 dpkg-deb -x "$paket" "$kok/deb"
-denetle "the package names no build folder" test -z "$(grep -rlF "$yapi" "$kok/deb")"
+# A sanitizer build writes the paths of its generated sources into the instrumentation; only a
+# normal build is what ships.
+[ "${MOZETA_SANITIZE:-}" = 1 ] ||
+    denetle "the package names no build folder" test -z "$(grep -rlF "$yapi" "$kok/deb")"
 var lintian lintian && denetle "lintian: no error, no warning" lintian --fail-on error,warning "$paket"
 
 # Start the menu entry's command as a desktop would, on a fresh account: the game must find its
