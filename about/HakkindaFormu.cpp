@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its layout, its load, the hover look of its links and closing.
 #include "about/HakkindaFormu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: title, version, notice, the maker and three links.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The property bag: text values of one control, omitted when they equal their defaults.
 #include "about/OzellikCantasi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The property bag: the stored values of one control in a window's stored layout, by name.
 #pragma once
 

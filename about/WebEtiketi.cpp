@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link label: its eight properties, its stored layout, its layout rule and its click.
 #include "about/WebEtiketi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link label: one line of text that opens an address (a web page or "mailto:") when clicked.
 #pragma once
 

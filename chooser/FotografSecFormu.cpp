@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo chooser: its layout, the three lists, the preview and handing the photo back.
 #include "chooser/FotografSecFormu.h"
 

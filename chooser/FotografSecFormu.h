@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo chooser: drives, folders, photos and a preview; OK hands the photo back.
 #pragma once
 

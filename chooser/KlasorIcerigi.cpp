@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folder contents for the chooser's lists.
 #include "chooser/KlasorIcerigi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the folder and file lists show of a folder: its ancestors, sub-folders and photos.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folder icons for the folder list, drawn by the program where the desktop has none.
 #include "chooser/KlasorSimgeleri.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder list's two pictures: an open folder (the current folder and those above it) and a
 // closed one (its sub-folders).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chooser's photo decoding on worker threads.
 #include "chooser/OnizlemeYukleyici.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chooser's photo decoding on a worker thread: the selected file first, then the next one in
 // the direction the player moves, so the preview keeps up with the arrow keys and the lists
 // never wait for a decode.

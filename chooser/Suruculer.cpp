@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive list's contents: mounted volumes, filtered and named like a drive list.
 #include "chooser/Suruculer.h"
 

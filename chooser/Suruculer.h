@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive list's contents: the mounted volumes a player would browse for photos.
 #pragma once
 

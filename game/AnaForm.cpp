@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls as they stand before the load: types, places, captions, colours,
 // tab order and the wiring of every handler.
 #include "game/AnaForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the sample, the options, the clock and the commands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a photo: the chooser's OK, the command line, a later start and a photo dropped on the
 // window all end here.
 #include "game/AnaForm.h"

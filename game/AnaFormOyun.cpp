@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing: the deal, moves and completion, the clock, the save option, the commands and closing.
 #include "game/AnaForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's load, the split of the photo into pieces, the board's display and the
 // sample of the photo.
 #include "game/AnaForm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of the cut: board places in twips, photo cells in pixels.
 #include "game/Bolme.h"
 

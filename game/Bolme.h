@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of cutting a photo into an N x N board: where each place stands and which
 // rectangle of the photo each piece shows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: pieces drawn from an ascending number pool, then made solvable and never solved.
 #include "game/Dagitim.h"
 

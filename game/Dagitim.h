@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing a new game: a random arrangement of pieces 0..N*N-2 that sliding moves can solve.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value labels of the game information.
 #include "game/DegerEtiketi.h"
 

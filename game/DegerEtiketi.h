@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that shows one of the game's values (the clock, the move count) and tells a screen
 // reader when it changes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved boards: the text of each place, and reading the rows back only when they make a board.
 #include "game/KayitliOyun.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a saved board back: the rows of section "Oyun" checked whole before any is used.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessible descriptions of the board, its places and the value labels.
 #include "game/OyunErisimi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader sees of the main window: the board as a list of places, each named for
 // the piece it shows, and the clock and move count as values.
 #pragma once

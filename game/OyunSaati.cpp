@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: carrying seconds into hours, the long-time display and the congratulation.
 #include "game/OyunSaati.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock's arithmetic, its long-time display and the congratulation text.
 #pragma once
 

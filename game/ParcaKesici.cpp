@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting the photo into pieces.
 #include "game/ParcaKesici.h"
 

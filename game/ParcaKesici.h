@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting the photo into the piece pictures of an N x N board.
 #pragma once
 

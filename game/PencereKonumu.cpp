@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the main window on the screens.
 #include "game/PencereKonumu.h"
 

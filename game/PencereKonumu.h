@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the main window may stand: a stored position is kept only while the player can still
 // reach the window's title bar.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the sound module offers the game. The module alone links Qt Multimedia, so the sound
 // libraries are loaded at the first sound instead of at every start.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: one QSoundEffect per sound, made at its first use. Built as a library of its
 // own and loaded by the game at the first sound.
 #include "game/SesCalici.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds, played through the sound module, which is loaded at the first sound and only on a
 // machine with sound.
 #include "game/SesOynatici.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's three sounds ("DUR", "TAMAM", "TEBRIK"), played asynchronously from memory.
 #pragma once
 

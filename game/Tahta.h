@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the sliding puzzle, free of any window: places, tags, the empty place, the
 // neighbour test, moves and the completion test.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's panel: arrow keys and the focus frame.
 #include "game/TahtaAlani.h"
 

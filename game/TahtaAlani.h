@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's panel: it holds the places, takes the keyboard for play and shows that it has it.
 #pragma once
 

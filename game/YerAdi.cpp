@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spoken names of board places.
 #include "game/YerAdi.h"
 

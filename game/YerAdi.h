@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader says for a board place: the piece lying there and where it belongs.
 #pragma once
 

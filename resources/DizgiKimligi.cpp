@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design captions that stand for string-table entries.
 #include "resources/DizgiKimligi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design captions that stand for string-table entries ("2500"), turned into their texts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Turkish string table. Trailing spaces, '&' access keys and line feeds are part of the texts.
 #include "resources/DizgiTablosu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string table: every text the player sees, addressed by its numeric identifier.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts a screen reader speaks for controls that have no caption of their own. They are not
 // in the string table, whose identifiers are fixed, and live here together so that they are
 // translated in one place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own media embedded in the executable: the three sounds and the icon "1PROGRAM".
 #include "resources/Kaynaklar.h"
 

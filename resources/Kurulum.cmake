@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the game as a desktop program, and the Debian package CPack builds from that.
 include(GNUInstallDirs)
 

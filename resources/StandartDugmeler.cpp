@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts a message box shows of its own.
 #include "resources/StandartDugmeler.h"
 

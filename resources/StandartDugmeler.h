@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts a message box shows of its own: the Turkish texts of the standard buttons (also
 // when Qt's own catalogue is missing) and the application title of a box without a title.
 #pragma once

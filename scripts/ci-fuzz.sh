@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (build-fuzz/) and runs each a fixed number of times
 # from its committed seed corpus: a quick check that the settings reader, the saved-board check,
 # the photo loader and the EXIF small picture reader still survive mangled input.

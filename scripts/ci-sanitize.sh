@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game and its tests with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/, -DMOZETA_SANITIZE=ON) and runs the test suite there: any invalid memory access,
 # undefined behaviour or leak fails the test it happens in.

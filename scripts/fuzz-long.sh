@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Long fuzzing runs: each target for a while (default 10 minutes), one after the other or all at
 # once with -p. New inputs go to build-fuzz/long/<target>/ (not into the committed corpus);
 # a crash leaves its input as build-fuzz/long/crash-*. Reproduce one with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets the game up on Debian 12: installs the packages that are missing, then configures and
 # builds it into build/. Safe to run again: it only does what is left to do.
 set -euo pipefail

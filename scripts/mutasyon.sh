@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Mutation run: plants each fault of scripts/mutantlar.tsv in the program on its own, rebuilds,
 # runs the test suite and records which tests catch it; the source file is restored after each.
 #

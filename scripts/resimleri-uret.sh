@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the picture drawer in scripts/resimler and redraws the icon and the sample photos
 # into resources/. The output is deterministic for a given Qt version.
 set -eu

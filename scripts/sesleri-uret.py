@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the game's three sounds (DUR, TAMAM, TEBRIK) as 16-bit PCM mono WAV files.
 
 Only the standard library is used, and the output is deterministic, so the committed files can be

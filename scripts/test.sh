@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds what is missing, then runs every test (unit tests offscreen, end-to-end
 # tests on private Xvfb displays), again under the sanitizers, and the short fuzz runs.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What start-up needs of the main window, which the game provides: its load, its window and
 // opening a photo.
 #pragma once

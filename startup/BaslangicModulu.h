@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: single instance, version check, shared values, the main window.
 #pragma once
 

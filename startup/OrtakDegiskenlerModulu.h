@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values shared by the whole program for the life of the process.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routines shared by every window: the error report, centred message boxes, window texts from
 // the string table and the path test.
 #pragma once

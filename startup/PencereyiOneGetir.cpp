@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing the window forward with the desktop's activation token.
 #include "startup/PencereyiOneGetir.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing the running copy's window forward when a later start asks for it.
 #pragma once
 

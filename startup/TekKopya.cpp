@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single instance: the name on the session bus, else a lock file in the runtime folder.
 #include "startup/TekKopya.h"
 

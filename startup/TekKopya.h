@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the game per user session: the first copy owns the program's name on the D-Bus
 // session bus and answers org.freedesktop.Application; a later copy hands it its request and
 // ends. Without a session bus a lock file in the runtime folder still refuses a second copy.

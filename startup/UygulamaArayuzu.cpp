@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running copy's answers to org.freedesktop.Application.
 #include "startup/UygulamaArayuzu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The org.freedesktop.Application interface of the running copy, as desktops and a later copy
 // call it. Requests run from the event loop after the call has been answered, so a message box
 // they open never keeps the caller waiting.

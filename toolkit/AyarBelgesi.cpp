@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file's text form: reading it leniently and writing it so that any text survives.
 //
 // The file is UTF-8, one item a line, meant to be read (and, carefully, edited) by a person:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One settings file in memory: ordered sections of ordered keys, read from and written to the
 // UTF-8 INI-style text that the settings store keeps on disk.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: where its files live, the copy of them kept in memory, and atomic writes.
 //
 // The text form of a file (sections, key order, quoting of awkward texts) is AyarBelgesi.cpp's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: text values addressed by application, section and key.
 //
 // An application or section name containing '\' names nested levels ("Nuv Zovevav\Mozeta-Tr",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run-time errors and their descriptions.
 #include "toolkit/CalismaHatasi.h"
 

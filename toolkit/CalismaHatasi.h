@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run-time error of the program: an error number and a Turkish description.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EXIF small pictures: a bounded walk of the JPEG markers and of the first two TIFF directories.
 #include "toolkit/ExifKucukResim.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small picture a camera stores in a JPEG's EXIF block: shown while the photo itself decodes.
 #pragma once
 

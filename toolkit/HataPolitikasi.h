@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one error policy: every routine runs its steps under exactly one of three styles.
 //
 //  - BildirVeDevamEt (report and continue): a failing step is shown in the error report; the

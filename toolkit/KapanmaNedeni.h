@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a window is asked to close: the user's own close command, or anything else.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A control array: controls addressed by index, loaded at run time from element 0 and unloaded
 // without renumbering the others.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes with the program's styles and answers.
 #include "toolkit/MesajKutusu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture box: a widget that keeps one persistent image and draws it at its top left.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photo loading: sizes checked before decoding, EXIF orientation applied, large JPEGs decoded
 // at a reduced size through the DCT.
 #include "toolkit/ResimYukleyici.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a photo file (BMP, JPEG, ...) for the game: upright as the camera recorded it, and
 // decoded no larger than the caller needs, while its natural size stays known.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout units: positions and sizes are written in twips, 15 to a device-independent pixel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling a truncated JPEG by its markers and a truncated BMP by its header.
 #include "toolkit/YarimResim.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling a photo file whose picture data stops early (an interrupted copy or download).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window font with its fallbacks, and the text form a stored layout keeps a font in.
 #include "toolkit/YaziTipi.h"
 

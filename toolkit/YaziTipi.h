@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts: the window font of every window with its fallbacks, and the text form a stored layout
 // keeps a font in.
 #pragma once

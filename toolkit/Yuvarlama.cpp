@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding halves to even.
 #include "toolkit/Yuvarlama.h"
 

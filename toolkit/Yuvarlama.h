@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding to whole numbers as the program does it everywhere: halves to the even neighbour.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A timer whose Interval is also its running flag: 0 means stopped.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark: time from selecting a photo in the chooser's file list to its preview being
 // drawn, first from the camera's small picture and then sharp, over ten 24-megapixel JPEGs
 // (6000 x 4000) written as a camera writes them, median and worst.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark: loading and cutting a 24-megapixel JPEG (6000 x 4000) for the board, against a
 // plain full decode of the same file by Qt's reader. Medians over several runs.
 //

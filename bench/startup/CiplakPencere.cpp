@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of any Qt 6 Widgets game: a main window with one label, the game window's size.
 #include <QApplication>
 #include <QLabel>

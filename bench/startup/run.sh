@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: time from process start to the main window being mapped under Xvfb, and
 # peak resident memory, for the game (fresh settings folder, sample photos beside it), a bare
 # Qt Widgets window of the game's size (the floor any Qt game starts from) and the fastest peer,

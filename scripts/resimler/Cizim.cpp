@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by the icon and the sample photos.
 #include "Cizim.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sample photo 2: a small harbour town at sunset, with a lighthouse, boats and a quay. Every part
 // of the picture carries its own detail, so that the pieces of a 5 x 5 cut can all be told apart.
 #include "Cizim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon "1PROGRAM": a 3 x 3 sliding puzzle of a landscape with one empty,
 // light-yellow place. One drawing, written as SVG and painted at 32 and 48 pixels; 16 pixels is
 // drawn pixel by pixel so that it stays crisp.

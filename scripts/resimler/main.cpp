@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the icon "1PROGRAM" and the sample photos into the resources folder given as argument.
 #include <QDir>
 #include <QGuiApplication>

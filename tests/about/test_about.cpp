@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link label, its stored layout and the about box: texts, hover look, closing and the
 // addresses handed to the desktop.
 #include "about/HakkindaFormu.h"

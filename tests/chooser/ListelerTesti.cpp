@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the chooser lists and reads: drives, photo files, order, paths, truncation, small pictures.
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/Suruculer.h"

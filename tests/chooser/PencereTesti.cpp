@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo chooser on a temporary folder tree: lists, OK and closing.
 #include "chooser/FotografSecFormu.h"
 #include "resources/DizgiTablosu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number of the ÇalışmaHatası a step raises, or 0 when it raises none.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the game rules without a window: board, deal, cut arithmetic, saved board and clock.
 #include "HataNumarasi.h"
 #include "game/Bolme.h"

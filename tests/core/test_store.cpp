@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the settings store: its file, key order, round trips, levels, damaged files, failed
 // and grouped writes.
 #include "HataNumarasi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ground for end-to-end tests: the real game on a private Xvfb display with a fresh home,
 // settings and temporary folder (so it neither sees nor disturbs a copy running on this
 // machine), and the X tools to look at it and drive it. Without a window manager there are no

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end as a screen reader sees the game, on a private Xvfb, session bus and accessibility
 # bus: the main window's controls by name and role; an arrow key renaming two places and counting
 # a move; then a 3 x 3 game won and closed with the keyboard alone, its moves found by a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end, the real game under Xvfb: one copy with its exact title; at a first start the
 // sample photo, then a game dealt, slid, saved on Esc, restored, and closed by its close box.
 #include "tests/e2e/E2eOrtam.h"

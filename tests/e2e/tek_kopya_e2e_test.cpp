@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end, one copy per session under Xvfb: on the session bus (the test runs under its own
 // dbus-run-session) a later start brings a minimised copy back or hands it a photo and ends;
 // without any bus a lock file still refuses a second copy, and one left by a killed copy does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the settings file reader takes any bytes without harm, and what it reads is
 // written back as a text that reads as the same document again.
 #include "tests/fuzz/FuzzGirdisi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any key and any value the program stores, under any section the store can name,
 // survive being written to the file and read back: same sections, same keys in the same order,
 // same texts, to the last UTF-16 unit.

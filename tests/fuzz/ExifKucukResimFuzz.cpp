@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the EXIF small picture reader. Whatever bytes a file starts with, it gives a small
 // picture or none, reads nothing outside those bytes, and a picture cut to a photo's aspect keeps
 // that aspect.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: photo files. Whatever bytes a file named like a photo holds, the check for a
 // picture cut short and the picture loader end in a picture or in ÇalışmaHatası, never in a
 // crash, and a picture that comes is never larger than the loader allows.

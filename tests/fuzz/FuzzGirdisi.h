@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the fuzz targets: Qt's application object, the input as bytes and as texts, and the
 // check that stops a run.
 #pragma once

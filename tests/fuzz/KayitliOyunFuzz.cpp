@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: saved boards. Any rows are either refused or give an arrangement that, put on the
 // board place by place as the load does, makes a sound game: every piece but the last exactly
 // once, one empty place, Tags that name the pieces shown, and moves that keep it so.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix and packs it as a .deb, checks what a desktop and
 # Debian's checker expect to find there, and starts it from its menu entry's command on a
 # private X display with no settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing without a mouse and the accessible descriptions: the arrow rule of the board, the
 // board's place in the tab order and its keys, the chooser's first photo, and the names and
 // values a screen reader reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test ground for the main window: private settings and program folders, the program's names,
 // the real error report answered by the test, every message box recorded and answered, a fixed
 // deal and the sounds recorded instead of heard.

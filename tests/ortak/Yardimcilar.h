@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the tests: generated photos, camera JPEGs with a small picture, and files.
 #pragma once
 

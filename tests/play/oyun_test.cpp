@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing and closing on the real window (offscreen): deals, refused and made moves, completion,
 // the sounds, the clock, and what each way of closing writes to the store.
 #include "game/OyunSaati.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player: its libraries load at the first sound, and without an audio output nothing is
 // played and nothing is logged.
 #include "game/SesOynatici.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the embedded sounds and the sample photos beside the executable.
 #include "resources/Kaynaklar.h"
 #include "tests/core/HataNumarasi.h"

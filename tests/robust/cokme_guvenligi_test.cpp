@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crash safety of the settings file: this program, started again as a writer that saves a large,
 // changing document as the game saves at close, is killed with SIGKILL at random points inside its
 // saves, again and again; after each kill the file holds exactly the last generation announced or

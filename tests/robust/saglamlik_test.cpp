@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game against bad settings files, places where nothing can be stored and bad photos: it
 // never crashes, blocks or eats memory, reports only values it cannot use, and loads, plays and
 // closes every time. Run under the sanitizers this also shows that nothing leaks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the routines every window shares: title, version decision, program folder,
 // single instance, error report, centred message boxes, window texts and the path test.
 #include "resources/DizgiTablosu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A photo dropped on the main window: the drag cursor takes exactly one photo file and refuses
 // anything else; the drop opens it as the chooser's OK does, or refuses it with the same message.
 #include "resources/DizgiTablosu.h"

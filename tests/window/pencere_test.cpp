@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its layout, the board for each grid, the load (first start, a restored game,
 // stored values that cannot be used), and photos decoded reduced, turned upright and cut.
 #include "game/Bolme.h"
