@@ -51,6 +51,14 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
     if (!başlangıçKimliği.isEmpty())
         platformVerisi.insert(QStringLiteral("desktop-startup-id"), başlangıçKimliği);
 
+    // What the running copy is asked: to open the photo, or only to come forward.
+    QDBusMessage çağrı = QDBusMessage::createMethodCall(
+        BusAdı, NesneYolu, ArayüzAdı,
+        fotoğraf.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
+    if (!fotoğraf.isEmpty())
+        çağrı << QStringList{QUrl::fromLocalFile(fotoğraf).toString()};
+    çağrı << platformVerisi;
+
     // Taking the name is atomic: of copies started together exactly one gets it. A copy that
     // ends between our attempt and our call leaves the name free for the next attempt.
     for (int deneme = 0; deneme < 3; ++deneme) {
@@ -62,16 +70,6 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
         if (yanıt.value() == QDBusConnectionInterface::ServiceRegistered)
             return KilidiAl();
 
-        QDBusMessage çağrı;
-        if (fotoğraf.isEmpty()) {
-            çağrı = QDBusMessage::createMethodCall(BusAdı, NesneYolu, ArayüzAdı,
-                                                   QStringLiteral("Activate"));
-            çağrı << platformVerisi;
-        } else {
-            çağrı = QDBusMessage::createMethodCall(BusAdı, NesneYolu, ArayüzAdı,
-                                                   QStringLiteral("Open"));
-            çağrı << QStringList{QUrl::fromLocalFile(fotoğraf).toString()} << platformVerisi;
-        }
         if (bus.call(çağrı).type() == QDBusMessage::ReplyMessage)
             return false;
     }
