@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up and the routines every window shares: title, version decision, program folder,
-// single instance, error report, centred message boxes, window texts and the path test.
+// Start-up and the routines every window shares: title, program folder, the photo on the command
+// line, error report, centred message boxes and window texts.
 #include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,7 +53,6 @@ private slots:
     // ---- Start-up ----
 
     void titleAndFolder() {
-        QCOMPARE(PencereBaşlığınıOluştur(1, 2, 1), u"Nuv Vorudov - Mozeta 1.21"_s);
         QCOMPARE(PencereBaşlığınıOluştur(1, 2, 10), u"Nuv Vorudov - Mozeta 1.210"_s);
         QCOMPARE(PencereBaşlığınıOluştur(1, 20, 1), u"Nuv Vorudov - Mozeta 1.201"_s);
         QCOMPARE(AyırıcıylaBiten(u"/opt/mozeta"_s), u"/opt/mozeta/"_s);
@@ -170,18 +168,7 @@ private slots:
         }
     }
 
-    // One MesajıOrtala prepares one box.
-    void hookIsOneShot() {
-        int hazırlanan = 0;
-        SonrakiMesajKutusunuHazırla([&](QMessageBox &) { ++hazırlanan; });
-        for (const QString &metin : {u"bir"_s, u"iki"_s}) {
-            KutuyuYanıtla(QMessageBox::Ok);
-            MsgBox(metin, BilgiSimgesi);
-        }
-        QCOMPARE(hazırlanan, 1);
-    }
-
-    // ---- Window texts and the path test ----
+    // ---- Window texts ----
 
     // Blanks around the number, fractions rounded half to even; a caption with no string,
     // beyond 16 bits or not a number stays as it is.
@@ -212,14 +199,6 @@ private slots:
         QCOMPARE(onay->text(), u"F&otoğrafın örneğini göster "_s);
         QCOMPARE(resimdeki->text(), u"Geçen Süre :"_s);
         QCOMPARE(altlıktaki->text(), u"Hamle Sayısı :"_s);
-    }
-
-    void pathExists() {
-        QTemporaryDir klasör;
-        QVERIFY(YolVarMı(QCoreApplication::applicationFilePath()));
-        QVERIFY(YolVarMı(klasör.path()) && YolVarMı(klasör.path() + u'/'));
-        QVERIFY(!YolVarMı(klasör.filePath(u"yok/olmayan.bmp"_s)));
-        QVERIFY(!YolVarMı(QString()));
     }
 };
 
