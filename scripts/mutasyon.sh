@@ -108,7 +108,7 @@ sina() {
     if ((ilk)); then
         basarisiz=$(ctestle "$1" -LE 'e2e|install' --stop-on-failure)
         [ -n "$basarisiz" ] || basarisiz=$(ctestle "$1" -L install)
-        [ -n "$basarisiz" ] || basarisiz=$(ctestle "$1" -L e2e --stop-on-failure)
+        [ -n "$basarisiz" ] || basarisiz=$(ctestle "$1" -L e2e -LE install --stop-on-failure)
     else
         basarisiz=$(ctestle "$1" -LE e2e)
         [ -n "$basarisiz" ] || basarisiz=$(ctestle "$1" -L e2e)
