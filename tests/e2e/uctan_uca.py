@@ -105,7 +105,8 @@ def görünür(pencere):
 
 
 def renk(pencere):
-    """The colour in the middle of the board, inside its middle place whatever the grid."""
+    """The colour in the middle of the board (from (18, 18) to (401, 317) in the window), inside
+    its middle place whatever the grid."""
     piksel = komut("import", "-window", pencere, "-crop", "1x1+209+167", "-depth", "8", "txt:-")
     return tuple(int(x, 16) for x in re.findall(r" #(\w\w)(\w\w)(\w\w)", piksel)[0])
 
