@@ -115,21 +115,34 @@ def benzer(a, b):
     return sum(abs(x - y) for x, y in zip(a, b)) < 40
 
 
-def simge_durumuna(pencere):
-    """Minimises the window as a window manager does: unmapped, WM_STATE Iconic."""
-    x = ctypes.CDLL("libX11.so.6")
-    x.XOpenDisplay.restype = ctypes.c_void_p
-    x.XInternAtom.restype = ctypes.c_ulong
-    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x.XUnmapWindow.argtypes = x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-    x.XChangeProperty.argtypes = [ctypes.c_void_p] + [ctypes.c_ulong] * 3 + [ctypes.c_int] * 2 + [
-        ctypes.c_void_p, ctypes.c_int]
-    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+class İstemciMesajı(ctypes.Structure):  # XClientMessageEvent, padded to an XEvent's size
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
+def pencere_yöneticisi(pencere, iş):
+    """Does to the window what a window manager does and xdotool cannot, through Xlib."""
+    x, c = ctypes.CDLL("libX11.so.6"), ctypes
+    x.XOpenDisplay.restype = x.XInternAtom.restype = c.c_void_p
+    x.XInternAtom.argtypes = [c.c_void_p, c.c_char_p, c.c_int]
+    x.XUnmapWindow.argtypes = x.XSync.argtypes = [c.c_void_p, c.c_ulong]
+    x.XChangeProperty.argtypes = [c.c_void_p] + [c.c_ulong] * 3 + [c.c_int] * 2 + [c.c_void_p,
+                                                                                   c.c_int]
+    x.XSendEvent.argtypes = [c.c_void_p, c.c_ulong, c.c_int, c.c_long, c.c_void_p]
+    x.XCloseDisplay.argtypes = [c.c_void_p]
     ekran = x.XOpenDisplay(None)
-    durum = x.XInternAtom(ekran, b"WM_STATE", 0)
-    x.XUnmapWindow(ekran, int(pencere))
-    simge = (ctypes.c_long * 2)(3, 0)  # IconicState, no icon window
-    x.XChangeProperty(ekran, int(pencere), durum, durum, 32, 0, simge, 2)
+    atom = lambda ad: x.XInternAtom(ekran, ad, 0)
+    if iş == "simge":  # minimised: unmapped, WM_STATE Iconic with no icon window
+        x.XUnmapWindow(ekran, int(pencere))
+        durum = atom(b"WM_STATE")
+        x.XChangeProperty(ekran, int(pencere), durum, durum, 32, 0, (c.c_long * 2)(3, 0), 2)
+    else:  # its close box pressed: WM_DELETE_WINDOW
+        olay = İstemciMesajı(type=33, window=int(pencere), message_type=atom(b"WM_PROTOCOLS"),
+                             format=32)
+        olay.data[0] = atom(b"WM_DELETE_WINDOW")
+        x.XSendEvent(ekran, int(pencere), 0, 0, c.byref(olay))
     x.XSync(ekran, 0)
     x.XCloseDisplay(ekran)
 
@@ -145,8 +158,9 @@ def dört_kopya(**değişenler):
 
 
 def kutuyu_kapat():
-    """Answers the box standing over the game ("Tamam"), after checking it is there."""
-    tuş(bekle(lambda: pencereler("^Mozeta$"), "the box refusing x.jpg")[0], "Return")
+    """Answers the box standing over the game with its default button, after checking it is
+    there."""
+    tuş(bekle(lambda: pencereler("^Mozeta$"), "a box over the game")[0], "Return")
     bekle(lambda: not pencereler("^Mozeta$"), "the box to close")
 
 
@@ -164,7 +178,7 @@ def tek_kopya():
     pencere, ilk = dört_kopya()
     pembe = lambda: benzer(renk(pencere), (255, 0, 255))
     # Minimised, the window comes back viewable and active after a later start.
-    simge_durumuna(pencere)
+    pencere_yöneticisi(pencere, "simge")
     bekle(lambda: not görünür(pencere), "the window to be minimised")
     assert kendiliğinden_biter()
     bekle(lambda: görünür(pencere), "the window to be shown again")
@@ -178,7 +192,10 @@ def tek_kopya():
     assert kendiliğinden_biter(metin)
     kutuyu_kapat()
     bekle(pembe, "the photo to stay on the board")
-    kapat(pencere, ilk)
+    # Its close box asks first; "Evet", the default answer, ends it.
+    pencere_yöneticisi(pencere, "kapat")
+    kutuyu_kapat()
+    assert ilk.wait(BEKLEME) == 0, çıktı(ilk)
     with open(oyun_ortamı["XDG_CONFIG_HOME"] + "/Nuv Zovevav/Mozeta-Tr.ini") as ayarlar:
         assert "\nSon Fotograf=%s\n" % renkli in ayarlar.read()
 
