@@ -45,13 +45,10 @@ inline QString FuzzMetni(FuzzedDataProvider &girdi, std::size_t enÇok = 24) {
     return metin;
 }
 
-// Stops the run; libFuzzer then prints the input and keeps it as crash-*. `ayrıntı` gives more of
-// the account, and runs only on failure.
-template <class Ayrıntı = QByteArray (*)()>
-void FuzzGerekli(
-    bool koşul, const char *ne, Ayrıntı ayrıntı = [] { return QByteArray(); }) {
-    if (koşul)
-        return;
-    std::fprintf(stderr, "\n*** %s\n%s\n", ne, ayrıntı().constData());
-    std::abort();
+// Stops the run; libFuzzer then prints the input and keeps it as crash-*.
+inline void FuzzGerekli(bool koşul, const char *ne) {
+    if (!koşul) {
+        std::fprintf(stderr, "\n*** %s\n", ne);
+        std::abort();
+    }
 }
