@@ -5,6 +5,7 @@
 #include "game/ParcaKesici.h"
 #include "startup/BaslangicModulu.h"
 #include "tests/ortak/PencereOrtami.h"
+#include "toolkit/ResimKutusu.h"
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/Twip.h"
 
@@ -213,6 +214,17 @@ private slots:
                                           {QSize(1000, 2999), QSize(400, 1200)},
                                           {QSize(300, 200), QSize(300, 200)}})
             QCOMPARE(GösterimİçinKüçült(ÖrnekFotoğraf(foto), QSize(400, 380)).size(), kalan);
+    }
+
+    // The box keeps the photo in three bytes a pixel; the pieces cut from that are the pieces of
+    // the photo as decoded. A busy pattern, since scalers agree on smooth gradients.
+    void piecesFromTheKeptPhotoAreThoseOfTheDecode() {
+        QImage foto(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < foto.height(); ++y)
+            for (int x = 0; x < foto.width(); ++x)
+                foto.setPixel(x, y, qRgb(x * 37 % 256, x * y % 256, (x ^ y) % 256));
+        QCOMPARE(ParçalarıKes(KutudakiBiçim(foto), foto.size(), 3, QSize(70, 50)),
+                 ParçalarıKes(foto, foto.size(), 3, QSize(70, 50)));
     }
 };
 
