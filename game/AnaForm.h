@@ -62,7 +62,7 @@ public:
 
     // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in the hidden photo box,
     // kept only as large as the board can show it. The next split cuts it.
-    void FotoğrafıKoy(const QImage &resim, QSize doğalBoyut); // AnaFormYukle.cpp
+    void FotoğrafıKoy(QImage resim, QSize doğalBoyut); // AnaFormYukle.cpp
     // The largest the board shows a photo, in device pixels: a decode of this size loses
     // nothing, and a larger one costs memory at every start.
     QSize TahtaÇözünürlüğü() const; // AnaFormYukle.cpp

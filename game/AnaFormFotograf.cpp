@@ -48,7 +48,7 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
         return;
     }
     adım([&] { FotoğrafYolu = yol; });
-    adım([&] { FotoğrafıKoy(fotoğraf->Resim, fotoğraf->DoğalBoyut); });
+    adım([&] { FotoğrafıKoy(std::move(fotoğraf->Resim), fotoğraf->DoğalBoyut); });
     adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
     adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
 }

@@ -13,6 +13,7 @@
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/HataPolitikasi.h"
+#include "toolkit/ResimKutusu.h"
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/Twip.h"
 
@@ -74,8 +75,8 @@ void AnaForm::Form_Load() {
     // choose another.
     if (YolVarMı(FotoğrafYolu)) {
         adım([&] {
-            const Fotoğraf foto = LoadPicture(FotoğrafYolu, TahtaÇözünürlüğü());
-            FotoğrafıKoy(foto.Resim, foto.DoğalBoyut);
+            Fotoğraf foto = LoadPicture(FotoğrafYolu, TahtaÇözünürlüğü());
+            FotoğrafıKoy(std::move(foto.Resim), foto.DoğalBoyut);
         });
     }
     adım([&] { KayıtlıOyun = GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")); });
@@ -175,9 +176,13 @@ void AnaForm::PencereyiYerleştir() {
 // the box keeps the board's resolution, and the natural size still rules the cut.
 QSize AnaForm::TahtaÇözünürlüğü() const { return Çerçeve[0]->size() * devicePixelRatioF(); }
 
-void AnaForm::FotoğrafıKoy(const QImage &resim, QSize doğalBoyut) {
-    OrjinalFotoğrafKutusu->SetPicture(GösterimİçinKüçült(resim, TahtaÇözünürlüğü()),
-                                      doğalBoyut.isValid() ? doğalBoyut : resim.size());
+// The decode is let go as soon as the kept copy is made, before the sample is drawn from it.
+void AnaForm::FotoğrafıKoy(QImage resim, QSize doğalBoyut) {
+    if (!doğalBoyut.isValid())
+        doğalBoyut = resim.size();
+    QImage gösterilecek = GösterimİçinKüçült(resim, TahtaÇözünürlüğü());
+    resim = QImage();
+    OrjinalFotoğrafKutusu->SetPicture(std::move(gösterilecek), doğalBoyut);
 }
 
 void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
@@ -218,7 +223,8 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
             // Without a photo the pieces show what the empty photo box holds: its background.
             QImage boş(iç, QImage::Format_RGB32);
             boş.fill(OrjinalFotoğrafKutusu->BackColor());
-            std::fill(parçalar.begin(), parçalar.end(), boş);
+            // One picture shared by every piece, already in the form the boxes keep.
+            std::fill(parçalar.begin(), parçalar.end(), KutudakiBiçim(boş));
         }
         for (QImage &parça : parçalar)
             parça.setDevicePixelRatio(yoğunluk);

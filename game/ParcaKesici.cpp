@@ -3,6 +3,7 @@
 #include "game/ParcaKesici.h"
 
 #include "game/Bolme.h"
+#include "toolkit/ResimKutusu.h"
 
 #include <QRectF>
 
@@ -27,7 +28,7 @@ std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int k
         if (kaynak.isEmpty())
             continue;
         parçalar[static_cast<std::size_t>(parça)] =
-            resim.copy(kaynak).scaled(parçaBoyutu, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            KutudakiBiçim(YumuşakÖlçekle(resim.copy(kaynak), parçaBoyutu));
     }
     return parçalar;
 }
@@ -43,5 +44,5 @@ QImage GösterimİçinKüçült(const QImage &resim, QSize gereken) {
         boyut.setHeight(int((boy * gereken.width() + en - 1) / en));
     else
         boyut.setWidth(int((en * gereken.height() + boy - 1) / boy));
-    return resim.scaled(boyut, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return YumuşakÖlçekle(resim, boyut);
 }

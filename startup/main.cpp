@@ -2,4 +2,17 @@
 // The executable's entry.
 #include "startup/BaslangicModulu.h"
 
-int main(int argc, char **argv) { return Main(argc, argv); }
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+int main(int argc, char **argv) {
+#ifdef __GLIBC__
+    // The photo and its scaled copies are the program's only large blocks, and most of them live
+    // briefly. With the threshold fixed each gets a mapping of its own that goes back to the
+    // system when it is freed; glibc would otherwise raise the threshold at the first such free
+    // and put the next pictures in the heap, whose freed pages stay with the process.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+    return Main(argc, argv);
+}

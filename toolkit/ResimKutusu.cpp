@@ -5,12 +5,28 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+QImage YumuşakÖlçekle(const QImage &resim, QSize boyut) {
+    if (resim.format() == QImage::Format_RGB888)
+        return resim.convertToFormat(QImage::Format_RGB32)
+            .scaled(boyut, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return resim.scaled(boyut, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage KutudakiBiçim(QImage resim) {
+    if (resim.format() == QImage::Format_RGB32)
+        return resim.convertToFormat(QImage::Format_RGB888);
+    return resim;
+}
+
 ResimKutusu::ResimKutusu(QWidget *parent)
     : QWidget(parent), arkaRenk_(palette().color(QPalette::Window)) {}
 
-void ResimKutusu::SetPicture(const QImage &resim, QSize doğalBoyut) {
-    resim_ = resim;
-    doğalBoyut_ = resim.isNull() ? QSize() : doğalBoyut;
+void ResimKutusu::SetPicture(QImage resim, QSize doğalBoyut) {
+    // The board keeps a photo and all its pieces for the whole game: a quarter of their memory
+    // is the unused fourth byte. The picture handed in is let go before Change is emitted, so
+    // that what is drawn from the new one is made while only one copy is held.
+    resim_ = KutudakiBiçim(std::move(resim));
+    doğalBoyut_ = resim_.isNull() ? QSize() : doğalBoyut;
     if (otomatikBoyut_ && !resim_.isNull())
         resize(doğalBoyut_.isValid() ? doğalBoyut_ : resim_.size());
     update();
@@ -23,10 +39,9 @@ void ResimKutusu::SetStretchedPicture(const QImage &resim) {
         return;
     }
     const qreal oran = devicePixelRatioF();
-    QImage gerilmiş =
-        resim.scaled(contentsRect().size() * oran, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage gerilmiş = YumuşakÖlçekle(resim, contentsRect().size() * oran);
     gerilmiş.setDevicePixelRatio(oran);
-    SetPicture(gerilmiş);
+    SetPicture(std::move(gerilmiş));
 }
 
 void ResimKutusu::SetBackColor(const QColor &renk) {

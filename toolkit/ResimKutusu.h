@@ -6,6 +6,16 @@
 #include <QImage>
 #include <QWidget>
 
+// `resim` smooth-scaled to `boyut`, each axis on its own. A picture kept in three bytes a pixel
+// is widened to four first: Qt gives only four-byte pictures its area-averaging filter, so the
+// result is the one the picture gave before the box narrowed it.
+QImage YumuşakÖlçekle(const QImage &resim, QSize boyut);
+
+// `resim` as a box keeps it: an opaque four-byte picture narrowed to three bytes a pixel, any
+// other as it is. Pictures made in a row are best narrowed each as it is made, so that the wide
+// one's memory is taken again by the next.
+QImage KutudakiBiçim(QImage resim);
+
 class ResimKutusu : public QWidget {
     Q_OBJECT
 
@@ -15,8 +25,10 @@ public:
     // The assigned picture; a null image is the empty picture, through which BackColor shows.
     // Assigning a picture emits Change. `doğalBoyut` is the size the picture stands for when
     // it was decoded at a reduced size (a large photo): ScaleWidth and ScaleHeight report it.
+    // An opaque picture is kept in three bytes a pixel (Format_RGB888) rather than four: every
+    // scaling and drawing widens it back, so what is shown stays the same.
     const QImage &Picture() const { return resim_; }
-    void SetPicture(const QImage &resim, QSize doğalBoyut = {});
+    void SetPicture(QImage resim, QSize doğalBoyut = {});
     bool HasPicture() const { return !resim_.isNull(); }
     // Assigns `resim` smooth-scaled over the whole inner area at the screen's pixel density,
     // each axis on its own: squeezed or stretched, never framed. A null image empties the box.

@@ -7,6 +7,7 @@
 #include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "tests/ortak/PencereOrtami.h"
+#include "toolkit/ResimKutusu.h"
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/Twip.h"
 
@@ -303,6 +304,14 @@ private slots:
                           ÖrnekRengi(800 - 100, 600 - 75, QSize(800, 600)), 24));
         QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
         QVERIFY(ortam.hatalar.isEmpty());
+    }
+
+    // The box keeps the photo in three bytes a pixel; the pieces cut from that are the pieces of
+    // the photo as decoded. Noise, since scalers agree on smooth gradients.
+    void piecesFromTheKeptPhotoAreThoseOfTheDecode() {
+        const QImage foto = Gürültü(300, 200);
+        QCOMPARE(ParçalarıKes(KutudakiBiçim(foto), foto.size(), 3, QSize(70, 50)),
+                 ParçalarıKes(foto, foto.size(), 3, QSize(70, 50)));
     }
 };
 
