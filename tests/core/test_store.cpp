@@ -69,7 +69,7 @@ private slots:
         const QStringList metinler = {
             // the file's own syntax
             u""_s, u"a=b"_s, u"=başta"_s, u"[Oyun]"_s, u"# not"_s, u"; not"_s, u"\t"_s,
-            u"  baştaki ve sondaki boşluk  "_s,
+            u"  baştaki \\ ve sondaki boşluk  "_s,
             // quotes, escapes, line breaks
             u"\"tırnak\""_s, u"satır\nsonu\r\nve\rdahası"_s, u"C:\\Belgeler\\foto.jpg"_s,
             u"\\n \\\" \\u0041 \\"_s,

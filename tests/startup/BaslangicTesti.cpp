@@ -87,12 +87,14 @@ private slots:
         QString başlık, metin;
         QStringList düğmeler;
         bool evetVarsayılan = false, açıkKaldı = false;
+        QMessageBox::Icon simge = QMessageBox::NoIcon;
         KutuyuYanıtla(QMessageBox::Yes, [&](QMessageBox &kutu) {
             başlık = kutu.windowTitle();
             metin = kutu.text();
             for (QAbstractButton *düğme : kutu.buttons())
                 düğmeler << düğme->text();
             evetVarsayılan = kutu.defaultButton() == kutu.button(QMessageBox::Yes);
+            simge = kutu.icon();
             QTest::keyClick(&kutu, Qt::Key_Escape);
             kutu.close();
             açıkKaldı = kutu.isVisible();
@@ -105,7 +107,7 @@ private slots:
         QCOMPARE(metin, HataRaporuMetni(ÇalışmaHatası(53)));
         düğmeler.sort();
         QCOMPARE(düğmeler, (QStringList{u"&Evet"_s, u"&Hayır"_s}));
-        QVERIFY(evetVarsayılan);
+        QVERIFY(evetVarsayılan && simge == QMessageBox::Critical);
         QVERIFY(açıkKaldı);
     }
 
