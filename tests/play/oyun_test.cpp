@@ -108,6 +108,9 @@ private slots:
         const QImage resim = p->DağınıkParçalar(2)->Picture();
         p->DağınıkParçalar_Click(4); // the start of the next row
         QCOMPARE(ortam.sesler, QStringList{u"DUR"_s});
+        // A press on a piece that can move, let go off it, is no click.
+        QTest::mousePress(p->DağınıkParçalar(2), Qt::LeftButton);
+        QTest::mouseRelease(p->DağınıkParçalar(2), Qt::LeftButton, {}, QPoint(-4, -4));
         QCOMPARE(p->HamleSayısı, 0);
         p->DağınıkParçalar_Click(2);
         QCOMPARE(ortam.sesler, (QStringList{u"DUR"_s, u"TAMAM"_s}));

@@ -121,6 +121,7 @@ private slots:
         QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
         TahtaFotoğrafıGösterir(*form, foto, 3);
         QCOMPARE(form->OrjinalFotoğrafKutusu->ScaleWidth(), 3000);
+        QCOMPARE(form->Etiket[2]->text(), u"Hamle Sayısı :"_s);
         QVERIFY(form->OrjinalFotoğrafKutusu->Picture().width() < 3000);
         const QImage örnek = form->ÖrnekKutusu->Picture();
         QVERIFY(RenkYakın(örnek.pixel(1, 1), ÖrnekRengi(0, 0, foto), 20));
