@@ -13,7 +13,7 @@
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/HataPolitikasi.h"
-#include "toolkit/ResimKutusu.h"
+#include "toolkit/ResimBicimi.h"
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/Twip.h"
 
@@ -172,11 +172,11 @@ void AnaForm::PencereyiYerleştir() {
     adım([&] { move(konum); });
 }
 
-// A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
-// the box keeps the board's resolution, and the natural size still rules the cut.
 QSize AnaForm::TahtaÇözünürlüğü() const { return Çerçeve[0]->size() * devicePixelRatioF(); }
 
-// The decode is let go as soon as the kept copy is made, before the sample is drawn from it.
+// A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
+// the box keeps the board's resolution, and the natural size still rules the cut. The decode is
+// let go as soon as the kept copy is made, before the sample is drawn from it.
 void AnaForm::FotoğrafıKoy(QImage resim, QSize doğalBoyut) {
     if (!doğalBoyut.isValid())
         doğalBoyut = resim.size();

@@ -3,7 +3,7 @@
 #include "game/ParcaKesici.h"
 
 #include "game/Bolme.h"
-#include "toolkit/ResimKutusu.h"
+#include "toolkit/ResimBicimi.h"
 
 #include <QRectF>
 

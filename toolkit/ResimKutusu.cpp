@@ -2,21 +2,10 @@
 // The picture box.
 #include "toolkit/ResimKutusu.h"
 
+#include "toolkit/ResimBicimi.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-
-QImage YumuşakÖlçekle(const QImage &resim, QSize boyut) {
-    if (resim.format() == QImage::Format_RGB888)
-        return resim.convertToFormat(QImage::Format_RGB32)
-            .scaled(boyut, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return resim.scaled(boyut, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-QImage KutudakiBiçim(QImage resim) {
-    if (resim.format() == QImage::Format_RGB32)
-        return resim.convertToFormat(QImage::Format_RGB888);
-    return resim;
-}
 
 ResimKutusu::ResimKutusu(QWidget *parent)
     : QWidget(parent), arkaRenk_(palette().color(QPalette::Window)) {}

@@ -6,16 +6,6 @@
 #include <QImage>
 #include <QWidget>
 
-// `resim` smooth-scaled to `boyut`, each axis on its own. A picture kept in three bytes a pixel
-// is widened to four first: Qt gives only four-byte pictures its area-averaging filter, so the
-// result is the one the picture gave before the box narrowed it.
-QImage YumuşakÖlçekle(const QImage &resim, QSize boyut);
-
-// `resim` as a box keeps it: an opaque four-byte picture narrowed to three bytes a pixel, any
-// other as it is. Pictures made in a row are best narrowed each as it is made, so that the wide
-// one's memory is taken again by the next.
-QImage KutudakiBiçim(QImage resim);
-
 class ResimKutusu : public QWidget {
     Q_OBJECT
 

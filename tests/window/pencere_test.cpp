@@ -7,7 +7,7 @@
 #include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "tests/ortak/PencereOrtami.h"
-#include "toolkit/ResimKutusu.h"
+#include "toolkit/ResimBicimi.h"
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/Twip.h"
 
