@@ -60,24 +60,24 @@ private slots:
         p->OyunAlanı->setFocus();
         QTest::keyClick(p->OyunAlanı, Qt::Key_Up);
         QCOMPARE(p->SüreHesapla.Interval(), 1000);
-        QCOMPARE(p->HamleSayısı, 0);
+        QCOMPARE(p->Oturum.HamleSayısı(), 0);
         p->HakkındaDüğmesi->setFocus();
         p->YeniOyunDüğmesi_Click();
         QCOMPARE(QApplication::focusWidget(), p->OyunAlanı);
 
         QTest::keyClick(p->OyunAlanı, Qt::Key_Up); // nothing below the bottom-right corner
         QTest::keyClick(p->OyunAlanı, Qt::Key_Left);
-        QCOMPARE(p->HamleSayısı, 0);
-        const QString beşte = p->Tahta.YerOf(5).Tag;
+        QCOMPARE(p->Oturum.HamleSayısı(), 0);
+        const QString beşte = p->Oturum.Tahta().YerOf(5).Tag;
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down);
-        QCOMPARE(p->Tahta.BoşParça(), 5);
-        QCOMPARE(p->Tahta.YerOf(8).Tag, beşte);
+        QCOMPARE(p->Oturum.Tahta().BoşParça(), 5);
+        QCOMPARE(p->Oturum.Tahta().YerOf(8).Tag, beşte);
         QTest::keyClick(p->OyunAlanı, Qt::Key_Right);
-        QCOMPARE(p->Tahta.BoşParça(), 4);
+        QCOMPARE(p->Oturum.Tahta().BoşParça(), 4);
         QCOMPARE(p->Etiket[3]->text(), u"2"_s);
         QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
-        QCOMPARE(p->HamleSayısı, 2);
+        QCOMPARE(p->Oturum.HamleSayısı(), 2);
     }
 
     // A link says what it is and where it leads (the main window's names and places are read

@@ -21,17 +21,6 @@
 
 namespace {
 
-// Place k of the board shows cell k of the photo (checked at the middle of the place).
-void TahtaFotoğrafıGösterir(AnaForm &form, QSize foto, int kenar) {
-    QCOMPARE(form.DağınıkParçalar.Count(), kenar * kenar);
-    for (int yer = 0; yer < kenar * kenar; ++yer) {
-        const QPointF orta = QRectF(HücreDikdörtgeni(foto, kenar, yer)).center();
-        QVERIFY2(RenkYakın(OrtaRenk(form.DağınıkParçalar(yer)->Picture()),
-                           ÖrnekRengi(orta.x(), orta.y(), foto), 14),
-                 qPrintable(u"place %1"_s.arg(yer)));
-    }
-}
-
 // A 4 x 4 game (pieces 14, 0, 1, ..., the empty place at 6) with its clock at 1:02:03 and 57
 // moves; `yerler` of its rows only.
 QStringList OyunKaydet(int yerler = 16) {
@@ -70,6 +59,17 @@ class WindowTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir klasör_;
+
+    // Place k of the board shows cell k of the photo (checked at the middle of the place).
+    static void TahtaFotoğrafıGösterir(AnaForm &form, QSize foto, int kenar) {
+        QCOMPARE(form.DağınıkParçalar.Count(), kenar * kenar);
+        for (int yer = 0; yer < kenar * kenar; ++yer) {
+            const QPointF orta = QRectF(HücreDikdörtgeni(foto, kenar, yer)).center();
+            QVERIFY2(RenkYakın(OrtaRenk(form.DağınıkParçalar(yer)->Picture()),
+                               ÖrnekRengi(orta.x(), orta.y(), foto), 14),
+                     qPrintable(u"place %1"_s.arg(yer)));
+        }
+    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
@@ -140,10 +140,10 @@ private slots:
         auto form = ortam.Yükle();
         QCOMPARE(ortam.hatalar, QList<int>{});
         QVERIFY(form->ParçalaraBölSeçeneği[1]->isChecked());
-        QVERIFY(!form->DağınıkParçalar(6)->HasPicture() && form->Tahta.BoşParça() == 6);
+        QVERIFY(!form->DağınıkParçalar(6)->HasPicture() && form->Oturum.Tahta().BoşParça() == 6);
         for (int yer = 0; yer < 16; ++yer)
             QVERIFY(yer == 6 || form->DağınıkParçalar(yer)->Picture() ==
-                                    form->SıralıParçalar(değerler[yer].toInt())->Image());
+                                    form->SıralıParçalar(değerler[yer].toInt())->Picture());
         QCOMPARE(form->SüreHesapla.Interval(), 1000);
         QCOMPARE(form->Etiket[1]->text() + u' ' + form->Etiket[3]->text(), u"01:02:03 57"_s);
     }
@@ -285,20 +285,20 @@ private slots:
         auto form = ortam.Yükle();
         form->ParçalaraBölSeçeneği_Click(1);
         form->YeniOyunDüğmesi_Click();
-        const int boş = form->Tahta.BoşParça();
+        const int boş = form->Oturum.Tahta().BoşParça();
         form->DağınıkParçalar_Click(boş - 1);
-        QCOMPARE(form->HamleSayısı, 1);
+        QCOMPARE(form->Oturum.HamleSayısı(), 1);
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(metin)}));
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
         QCOMPARE(ortam.kutular.Kutular[0].metin, LoadResString(2300));
         QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
-        QCOMPARE(form->HamleSayısı, 1);
+        QCOMPARE(form->Oturum.HamleSayısı(), 1);
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
         QTRY_COMPARE(FotoğrafYolu, yeni);
-        QCOMPARE(form->Tahta.YerSayısı(), 16);
-        QCOMPARE(form->HamleSayısı, 0);
+        QCOMPARE(form->Oturum.Tahta().YerSayısı(), 16);
+        QCOMPARE(form->Oturum.HamleSayısı(), 0);
         QCOMPARE(form->SüreHesapla.Interval(), 1000);
         // The mirrored photo: its first piece is the bottom-right corner of the sample colours.
         QVERIFY(RenkYakın(OrtaRenk(form->SıralıParçalar(0)->Picture()),
