@@ -125,13 +125,15 @@ private slots:
         QCOMPARE(kayıt.size(), 7);
     }
 
-    // A game completed, or the save option cleared, deletes only a saved game read at start.
+    // A game put back is one to lose before its first move. Completion, or the save option
+    // cleared, deletes only a saved game read at start.
     void onlyTheGameReadIsDeleted() {
-        OyunOturumu o;
         Sakla(SonHamle, {});
-        o.OkunanıSil();
+        OyunOturumu okumayan, o;
+        okumayan.OkunanıSil();
         QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(9));
-        QVERIFY(o.KayıtlıOyunuOku());
+        GeriYükle(o, 3);
+        QVERIFY(o.HamleVarMı() && o.HamleSayısı() == 0);
         o.OkunanıSil();
         QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty());
     }
@@ -189,6 +191,8 @@ private slots:
             QCOMPARE(geri.Tahta().YerOf(yer).Tag,
                      yer == 22 ? u"22"_s : o.Tahta().YerOf(yer).Tag);
         }
+        o.YeniOyun();
+        QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
 
         OyunOturumu küçük;
         küçük.SıralıGöster(3);

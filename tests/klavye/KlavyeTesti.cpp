@@ -4,6 +4,7 @@
 // a screen reader.
 #include "about/HakkindaFormu.h"
 #include "chooser/FotografSecFormu.h"
+#include "game/YerAdi.h"
 #include "tests/ortak/PencereOrtami.h"
 
 #include <QAccessible>
@@ -78,6 +79,24 @@ private slots:
         QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
         QCOMPARE(p->Oturum.HamleSayısı(), 2);
+    }
+
+    // The screen reader's view follows the session: the places are named for the pieces it
+    // puts there, and the move count and the clock carry its numbers.
+    void screenReaderFollowsTheSession() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto p = ortam.Yükle();
+        p->YeniOyunDüğmesi_Click();
+        p->DağınıkParçalar_Click(7);
+        for (int saniye = 0; saniye < 61; ++saniye)
+            p->SüreHesapla_Timer();
+        const auto erişim = [](QObject *nesne) { return QAccessible::queryAccessibleInterface(nesne); };
+        QCOMPARE(erişim(p->DağınıkParçalar(7))->text(QAccessible::Name), u"Boş yer"_s);
+        QCOMPARE(erişim(p->DağınıkParçalar(8))->text(QAccessible::Name),
+                 YerAdı(p->Oturum.Tahta(), 8));
+        QCOMPARE(erişim(p->Etiket[3])->valueInterface()->currentValue().toInt(), 1);
+        QCOMPARE(erişim(p->Etiket[1])->valueInterface()->currentValue().toInt(), 61);
     }
 
     // A link says what it is and where it leads (the main window's names and places are read
