@@ -130,8 +130,8 @@ bool OyunOturumu::KayıtlıOyunuKur(HataKapanı &adım) {
         return false;
     const auto oku = [&](const char *anahtar, int enÇok) {
         return TamSayıDeğeri(
-            GetSetting(UygulamaAdı, Bilgiler, QString::fromLatin1(anahtar), QStringLiteral("0")),
-            0, enÇok);
+            GetSetting(UygulamaAdı, Bilgiler, QString::fromLatin1(anahtar), QStringLiteral("0")), 0,
+            enÇok);
     };
     SayaçlarıSıfırla();
     adım([&] { süre_.Saniye = static_cast<std::uint8_t>(oku("Saniye Bilgisi", 255)); });

@@ -67,14 +67,14 @@ public:
     void OkunanıSil();
 
 signals:
-    void BoardShown();             // the board laid anew without a game (SıralıGöster, BoşGöster)
-    void Dealt();                  // a game on the board: dealt or put back; clock and moves new
-    void Moved(int from, int to);  // the piece on `from` slid into the empty place `to`
-    void MoveRefused(int place);   // a click on a place that cannot move
-    void Ticked();                 // the clock shows another time
-    void DayFull();                // 24 hours on the clock; it is set back once this returns
+    void BoardShown(); // the board laid anew without a game (SıralıGöster, BoşGöster)
+    void Dealt();      // a game on the board: dealt or put back; clock and moves new
+    void Moved(int from, int to); // the piece on `from` slid into the empty place `to`
+    void MoveRefused(int place);  // a click on a place that cannot move
+    void Ticked();                // the clock shows another time
+    void DayFull();               // 24 hours on the clock; it is set back once this returns
     void Completed(OyunSaati time, int moves); // the last piece lies in its corner, no game runs
-    void Ended();                  // after Completed: the clock and the moves back at zero
+    void Ended(); // after Completed: the clock and the moves back at zero
 
 private:
     void SayaçlarıSıfırla();

@@ -113,9 +113,8 @@ private slots:
         QCOMPARE(o.HamleSayısı(), 56);
         QVERIFY(!GetAllSettings(UygulamaAdı, Oyun).empty());
         o.Tıkla(8);
-        QCOMPARE(kayıt, (QStringList{u"refused 5"_s, u"refused 7"_s, u"moved 6>7"_s,
-                                     u"moved 7>6"_s, u"moved 8>7"_s, u"completed 0:2:5 57"_s,
-                                     u"ended"_s}));
+        QCOMPARE(kayıt, (QStringList{u"refused 5"_s, u"refused 7"_s, u"moved 6>7"_s, u"moved 7>6"_s,
+                                     u"moved 8>7"_s, u"completed 0:2:5 57"_s, u"ended"_s}));
         QCOMPARE(o.Tahta().YerOf(8).Parça, 8);
         QVERIFY(!o.SürüyorMu() && !o.HamleVarMı());
         QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
@@ -160,8 +159,9 @@ private slots:
     }
 
     // A running game written and read back is the same game: every place's piece and Tag (the
-    // empty place's is its own index again), the clock and the moves; the rows are Foto-0 onwards in order. A smaller game written over a
-    // larger leaves no row behind; with no game running nothing is written.
+    // empty place's is its own index again), the clock and the moves; the rows are Foto-0 onwards
+    // in order. A smaller game written over a larger leaves no row behind; with no game running
+    // nothing is written.
     void savedGameRoundTrip() {
         OyunOturumu o;
         o.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(11));
@@ -188,8 +188,7 @@ private slots:
         QCOMPARE(geri.Tahta().BoşParça(), 22);
         for (int yer = 0; yer < 25; ++yer) {
             QCOMPARE(geri.Tahta().YerOf(yer).Parça, o.Tahta().YerOf(yer).Parça);
-            QCOMPARE(geri.Tahta().YerOf(yer).Tag,
-                     yer == 22 ? u"22"_s : o.Tahta().YerOf(yer).Tag);
+            QCOMPARE(geri.Tahta().YerOf(yer).Tag, yer == 22 ? u"22"_s : o.Tahta().YerOf(yer).Tag);
         }
         o.YeniOyun();
         QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));

@@ -91,7 +91,9 @@ private slots:
         p->DağınıkParçalar_Click(7);
         for (int saniye = 0; saniye < 61; ++saniye)
             p->SüreHesapla_Timer();
-        const auto erişim = [](QObject *nesne) { return QAccessible::queryAccessibleInterface(nesne); };
+        const auto erişim = [](QObject *nesne) {
+            return QAccessible::queryAccessibleInterface(nesne);
+        };
         QCOMPARE(erişim(p->DağınıkParçalar(7))->text(QAccessible::Name), u"Boş yer"_s);
         QCOMPARE(erişim(p->DağınıkParçalar(8))->text(QAccessible::Name),
                  YerAdı(p->Oturum.Tahta(), 8));

@@ -35,8 +35,8 @@ class PlayTest : public QObject {
         for (int yer = 0; yer < 9; ++yer)
             SaveSetting(UygulamaAdı, Oyun, u"Foto-%1"_s.arg(yer),
                         yer == 7 ? u"7B"_s : QString::number(std::min(yer, 7)));
-        for (const auto &[anahtar, değer] : {std::pair{"Dakika", "2"}, {"Saniye", "5"},
-                                             {"Hamle", "56"}, {"Saat", saat}})
+        for (const auto &[anahtar, değer] :
+             {std::pair{"Dakika", "2"}, {"Saniye", "5"}, {"Hamle", "56"}, {"Saat", saat}})
             SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
         return ortam.Yükle();
     }
@@ -71,7 +71,8 @@ private slots:
             QCOMPARE(p->Oturum.HamleSayısı(), 56);
             const QImage altı = p->DağınıkParçalar(6)->Picture();
             p->DağınıkParçalar_Click(6);
-            QVERIFY(p->DağınıkParçalar(7)->Picture() == altı && !p->DağınıkParçalar(6)->HasPicture());
+            QVERIFY(p->DağınıkParçalar(7)->Picture() == altı &&
+                    !p->DağınıkParçalar(6)->HasPicture());
             QCOMPARE(p->Etiket[3]->text(), u"57"_s);
             p->DağınıkParçalar_Click(7);
             p->DağınıkParçalar_Click(8);
