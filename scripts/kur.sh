@@ -14,7 +14,7 @@ paketler=(
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n   # Qt and its Turkish texts
     qt6-base-private-dev                                    # the platform's activation token
     libgl-dev fonts-liberation
-    qt6-wayland                                             # a Wayland desktop without X11
+    qt6-wayland pkg-config libwayland-dev                   # a Wayland desktop without X11
 )
 test_paketleri=(
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
