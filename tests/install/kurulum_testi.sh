@@ -74,9 +74,6 @@ acar_mi() { masaustunde gio mime "$1" | grep -F "$kimlik.desktop" >/dev/null; }
 if var gio libglib2.0-bin; then
     for tur in image/jpeg image/bmp; do denetle "gio mime $tur" acar_mi $tur; done
 fi
-# Desktops start the entry over the bus, which starts the installed program.
-denetle "D-Bus service starts $program" grep -qxF "Exec=$program" \
-    "$on/share/dbus-1/services/$kimlik.service"
 surum_basta() { zcat "$on/share/doc/mozeta-tr/changelog.gz" | head -n1 | grep -qF "mozeta-tr ($surum)"; }
 denetle "the change log starts with $surum" surum_basta
 
