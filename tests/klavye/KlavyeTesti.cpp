@@ -20,23 +20,15 @@ private slots:
 
     // The arrow moves the piece on its side of the empty place: Up the one below it, Left the
     // one to its right. At an edge nothing lies on that side (the corner's are played below).
-    void arrowRule_data() {
-        QTest::addColumn<int>("kenar");
-        QTest::addColumn<int>("boş");
-        QTest::addColumn<Ok>("ok");
-        QTest::addColumn<int>("yer");
-        QTest::newRow("3x3 middle, up") << 3 << 4 << Ok::Yukarı << 7;
-        QTest::newRow("3x3 row end, left: not the next row") << 3 << 5 << Ok::Sol << -1;
-        QTest::newRow("3x3 row start, right: not the row above") << 3 << 3 << Ok::Sağ << -1;
-        QTest::newRow("4x4 top, down: nothing above") << 4 << 2 << Ok::Aşağı << -1;
-        QTest::newRow("5x5 first, left") << 5 << 0 << Ok::Sol << 1;
-    }
     void arrowRule() {
-        QFETCH(int, kenar);
-        QFETCH(int, boş);
-        QFETCH(Ok, ok);
-        QFETCH(int, yer);
-        QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
+        // Side, empty place, arrow, the place it moves (-1: none): the middle, a row's end and
+        // start (not the next row or the row above), the top row, the first place.
+        for (const auto &[kenar, boş, ok, yer] : {std::tuple{3, 4, Ok::Yukarı, 7},
+                                                  {3, 5, Ok::Sol, -1},
+                                                  {3, 3, Ok::Sağ, -1},
+                                                  {4, 2, Ok::Aşağı, -1},
+                                                  {5, 0, Ok::Sol, 1}})
+            QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
     }
 
     // The board comes after the grid options, takes the keyboard at a deal, and its arrows play
