@@ -3,6 +3,7 @@
 #include "startup/TekKopya.h"
 
 #include "startup/UygulamaArayuzu.h"
+#include "toolkit/DosyaAdresi.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QUrl>
 #include <cstdio>
 
 const QString TekKopya::BusAdı = QStringLiteral("example.nuvvorudov.Mozeta");
@@ -56,7 +56,7 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
         BusAdı, NesneYolu, ArayüzAdı,
         fotoğraf.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
     if (!fotoğraf.isEmpty())
-        çağrı << QStringList{QUrl::fromLocalFile(fotoğraf).toString()};
+        çağrı << QStringList{FotoğrafAdresi(fotoğraf)};
     çağrı << platformVerisi;
 
     // Taking the name is atomic: of copies started together exactly one gets it. A copy that
@@ -70,10 +70,17 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
         if (yanıt.value() == QDBusConnectionInterface::ServiceRegistered)
             return KilidiAl();
 
-        if (bus.call(çağrı).type() == QDBusMessage::ReplyMessage)
+        const QDBusMessage cevap = bus.call(çağrı, QDBus::Block, YanıtSüresi);
+        if (cevap.type() == QDBusMessage::ReplyMessage)
             return false;
+        // Only a copy that ended meanwhile is worth another attempt; one that stays silent
+        // would keep the player waiting without a word.
+        if (cevap.errorName() != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") &&
+            cevap.errorName() != QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+            break;
     }
     Söyle("çalışan kopya oturum veri yolunda yanıt vermiyor");
+    yanıtsız_ = true;
     return false;
 }
 
