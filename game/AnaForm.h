@@ -101,7 +101,9 @@ protected:
     void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
 
 private:
-    void DüzeniKur(); // AnaForm.cpp
+    void DüzeniKur();                 // AnaForm.cpp
+    bool OyunSürüyor() const;         // AnaFormFotograf.cpp
+    bool kayıtlıOyunTahtada_ = false; // a restored game, until completed or dealt anew
     std::unique_ptr<RastgeleKaynak> rastgele_;
     std::unique_ptr<SesOynatıcı> ses_;
 

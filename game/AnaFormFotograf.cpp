@@ -7,6 +7,7 @@
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 
@@ -19,33 +20,68 @@
 namespace {
 
 // The one photo file a drag carries; empty when it carries anything else (several files, a
-// folder, a file of another kind, text).
+// folder, a file of another kind or of another machine, text).
 QString SürüklenenFotoğraf(const QMimeData *veri) {
     if (!veri || !veri->hasUrls() || veri->urls().size() != 1)
         return {};
-    const QUrl adres = veri->urls().constFirst();
-    if (!adres.isLocalFile())
+    const QString yol = YerelDosyaYolu(veri->urls().constFirst());
+    if (yol.isEmpty())
         return {};
-    const QFileInfo dosya(adres.toLocalFile());
+    const QFileInfo dosya(yol);
     return dosya.isFile() && FotoğrafDosyasıMı(dosya.fileName()) ? dosya.absoluteFilePath()
                                                                  : QString();
 }
 
+// The file as a box names it: a path of thousands of characters keeps its two ends.
+QString GösterilecekAd(const QString &ad) {
+    constexpr qsizetype yarısı = 120;
+    return ad.size() <= 2 * yarısı ? ad : ad.left(yarısı) + u'…' + ad.right(yarısı);
+}
+
+// Why a photo from outside was refused, in the player's words.
+QString RetMetni(const QString &ad, int hata) {
+    int neden = 3110; // not a photo
+    if (hata == ÇalışmaHatası::DosyaBulunamadı || hata == ÇalışmaHatası::YolBulunamadı)
+        neden = 3140;
+    else if (hata == ÇalışmaHatası::DosyaErişimHatası)
+        neden = 3120;
+    else if (hata == ÇalışmaHatası::YetersizBellek)
+        neden = 3130;
+    return LoadResString(3100) + GösterilecekAd(ad) + u'\n' + LoadResString(neden);
+}
+
 } // namespace
 
+// A game the player would lose: one with a move made, or a saved game put back on the board
+// and neither completed nor dealt anew since.
+bool AnaForm::OyunSürüyor() const { return HamleSayısı > 0 || kayıtlıOyunTahtada_; }
+
 void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü) {
-    // Only what the chooser lists and can load is taken: a .bmp, .jpg or .jpeg file that
-    // decodes as a picture.
+    // The chooser hands over what it has loaded; anything else comes from outside the game and
+    // is taken only when it is a .bmp, .jpg or .jpeg file that decodes as a picture.
     std::optional<Fotoğraf> fotoğraf = yüklü;
+    int hata = ÇalışmaHatası::GeçersizResim;
     if (!fotoğraf && FotoğrafDosyasıMı(QFileInfo(yol).fileName())) {
         HataKapanı::Kurtar([&] { fotoğraf = LoadPicture(yol, TahtaÇözünürlüğü()); },
-                           [](const ÇalışmaHatası &) {});
+                           [&](const ÇalışmaHatası &h) { hata = h.Numara(); });
     }
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     if (!fotoğraf) {
         adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(2300), BilgiSimgesi); });
+        adım([&] { MsgBox(RetMetni(yol, hata), BilgiSimgesi); });
         return;
+    }
+    // Only the player throws a game away: a photo from outside asks first, and "Hayır" (also
+    // the default answer) leaves board, clock, moves and the saved game as they are.
+    if (!yüklü && OyunSürüyor()) {
+        int yanıt = HayırYanıtı;
+        adım([] { MesajıOrtala(); });
+        adım([&] {
+            yanıt = MsgBox(LoadResString(3000) + QStringLiteral("\n\n") + GösterilecekAd(yol),
+                           SoruSimgesi | EvetHayırDüğmeleri | İkinciDüğmeVarsayılan);
+        });
+        if (yanıt != EvetYanıtı)
+            return;
     }
     adım([&] { FotoğrafYolu = yol; });
     adım([&] { FotoğrafıKoy(std::move(fotoğraf->Resim), fotoğraf->DoğalBoyut); });

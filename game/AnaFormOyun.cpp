@@ -34,6 +34,7 @@ QString OnayDeğeri(const QCheckBox *onay) {
 
 // The clock back to "00:00:00" and the moves to "0", each as a step of the caller's trap.
 void AnaForm::SayaçlarıSıfırla(HataKapanı &adım) {
+    kayıtlıOyunTahtada_ = false; // a deal or the completion ends the restored game
     adım([&] {
         Süre.Sıfırla();
         DeğeriGöster(1, SıfırSüre, 0);

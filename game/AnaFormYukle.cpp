@@ -96,6 +96,7 @@ void AnaForm::Form_Load() {
     if (OyunYükleniyor && adım([&] { KayıtlıDüzeniKur(); })) {
         adım([&] { SüreHesapla.SetInterval(1000); });
         KayıtlıSüreyiKur();
+        kayıtlıOyunTahtada_ = true;
     }
     OyunYükleniyor = false;
     PencereyiYerleştir();

@@ -2,10 +2,12 @@
 // The running copy's answers to org.freedesktop.Application.
 #include "startup/UygulamaArayuzu.h"
 
+#include "toolkit/DosyaAdresi.h"
+
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 
@@ -25,16 +27,23 @@ void ApplicationInterface::Karşıla(TekKopya::İstekler istekler) {
 
 void ApplicationInterface::Activate(const QVariantMap &platformData) {
     bekleyenJeton_ = Jeton(platformData);
-    QTimer::singleShot(0, this, [this] { Yürüt(); });
+    Zamanla(0);
 }
 
-// One photo at a time: the first of the files asked for. A URI that names no local file is
-// still handed on, so that it is refused as any other file that is not a photo.
+void ApplicationInterface::Zamanla(int gecikme) {
+    if (std::exchange(zamanlandı_, true))
+        return;
+    QTimer::singleShot(gecikme, this, [this] {
+        zamanlandı_ = false;
+        Yürüt();
+    });
+}
+
+// One photo at a time: the first of the files asked for. A URI that names no file on this
+// machine is still handed on, so that its refusal names it.
 void ApplicationInterface::Open(const QStringList &uris, const QVariantMap &platformData) {
-    if (!uris.isEmpty()) {
-        const QUrl adres(uris.first());
-        bekleyenFoto_ = adres.isLocalFile() ? adres.toLocalFile() : uris.first();
-    }
+    if (!uris.isEmpty())
+        bekleyenFoto_ = FotoğrafAdı(uris.first());
     Activate(platformData);
 }
 
@@ -52,6 +61,22 @@ void ApplicationInterface::Yürüt() {
     // Forward first: a photo that is refused says so over the window the player now sees.
     if (bekleyenJeton_)
         istekler_.ÖneGetir(*std::exchange(bekleyenJeton_, std::nullopt));
-    if (bekleyenFoto_)
-        istekler_.FotoğrafıAç(*std::exchange(bekleyenFoto_, std::nullopt));
+    if (!bekleyenFoto_ || fotoğrafAçılıyor_)
+        return; // after the photo under way, from the main event loop
+    // Any modal window (a box, the chooser, the about box) runs an event loop of its own: a
+    // photo opened from there would put its box over the other and change the board behind
+    // the chooser. It waits until the window has closed.
+    if (QApplication::activeModalWidget()) {
+        Zamanla(250);
+        return;
+    }
+    const QString yol = *std::exchange(bekleyenFoto_, std::nullopt);
+    fotoğrafAçılıyor_ = true;
+    istekler_.FotoğrafıAç(yol);
+    fotoğrafAçılıyor_ = false;
+    // The same file asked for again while its box was up has had its answer.
+    if (bekleyenFoto_ == yol)
+        bekleyenFoto_.reset();
+    if (bekleyenFoto_ || bekleyenJeton_)
+        Zamanla(0);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The org.freedesktop.Application interface of the running copy, as desktops and a later copy
-// call it. Requests run from the event loop after the call has been answered, so a message box
-// they open never keeps the caller waiting.
+// call it. Every call is answered at once and its request queued: the photo's work and any box
+// it opens run later from the main event loop, one at a time, so that no caller waits on a box
+// and no box opens inside another.
 #pragma once
 
 #include "startup/TekKopya.h"
@@ -29,8 +30,12 @@ public slots:
 
 private:
     void Yürüt();
+    void Zamanla(int gecikme);
+
+    bool zamanlandı_ = false;       // a run of Yürüt is due
+    bool fotoğrafAçılıyor_ = false; // its box may be up: later requests wait for it
 
     TekKopya::İstekler istekler_;
     std::optional<QString> bekleyenJeton_; // a request to come forward, with its token
-    std::optional<QString> bekleyenFoto_;
+    std::optional<QString> bekleyenFoto_;  // only the latest: requests that came meanwhile fold
 };
