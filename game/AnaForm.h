@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class DışFotoğrafYükleyici;
 class RastgeleKaynak;
 class SesOynatıcı;
 
@@ -101,11 +102,16 @@ protected:
     void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
 
 private:
-    void DüzeniKur();                 // AnaForm.cpp
-    bool OyunSürüyor() const;         // AnaFormFotograf.cpp
-    bool kayıtlıOyunTahtada_ = false; // a restored game, until completed or dealt anew
+    void DüzeniKur(); // AnaForm.cpp
     std::unique_ptr<RastgeleKaynak> rastgele_;
     std::unique_ptr<SesOynatıcı> ses_;
+
+    // --- Photos from outside (AnaFormFotograf.cpp) ---
+    bool OyunSürüyor() const;
+    bool kayıtlıOyunTahtada_ = false; // a restored game, until completed or dealt anew
+    std::shared_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;
+    void DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğraf> &fotoğraf, int hata);
+    void FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf);
 
     // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
     void YeriBağla(ResimKutusu *yer, int dizin); // a board place's click reaches its handler

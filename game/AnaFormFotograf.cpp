@@ -4,6 +4,7 @@
 #include "game/AnaForm.h"
 
 #include "chooser/KlasorIcerigi.h"
+#include "game/DisFotografYukleyici.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -57,14 +58,29 @@ QString RetMetni(const QString &ad, int hata) {
 bool AnaForm::OyunSürüyor() const { return HamleSayısı > 0 || kayıtlıOyunTahtada_; }
 
 void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü) {
-    // The chooser hands over what it has loaded; anything else comes from outside the game and
-    // is taken only when it is a .bmp, .jpg or .jpeg file that decodes as a picture.
-    std::optional<Fotoğraf> fotoğraf = yüklü;
-    int hata = ÇalışmaHatası::GeçersizResim;
-    if (!fotoğraf && FotoğrafDosyasıMı(QFileInfo(yol).fileName())) {
-        HataKapanı::Kurtar([&] { fotoğraf = LoadPicture(yol, TahtaÇözünürlüğü()); },
-                           [&](const ÇalışmaHatası &h) { hata = h.Numara(); });
+    // The chooser hands over what it has loaded. Anything else comes from outside the game and
+    // is decoded on a worker, so that no file keeps the window frozen, and answered one at a
+    // time; only a .bmp, .jpg or .jpeg file is looked at.
+    if (yüklü) {
+        FotoğrafıKullan(yol, *yüklü);
+        return;
     }
+    if (!dışFotoğraflar_) {
+        dışFotoğraflar_ = std::make_shared<DışFotoğrafYükleyici>(
+            this, [this](const QString &ad, const std::optional<Fotoğraf> &foto, int hata) {
+                DışFotoğrafıAl(ad, foto, hata);
+            });
+    }
+    const bool fotoğrafAdı = FotoğrafDosyasıMı(QFileInfo(yol).fileName());
+    dışFotoğraflar_->İste(yol, [yol, fotoğrafAdı, enAz = TahtaÇözünürlüğü()] {
+        if (!fotoğrafAdı)
+            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+        return LoadPicture(yol, enAz);
+    });
+}
+
+void AnaForm::DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğraf> &fotoğraf,
+                             int hata) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     if (!fotoğraf) {
         adım([] { MesajıOrtala(); });
@@ -73,7 +89,7 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
     }
     // Only the player throws a game away: a photo from outside asks first, and "Hayır" (also
     // the default answer) leaves board, clock, moves and the saved game as they are.
-    if (!yüklü && OyunSürüyor()) {
+    if (OyunSürüyor()) {
         int yanıt = HayırYanıtı;
         adım([] { MesajıOrtala(); });
         adım([&] {
@@ -83,8 +99,13 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
         if (yanıt != EvetYanıtı)
             return;
     }
+    FotoğrafıKullan(yol, *fotoğraf);
+}
+
+void AnaForm::FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { FotoğrafYolu = yol; });
-    adım([&] { FotoğrafıKoy(std::move(fotoğraf->Resim), fotoğraf->DoğalBoyut); });
+    adım([&] { FotoğrafıKoy(std::move(fotoğraf.Resim), fotoğraf.DoğalBoyut); });
     adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
     adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
 }

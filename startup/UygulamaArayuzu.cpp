@@ -4,7 +4,6 @@
 
 #include "toolkit/DosyaAdresi.h"
 
-#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QTimer>
@@ -27,13 +26,13 @@ void ApplicationInterface::Karşıla(TekKopya::İstekler istekler) {
 
 void ApplicationInterface::Activate(const QVariantMap &platformData) {
     bekleyenJeton_ = Jeton(platformData);
-    Zamanla(0);
+    Zamanla();
 }
 
-void ApplicationInterface::Zamanla(int gecikme) {
+void ApplicationInterface::Zamanla() {
     if (std::exchange(zamanlandı_, true))
         return;
-    QTimer::singleShot(gecikme, this, [this] {
+    QTimer::singleShot(0, this, [this] {
         zamanlandı_ = false;
         Yürüt();
     });
@@ -61,22 +60,6 @@ void ApplicationInterface::Yürüt() {
     // Forward first: a photo that is refused says so over the window the player now sees.
     if (bekleyenJeton_)
         istekler_.ÖneGetir(*std::exchange(bekleyenJeton_, std::nullopt));
-    if (!bekleyenFoto_ || fotoğrafAçılıyor_)
-        return; // after the photo under way, from the main event loop
-    // Any modal window (a box, the chooser, the about box) runs an event loop of its own: a
-    // photo opened from there would put its box over the other and change the board behind
-    // the chooser. It waits until the window has closed.
-    if (QApplication::activeModalWidget()) {
-        Zamanla(250);
-        return;
-    }
-    const QString yol = *std::exchange(bekleyenFoto_, std::nullopt);
-    fotoğrafAçılıyor_ = true;
-    istekler_.FotoğrafıAç(yol);
-    fotoğrafAçılıyor_ = false;
-    // The same file asked for again while its box was up has had its answer.
-    if (bekleyenFoto_ == yol)
-        bekleyenFoto_.reset();
-    if (bekleyenFoto_ || bekleyenJeton_)
-        Zamanla(0);
+    if (bekleyenFoto_)
+        istekler_.FotoğrafıAç(*std::exchange(bekleyenFoto_, std::nullopt));
 }

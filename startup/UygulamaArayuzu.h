@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The org.freedesktop.Application interface of the running copy, as desktops and a later copy
 // call it. Every call is answered at once and its request queued: the photo's work and any box
-// it opens run later from the main event loop, one at a time, so that no caller waits on a box
-// and no box opens inside another.
+// it opens run later, from the main event loop, so that no caller waits on a box and no box
+// opens inside the bus call's handler.
 #pragma once
 
 #include "startup/TekKopya.h"
@@ -30,10 +30,9 @@ public slots:
 
 private:
     void Yürüt();
-    void Zamanla(int gecikme);
+    void Zamanla(); // one run of Yürüt however many calls came
 
-    bool zamanlandı_ = false;       // a run of Yürüt is due
-    bool fotoğrafAçılıyor_ = false; // its box may be up: later requests wait for it
+    bool zamanlandı_ = false;
 
     TekKopya::İstekler istekler_;
     std::optional<QString> bekleyenJeton_; // a request to come forward, with its token
