@@ -71,8 +71,12 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
                 DışFotoğrafıAl(ad, foto, hata);
             });
     }
+    // What is not a full path is a URI of another machine: there is no file here to look at.
+    const bool burada = QFileInfo(yol).isAbsolute();
     const bool fotoğrafAdı = FotoğrafDosyasıMı(QFileInfo(yol).fileName());
-    dışFotoğraflar_->İste(yol, [yol, fotoğrafAdı, enAz = TahtaÇözünürlüğü()] {
+    dışFotoğraflar_->İste(yol, [yol, burada, fotoğrafAdı, enAz = TahtaÇözünürlüğü()] {
+        if (!burada)
+            throw ÇalışmaHatası(ÇalışmaHatası::DosyaBulunamadı);
         if (!fotoğrafAdı)
             throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
         return LoadPicture(yol, enAz);
