@@ -16,7 +16,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QTimer>
 
 namespace {
 
@@ -120,12 +119,12 @@ void AnaForm::dragEnterEvent(QDragEnterEvent *olay) {
         olay->acceptProposedAction();
 }
 
-// Opened once the drop is over: a refusal's message box must not hold up the program that the
-// photo was dragged from.
+// The drop is over at once: the photo is looked at off the window's thread, and a refusal's
+// box never holds up the program that it was dragged from.
 void AnaForm::dropEvent(QDropEvent *olay) {
     const QString yol = SürüklenenFotoğraf(olay->mimeData());
     if (yol.isEmpty())
         return;
     olay->acceptProposedAction();
-    QTimer::singleShot(0, this, [this, yol] { FotoğrafıAç(yol); });
+    FotoğrafıAç(yol);
 }
