@@ -54,7 +54,7 @@ QString RetMetni(const QString &ad, int hata) {
 
 // A game the player would lose: one with a move made, or a saved game put back on the board
 // and neither completed nor dealt anew since.
-bool AnaForm::OyunSürüyor() const { return HamleSayısı > 0 || kayıtlıOyunTahtada_; }
+bool AnaForm::OyunSürüyor() const { return Oturum.HamleVarMı(); }
 
 void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü) {
     // The chooser hands over what it has loaded. Anything else comes from outside the game and

@@ -4,8 +4,7 @@
 
 #include <QAccessible>
 
-void DegerEtiketi::DeğeriYaz(const QString &metin, double sayı) {
-    setText(metin);
+void DegerEtiketi::SayıyıBildir(double sayı) {
     sayı_ = sayı;
     QAccessibleValueChangeEvent olay(this, sayı);
     QAccessible::updateAccessibility(&olay);

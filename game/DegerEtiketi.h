@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A label that shows one of the game's values (the clock, the move count) and tells a screen
-// reader when it changes.
+// reader the value as a number.
 #pragma once
 
 #include <QLabel>
@@ -11,8 +11,8 @@ class DegerEtiketi : public QLabel {
 public:
     using QLabel::QLabel;
 
-    // Shows `metin` and announces `sayı`, the same value as a number (seconds for the clock).
-    void DeğeriYaz(const QString &metin, double sayı);
+    // Announces `sayı`, the value the label shows as a number (seconds for the clock).
+    void SayıyıBildir(double sayı);
     double Sayı() const { return sayı_; }
 
 private:

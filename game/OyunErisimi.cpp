@@ -3,7 +3,9 @@
 #include "game/OyunErisimi.h"
 
 #include "game/DegerEtiketi.h"
+#include "game/OyunOturumu.h"
 #include "game/TahtaAlani.h"
+#include "game/YerAdi.h"
 #include "toolkit/ResimKutusu.h"
 
 #include <QAccessibleWidget>
@@ -91,7 +93,44 @@ void OyunErişiminiKur() {
     Q_UNUSED(kuruldu);
 }
 
-void YerAdıDeğişti(QWidget *yer) {
-    QAccessibleEvent olay(yer, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&olay);
+void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
+                        std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
+                        DegerEtiketi &hamle) {
+    alan.YerAdı = [&oturum, yer](const QWidget *kutu) {
+        for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
+            if (yer(i) == kutu)
+                return YerAdı(oturum.Tahta(), i);
+        return QString();
+    };
+    const auto adDeğişti = [yer](int i) {
+        QAccessibleEvent olay(yer(i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&olay);
+    };
+    const auto hepsi = [&oturum, adDeğişti] {
+        for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
+            adDeğişti(i);
+    };
+    const auto süreyi = [&oturum, &süre] {
+        const OyunSaati &s = oturum.Süre();
+        süre.SayıyıBildir(s.Saat * 3600 + s.Dakika * 60 + s.Saniye);
+    };
+    const auto hamleyi = [&oturum, &hamle] { hamle.SayıyıBildir(oturum.HamleSayısı()); };
+    QObject::connect(&oturum, &OyunOturumu::BoardShown, &alan, hepsi);
+    QObject::connect(&oturum, &OyunOturumu::Dealt, &alan, [hepsi, süreyi, hamleyi] {
+        hepsi();
+        süreyi();
+        hamleyi();
+    });
+    QObject::connect(&oturum, &OyunOturumu::Moved, &alan, [adDeğişti, hamleyi](int from, int to) {
+        adDeğişti(from);
+        adDeğişti(to);
+        hamleyi();
+    });
+    QObject::connect(&oturum, &OyunOturumu::Completed, &alan,
+                     [&oturum, adDeğişti] { adDeğişti(oturum.Tahta().YerSayısı() - 1); });
+    QObject::connect(&oturum, &OyunOturumu::Ticked, &alan, süreyi);
+    QObject::connect(&oturum, &OyunOturumu::Ended, &alan, [süreyi, hamleyi] {
+        süreyi();
+        hamleyi();
+    });
 }

@@ -3,10 +3,20 @@
 // the piece it shows, and the clock and move count as values.
 #pragma once
 
+#include <functional>
+
 class QWidget;
+class DegerEtiketi;
+class OyunOturumu;
+class TahtaAlani;
 
 // Installs the descriptions once per process; later calls do nothing.
 void OyunErişiminiKur();
 
-// Tells a screen reader that a board place shows another piece (its name changed).
-void YerAdıDeğişti(QWidget *yer);
+// The screen reader's view follows the session: the places of `alan` (`yer` gives the box of
+// a place) are named for the pieces the session puts there, and the clock and move labels
+// carry its numbers. Connected after the window's own drawing, so a value is told once its
+// text is shown.
+void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
+                        std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
+                        DegerEtiketi &hamle);

@@ -9,6 +9,7 @@
 #include "startup/OrtakYordamlarModulu.h"
 #include "startup/PencereyiOneGetir.h"
 #include "startup/TekKopya.h"
+#include "startup/WaylandTamponu.h"
 #include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
@@ -67,9 +68,6 @@ QString AyırıcıylaBiten(const QString &klasör) {
 
 namespace {
 
-// Qt's default style already gives native-looking controls: nothing to switch on.
-void GörselStilleriEtkinleştir() {}
-
 // The version check on Windows; elsewhere every system is accepted and NTSistemi keeps its
 // value.
 void SürümKontrolü() {
@@ -110,6 +108,7 @@ int Main(int argc, char **argv) {
     const QString başlangıçKimliği = qEnvironmentVariable("DESKTOP_STARTUP_ID");
 
     OrtakHizmetleriKur();
+    WaylandTamponunuSeç();
     QApplication uygulama(argc, argv);
     // No display name: X11 would append it to every window title, and the window is known by
     // its exact title. Untitled message boxes take "Mozeta" from the resources.
@@ -122,7 +121,6 @@ int Main(int argc, char **argv) {
     QtÇevirisiniYükle(qtÇevirisi);
 
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım(GörselStilleriEtkinleştir);
     adım([] { PencereBaşlığı = PencereBaşlığınıOluştur(); });
     const QString fotoğraf = KomutSatırıFotoğrafı(QCoreApplication::arguments());
 
