@@ -52,10 +52,6 @@ QString RetMetni(const QString &ad, int hata) {
 
 } // namespace
 
-// A game the player would lose: one with a move made, or a saved game put back on the board
-// and neither completed nor dealt anew since.
-bool AnaForm::OyunSürüyor() const { return Oturum.HamleVarMı(); }
-
 void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü) {
     // The chooser hands over what it has loaded. Anything else comes from outside the game and
     // is decoded on a worker, so that no file keeps the window frozen, and answered one at a
@@ -92,7 +88,7 @@ void AnaForm::DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğr
     }
     // Only the player throws a game away: a photo from outside asks first, and "Hayır" (also
     // the default answer) leaves board, clock, moves and the saved game as they are.
-    if (OyunSürüyor()) {
+    if (Oturum.HamleVarMı()) {
         int yanıt = HayırYanıtı;
         adım([] { MesajıOrtala(); });
         adım([&] {
