@@ -190,6 +190,8 @@ void AnaForm::DüzeniKur() {
                                     ParçalaraBölSeçeneği[1],
                                     ParçalaraBölSeçeneği[2],
                                     OyunAlanı,
+                                    Etiket[1],
+                                    Etiket[3],
                                     FotoğrafınÖrneğiniGöster,
                                     OyunuKaydetOnayı,
                                     SesleriKapatOnayı,
@@ -203,14 +205,18 @@ void AnaForm::DüzeniKur() {
     // Names for a screen reader where a control has no caption; the others speak their caption.
     OyunErişiminiKur();
     OyunAlanı->setAccessibleName(ErişimMetni::OyunTahtası);
-    OyunAlanı->YerAdı = [this](const QWidget *kutu) {
-        QString ad;
-        DağınıkParçalar.HerBiri([&](int yer, const ResimKutusu *bu) {
-            if (bu == kutu && yer < Tahta.YerSayısı())
-                ad = YerAdı(Tahta, yer);
-        });
-        return ad;
+    const auto yerMetni = [this](QString (*metin)(const OyunTahtası &, int)) {
+        return [this, metin](const QWidget *kutu) {
+            QString ad;
+            DağınıkParçalar.HerBiri([&](int yer, const ResimKutusu *bu) {
+                if (bu == kutu && yer < Tahta.YerSayısı())
+                    ad = metin(Tahta, yer);
+            });
+            return ad;
+        };
     };
+    OyunAlanı->YerAdı = yerMetni(YerAdı);
+    OyunAlanı->YerKonumu = yerMetni(YerKonumu);
     ÖrnekKutusu->setAccessibleName(ErişimMetni::FotoğrafÖrneği);
     Etiket[1]->setAccessibleName(ErişimMetni::GeçenSüre);
     Etiket[3]->setAccessibleName(ErişimMetni::HamleSayısı);

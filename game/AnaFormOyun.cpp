@@ -7,6 +7,7 @@
 #include "game/Dagitim.h"
 #include "game/DegerEtiketi.h"
 #include "game/KayitliOyun.h"
+#include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
@@ -70,6 +71,7 @@ void AnaForm::YeniOyunDüğmesi_Click() {
     adım([&] { SüreHesapla.SetInterval(1000); });
     // The keyboard player plays on at once with the arrow keys.
     adım([&] { OyunAlanı->setFocus(); });
+    adım([&] { OyunDağıtıldı(OyunAlanı, Tahta.KenarParçaSayısı()); });
     // Repaints and clicks that arrived during the deal run now, against the finished board.
     adım([] { QCoreApplication::processEvents(); });
 }
@@ -86,10 +88,12 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
     bool taşındı = false;
     adım([&] { taşındı = Tahta.Taşı(Index); });
     if (!taşındı) {
+        adım([&] { HamleReddedildi(OyunAlanı); });
         adım([&] { SesÇal(QStringLiteral("DUR")); });
         return;
     }
 
+    adım([&] { ParçaTaşındı(DağınıkParçalar(boş)); });
     adım([&] { YeriGöster(boş); });
     adım([&] { YeriGöster(Index); }); // blank, in the empty-place colour
     adım([&] {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A label that shows one of the game's values (the clock, the move count) and tells a screen
-// reader when it changes.
+// A label that shows one of the game's values (the clock, the move count), reached by Tab for a
+// screen reader to read it, and tells a screen reader when it changes.
 #pragma once
 
 #include <QLabel>
@@ -9,9 +9,10 @@ class DegerEtiketi : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit DegerEtiketi(QWidget *sahip) : QLabel(sahip) { setFocusPolicy(Qt::TabFocus); }
 
-    // Shows `metin` and announces `sayı`, the same value as a number (seconds for the clock).
+    // Shows `metin` and announces `sayı`, the same value as a number (seconds for the clock),
+    // unless the label has the focus.
     void DeğeriYaz(const QString &metin, double sayı);
     double Sayı() const { return sayı_; }
 

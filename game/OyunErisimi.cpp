@@ -1,26 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The accessible descriptions of the board, its places and the value labels.
+// The accessible descriptions of the board, its places and the value labels, and what a screen
+// reader is told of play.
 #include "game/OyunErisimi.h"
 
 #include "game/DegerEtiketi.h"
 #include "game/TahtaAlani.h"
+#include "resources/ErisimMetinleri.h"
 #include "toolkit/ResimKutusu.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
+#include <QTimer>
 
 namespace {
 
-// A board place: a list item named by the board, and pressing it is clicking it.
+const QString DuyuruAdı = QStringLiteral("OkuyucuDuyurusu");
+
+TahtaAlanı *TahtasıOf(const QWidget *yer) {
+    return qobject_cast<TahtaAlanı *>(yer->parentWidget());
+}
+
+void Bildir(QObject *nesne, QAccessible::Event tür) {
+    QAccessibleEvent olay(nesne, tür);
+    QAccessible::updateAccessibility(&olay);
+}
+
+// A board place: a list item named by the board, and pressing it is clicking it. Its description
+// says where it stands and where the empty place is.
 class YerErişimi : public QAccessibleWidget {
 public:
     explicit YerErişimi(QWidget *yer) : QAccessibleWidget(yer, QAccessible::ListItem) {}
 
     QString text(QAccessible::Text tür) const override {
-        const auto *alan = qobject_cast<const TahtaAlanı *>(widget()->parentWidget());
+        const TahtaAlanı *alan = TahtasıOf(widget());
         if (tür == QAccessible::Name && alan && alan->YerAdı)
             return alan->YerAdı(widget());
+        if (tür == QAccessible::Description && alan && alan->YerKonumu)
+            return alan->YerKonumu(widget());
         return QAccessibleWidget::text(tür);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State durum = QAccessibleWidget::state();
+        const TahtaAlanı *alan = TahtasıOf(widget());
+        durum.focusable = true;
+        durum.focused = alan && alan->hasFocus() && alan->OkuyucununYeri == widget();
+        return durum;
     }
 
     QStringList actionNames() const override {
@@ -38,7 +63,8 @@ public:
     }
 };
 
-// The clock or the move count: its own name, the text it shows and the value as a number.
+// The clock or the move count: its name with the value it shows ("Hamle sayısı: 3"), which a
+// screen reader reads on focus and in review, and the value as a number.
 class DeğerErişimi : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit DeğerErişimi(QWidget *etiket) : QAccessibleWidget(etiket, QAccessible::StaticText) {}
@@ -46,6 +72,8 @@ public:
     QString text(QAccessible::Text tür) const override {
         if (tür == QAccessible::Value)
             return etiket()->text();
+        if (tür == QAccessible::Name)
+            return ErişimMetni::Değer.arg(QAccessibleWidget::text(tür), etiket()->text());
         return QAccessibleWidget::text(tür);
     }
 
@@ -71,6 +99,8 @@ QAccessibleInterface *Açıklama(const QString &sınıf, QObject *nesne) {
         return nullptr;
     if (sınıf == QLatin1String("TahtaAlani"))
         return new QAccessibleWidget(pencereÖğesi, QAccessible::List);
+    if (nesne->objectName() == DuyuruAdı)
+        return new QAccessibleWidget(pencereÖğesi, QAccessible::Notification);
     if (sınıf == QLatin1String("DegerEtiketi"))
         return new DeğerErişimi(pencereÖğesi);
     if (sınıf == QLatin1String("ResimKutusu")) {
@@ -94,4 +124,52 @@ void OyunErişiminiKur() {
 void YerAdıDeğişti(QWidget *yer) {
     QAccessibleEvent olay(yer, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&olay);
+}
+
+namespace {
+
+// Said through a notification that appears: Orca speaks one as it shows, whatever has the focus.
+// It stands unseen in the window, too small to draw or to take a click.
+void Duyur(QWidget *tahta, const QString &metin) {
+    QWidget *pencere = tahta->window();
+    auto *duyuru = pencere->findChild<QWidget *>(DuyuruAdı, Qt::FindDirectChildrenOnly);
+    if (!duyuru) {
+        duyuru = new QWidget(pencere);
+        duyuru->setObjectName(DuyuruAdı);
+        duyuru->setGeometry(0, 0, 0, 0);
+        duyuru->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    duyuru->hide();
+    duyuru->setAccessibleName(metin);
+    duyuru->show();
+}
+
+} // namespace
+
+void ParçaTaşındı(QWidget *yer) {
+    TahtaAlanı *tahta = TahtasıOf(yer);
+    if (!tahta)
+        return;
+    tahta->OkuyucununYeri = yer;
+    if (tahta->hasFocus())
+        Bildir(yer, QAccessible::Focus);
+}
+
+void HamleReddedildi(TahtaAlanı *tahta) { Duyur(tahta, ErişimMetni::HamleYok); }
+
+// The screen reader goes back to the board itself, so that the first move is a new focus even
+// when it fills the place it was on.
+void OyunDağıtıldı(TahtaAlanı *tahta, int kenar) {
+    tahta->OkuyucununYeri = nullptr;
+    if (tahta->hasFocus())
+        Bildir(tahta, QAccessible::Focus);
+    Duyur(tahta, ErişimMetni::YeniOyun.arg(kenar));
+}
+
+// Queued: the toolkit tells of the board's own focus after this, and the place must come last.
+void TahtaOdaklandı(TahtaAlanı *tahta) {
+    QTimer::singleShot(0, tahta, [tahta] {
+        if (tahta->hasFocus() && tahta->OkuyucununYeri)
+            Bildir(tahta->OkuyucununYeri, QAccessible::Focus);
+    });
 }
