@@ -245,19 +245,10 @@ def uygulama():
             return app
 
 
-PARÇA = re.compile(r"^Parça (\d+): yeri (\d+)\. sıra, (\d+)\. sütun$")
-
-
 def tahta_oku(tahta):
-    """The piece on each place, None on the empty one; each name says where its piece belongs."""
-    dizilim = []
-    for ad in (yer.name for yer in çocuklar(tahta)):
-        eşleşme = PARÇA.match(ad)
-        assert ad == "Boş yer" or eşleşme, "place named %r" % ad
-        parça, sıra, sütun = (int(x) for x in eşleşme.groups()) if eşleşme else (0, 0, 0)
-        assert not eşleşme or (sıra, sütun) == ((parça - 1) // 3 + 1, (parça - 1) % 3 + 1), ad
-        dizilim.append(parça - 1 if eşleşme else None)
-    return dizilim
+    """The piece on each place (counted from 0), None on the empty one, read from their names."""
+    return [int(m.group(1)) - 1 if (m := re.match(r"Parça (\d+): ", yer.name)) else None
+            for yer in çocuklar(tahta)]
 
 
 # The place whose piece an arrow moves into the empty place: Up the one below it, and so on.
@@ -293,38 +284,22 @@ def çözüm(dizilim):
     raise AssertionError("no solution for %r" % (dizilim,))
 
 
-ORCA = ("import sys, os\nfrom orca import orca, debug\ndebug.debugLevel = debug.LEVEL_ALL\ndebug.debugFile = open('/tmp/orca-debug.log', 'w')\norca.getSettingsManager().activate(None, {})\n"
-        "sys.exit(orca.main())")
+# Orca's own start script refuses to start beside another Orca of the same user on the machine
+# (it looks for a process named orca): its module is started directly, under another name.
+ORCA = "import sys\nfrom orca import orca\norca.getSettingsManager().activate(None, {})\n" \
+       "sys.exit(orca.main())"
 
 
-def erisim():
-    global Atspi, pyatspi, olaylar
-    try:
-        import gi
-        gi.require_version("Atspi", "2.0")
-        from gi.repository import Atspi, GLib
-        import pyatspi
-    except (ImportError, ValueError) as hata:
-        atla("pyatspi is missing (Debian: python3-pyatspi): %s" % hata)
-    for araç in ("speech-dispatcher", "localedef", "orca"):
-        if not shutil.which(araç):
-            atla(araç + " is missing (Debian: orca speech-dispatcher locales)")
-    olaylar = lambda: GLib.MainContext.default().iteration(False)
-    # Orca speaks Turkish: the locale is made into a folder of the test's own.
+def orca_başlat():
+    """Orca on the private buses, speaking Turkish; speech-dispatcher's generic output module
+    appends each utterance to a file, with no sound device. Returns what has been said so far,
+    as one line."""
     yerel, konuşma, sd = kök + "/yerel", kök + "/konusma.txt", kök + "/sd"
-    os.mkdir(yerel)
+    os.makedirs(sd + "/modules")
+    os.mkdir(yerel)  # the Turkish locale is made for the test alone
     subprocess.run(["localedef", "-i", "tr_TR", "-f", "UTF-8", yerel + "/tr_TR.UTF-8"], check=True)
     türkçe = dict(oyun_ortamı, LOCPATH=yerel, LANG="tr_TR.UTF-8", LC_ALL="tr_TR.UTF-8",
                   GSETTINGS_BACKEND="memory")
-    başlatıcı = başlat([BAŞLATICI, "--launch-immediately"])
-    # Asked without activating it, so that the bus in use is this launcher's.
-    bekle(lambda: "true" in komut("dbus-send", "--session", "--print-reply",
-                                  "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                  "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"),
-          "the accessibility bus")
-    assert başlatıcı.poll() is None
-    # Every utterance goes to a file through the generic output module, none to a sound device.
-    os.makedirs(sd + "/modules")
     with open(sd + "/speechd.conf", "w") as ayar:
         ayar.write('AddModule "dosya" "sd_generic" "dosya.conf"\nDefaultModule dosya\n'
                    'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
@@ -334,64 +309,121 @@ def erisim():
     open(konuşma, "w").close()
     başlat(["speech-dispatcher", "-s", "-t", "0", "-C", sd, "-L", kök], env=türkçe,
            stderr=subprocess.DEVNULL)
-    # A settings file skips the first-run setup; keys are not echoed, so that each key's speech
-    # is the game's alone. Orca's own start script would refuse to start beside another user's
-    # Orca on this machine: its module is started directly.
+    # The settings file skips the first-run setup. Keys are not echoed: what follows a key is
+    # the game's alone.
     os.makedirs(ev + "/.local/share/orca")
     with open(ev + "/.local/share/orca/user-settings.conf", "w") as ayar:
-        json.dump({"general": {"firstStart": False, "enableKeyEcho": False},
+        json.dump({"general": {"firstStart": False, "enableKeyEcho": False}, "keybindings": {},
                    "profiles": {"default": {"profile": ["Default", "default"]}},
-                   "pronunciations": {}, "keybindings": {}}, ayar)
-    başlat(["/usr/bin/python3", "-c", ORCA], env=türkçe, stdout=subprocess.DEVNULL,
-           stderr=open(kök + "/orca.log", "w"))
+                   "pronunciations": {}}, ayar)
+    with open(kök + "/orca.log", "w") as günlük:
+        başlat(["/usr/bin/python3", "-c", ORCA], env=türkçe, stdout=günlük, stderr=günlük)
     duyulan = lambda: " ".join(open(konuşma).read().split())
     bekle(duyulan, "Orca to speak")
+    return duyulan
 
-    oyun = oyunlar(1)[0]
+
+def erisim():
+    """A 3 x 3 game played and won with the keyboard alone as Orca, the screen reader, speaks
+    it; then the about box's links. What Orca says after each key is checked: the move (the
+    piece, where it stands now and the empty place), a refused arrow, a deal, the clock and the
+    move count on focus, where-am-I, the congratulation."""
+    global Atspi, pyatspi, olaylar
+    try:
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+        import pyatspi
+    except (ImportError, ValueError) as hata:
+        atla("pyatspi is missing (Debian: python3-pyatspi): %s" % hata)
+    for araç in ("speech-dispatcher", "localedef", "orca"):
+        if not shutil.which(araç) or not os.path.exists("/usr/share/i18n/locales/tr_TR"):
+            atla(araç + " or the locale sources are missing (Debian: orca speech-dispatcher "
+                 "locales)")
+    olaylar = lambda: GLib.MainContext.default().iteration(False)
+    başlatıcı = başlat([BAŞLATICI, "--launch-immediately"])
+    # Asked without activating it, so that the bus in use is this launcher's.
+    bekle(lambda: "true" in komut("dbus-send", "--session", "--print-reply",
+                                  "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                  "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"),
+          "the accessibility bus")
+    assert başlatıcı.poll() is None
+    duyulan = orca_başlat()
+    # The links open in a "browser" that notes the address.
+    tarayıcı, açılan = kök + "/tarayici", kök + "/acilan.txt"
+    with open(tarayıcı, "w") as betik:
+        betik.write('#!/bin/sh\necho "$1" >> %s\n' % açılan)
+    os.chmod(tarayıcı, 0o755)
+
+    oyun = oyunlar(1, BROWSER=tarayıcı)[0]
     app = bekle(uygulama, "the game on the accessibility bus")
     pencere = bekle(lambda: next((ö for ö in çocuklar(app) if ö.name.startswith(
         "Nuv Vorudov - Mozeta")), None), "the main window")
     xpencere = bekle(lambda: pencereler(ANA_PENCERE), "the X window")[0]
     tahta = bekle(lambda: bul(pencere, "list", "Oyun tahtası"), "the board")
-    bekle(lambda: "Nuv Vorudov - Mozeta" in duyulan() and "3 x 3 'lü Parçalar" in duyulan(),
-          "the window and its focus spoken")
+    saat = next(ö for ö in hepsi(pencere) if ö.name.startswith("Geçen süre: "))
+    bekle(lambda: re.search(r"Nuv Vorudov - Mozeta [\d.]+\. 3 x 3 'lü Parçalar seçili radyo",
+                            duyulan()), "the window and its focus spoken")
 
-    def duy(tuşlar, *beklenen):
-        """Presses the keys and waits for Orca to say each expected text, in that order."""
+    def duy(tuşlar, *beklenen, pencere=xpencere, baştan=True):
+        """Presses the keys and waits for Orca to say the expected texts in that order, first
+        of all unless `baştan` is false."""
         başı = len(duyulan())
-        tuş(xpencere, *tuşlar.split())
-        desen = re.compile(".*?".join(map(re.escape, beklenen)))
+        tuş(pencere, *tuşlar.split())
+        desen = re.compile(("^ " if baştan else "") + ".*?".join(map(re.escape, beklenen)))
         try:
             bekle(lambda: desen.search(duyulan()[başı:]), "Orca to say %r" % (beklenen,))
         except AssertionError as hata:
-            raise AssertionError("%s; it said %r" % (hata, duyulan()[başı:]))
-        print("%s: %s" % (tuşlar, duyulan()[başı:]))
+            raise AssertionError("%s after %s; it said %r" % (hata, tuşlar, duyulan()[başı:]))
         return duyulan()[başı:]
 
-    duy("Tab", "Oyun tahtası")
-    duy("alt+y", "Yeni oyun: 3 x 3")
     def hamle(ok):
+        """An arrow that moves a piece: Orca names it, where it stands now and the empty place
+        it left, and says nothing else."""
         önce = tahta_oku(tahta)
         boş, (dsıra, dsütun) = önce.index(None), OKLAR[ok]
-        yer = (boş // 3 + dsıra) * 3 + boş % 3 + dsütun
-        parça = önce[yer]
-        return duy(ok, "Parça %d: yeri %d. sıra, %d. sütun" % (parça + 1, parça // 3 + 1, parça % 3 + 1),
-                   "%d. sıra, %d. sütunda; boş yer %d. sıra, %d. sütunda" % (boş // 3 + 1, boş % 3 + 1, yer // 3 + 1, yer % 3 + 1))
+        yer = boş + dsıra * 3 + dsütun
+        konum = lambda yer: "%d. sıra, %d. sütun" % (yer // 3 + 1, yer % 3 + 1)
+        duy(ok, "Parça %d: yeri %s. %sda; boş yer %sda." % (önce[yer] + 1, konum(önce[yer]),
+                                                             konum(boş), konum(yer)))
+
+    duy("Tab", "Fotoğrafı Tamamla panel. Oyun tahtası. 9 ögeli liste.")
+    duy("alt+y", "bildirim Yeni oyun: 3 x 3.")
     hamle("Down")
-    duy("Left", "Bu yönde parça yok")
-    duy("Left", "Bu yönde parça yok")
+    duy("Left", "bildirim Bu yönde parça yok.")  # nothing on the right of the empty corner
+    duy("Left", "bildirim Bu yönde parça yok.")
     hamle("Up")
-    duy("KP_Enter", "Parça", "sütunda; boş yer")
-    duy("Tab", "Geçen süre: 00:00:")
-    duy("Tab", "Hamle sayısı: 2")
-    duy("shift+Tab shift+Tab", "Parça")
+    duy("KP_Enter", "liste öğesi. Parça", "6 / 9. 2. sıra, 3. sütunda; boş yer 3. sıra, 3. "
+        "sütunda.")  # where-am-I
+    # The clock and the count are read on focus; the clock ticks on in silence.
+    bekle(lambda: saat.queryValue().currentValue >= 1, "a second on the clock")
+    söz = duy("Tab", "Geçen süre: 00:00:", " etiket.")
+    assert "00:00:00" not in söz, söz
+    saniye = saat.queryValue().currentValue
+    bekle(lambda: saat.queryValue().currentValue > saniye, "the clock to tick")
+    duy("Tab", "Hamle sayısı: 2 etiket.")
+    duy("shift+Tab shift+Tab", "Oyun tahtası. 9 ögeli liste. Parça", "sütunda.", baştan=False)
     yol = çözüm(tahta_oku(tahta))
     for ok in yol[:-1]:
         hamle(ok)
-    son = duy(yol[-1], "Tebrikler!", "Hamle Sayınız : %d" % (2 + len(yol)))
-    kutu = bekle(lambda: pencereler(r"^Mozeta$"), "the congratulation")[0]
-    tuş(kutu, "Return")
+    duy(yol[-1], "Mozeta. Tebrikler! Fotoğrafı tamamladınız!",
+        "Hamle Sayınız : %d." % (2 + len(yol)), baştan=False)
+    tuş(bekle(lambda: pencereler(r"^Mozeta$"), "the congratulation")[0], "Return")
     bekle(lambda: not pencereler(r"^Mozeta$"), "the box to close")
+
+    duy("alt+h", "Program Hakkında iletişim kutusu", baştan=False)
+    kutu = pencereler("^Program Hakkında$")[0]
+    açıldı = lambda *adresler: bekle(lambda: os.path.exists(açılan) and open(
+        açılan).read().split() == list(adresler), "the links to open")
+    duy("Tab", "https://nuvvorudov.example bağ.", pencere=kutu, baştan=False)
+    tuş(kutu, "Return")
+    açıldı("https://nuvvorudov.example")
+    duy("Tab", "Mesaj Gönder bağ.", pencere=kutu, baştan=False)
+    tuş(kutu, "space")
+    açıldı("https://nuvvorudov.example",
+           "https://nuvvorudov.example/asp/mesaj/mesaj.asp?ProgramAdi=Mozeta")
+    duy("Tab", "E-Posta Gönder bağ.", pencere=kutu, baştan=False)
+    tuş(kutu, "Escape")
     tuş(xpencere, "Escape")
     assert oyun.wait(BEKLEME) == 0, oyun.returncode
     print("PASS: won in %d moves" % (2 + len(yol)))
