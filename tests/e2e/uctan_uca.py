@@ -5,13 +5,13 @@
 #     named x.jpg is refused from a later start and from the command line. Without any bus a
 #     lock file still refuses a second copy, and one left by a killed copy does not stop the
 #     next. Nothing of the game's lands in the temporary folder.
-#   erisim: as a screen reader sees the game, over a private accessibility bus: the main
-#     window's controls by name and role; an arrow key renaming two places and counting a move;
-#     then a 3 x 3 game won and closed with the keyboard alone, its moves found by a
-#     breadth-first search over the board that the places' names tell.
+#   erisim: as Orca, the screen reader, speaks it over a private accessibility bus: a 3 x 3
+#     game dealt, played and won with the keyboard alone (its moves found by a breadth-first
+#     search over the board the places' names tell) and the about box's links, what Orca says
+#     checked after every key.
 # Usage: uctan_uca.py GAME tek_kopya|erisim (runs itself again under dbus-run-session; exit 77 =
 # skipped).
-import collections, ctypes, json, os, re, shutil, subprocess, sys, tempfile, time
+import collections, ctypes, os, re, shutil, subprocess, sys, tempfile, time
 
 BEKLEME = 60.0  # only catches a hang: ten times and more what a step takes on a busy machine
 BAŞLATICI = "/usr/libexec/at-spi-bus-launcher"
@@ -34,7 +34,6 @@ if not os.environ.get("MOZETA_OZEL_OTOBUS"):
 süreçler, kök = [], tempfile.mkdtemp(prefix="mozeta-e2e-")
 ev, geçici = kök + "/ev", kök + "/gecici"
 ANA_PENCERE = r"^Nuv Vorudov - Mozeta [0-9.]+$"
-olaylar = lambda: None  # delivers the accessibility events listened to, once they are
 
 
 def başlat(komut, **seçenekler):
@@ -47,9 +46,8 @@ def bekle(koşul, ne):
     while time.monotonic() < son:
         if sonuç := koşul():
             return sonuç
-        olaylar()
         time.sleep(0.05)
-    raise AssertionError("timed out waiting for " + ne)
+    raise AssertionError("timed out waiting for " + (ne() if callable(ne) else ne))
 
 
 def komut(*argümanlar):
@@ -231,20 +229,6 @@ def hepsi(öğe):
         yield from hepsi(çocuk)
 
 
-def bul(kök_öğe, rol, ad):
-    return next((ö for ö in hepsi(kök_öğe) if ö.getRoleName() == rol and ö.name.strip() == ad),
-                None)
-
-
-def uygulama():
-    masaüstü = pyatspi.Registry.getDesktop(0)
-    for app in çocuklar(masaüstü):
-        if app is not None and app.name == "Mozeta-Tr":
-            # Every name is asked afresh, never read from a cache that events keep.
-            Atspi.Accessible.set_cache_mask(app, Atspi.Cache.NONE)
-            return app
-
-
 def tahta_oku(tahta):
     """The piece on each place (counted from 0), None on the empty one, read from their names."""
     return [int(m.group(1)) - 1 if (m := re.match(r"Parça (\d+): ", yer.name)) else None
@@ -285,37 +269,34 @@ def çözüm(dizilim):
 
 
 # Orca's own start script refuses to start beside another Orca of the same user on the machine
-# (it looks for a process named orca): its module is started directly, under another name.
+# (a process named orca): its module is started directly, under another name.
 ORCA = "import sys\nfrom orca import orca\norca.getSettingsManager().activate(None, {})\n" \
        "sys.exit(orca.main())"
 
 
 def orca_başlat():
-    """Orca on the private buses, speaking Turkish; speech-dispatcher's generic output module
-    appends each utterance to a file, with no sound device. Returns what has been said so far,
-    as one line."""
+    """Orca speaking Turkish through speech-dispatcher, whose generic output module appends each
+    utterance to a file (no sound device). The settings skip the first-run setup and echo no
+    key. Returns what has been said so far, as one line."""
     yerel, konuşma, sd = kök + "/yerel", kök + "/konusma.txt", kök + "/sd"
-    os.makedirs(sd + "/modules")
-    os.mkdir(yerel)  # the Turkish locale is made for the test alone
+    for klasör in (yerel, sd + "/modules", ev + "/.local/share/orca"):
+        os.makedirs(klasör)
+    # The Turkish locale is made for the test alone: the machine's locales stay as they are.
     subprocess.run(["localedef", "-i", "tr_TR", "-f", "UTF-8", yerel + "/tr_TR.UTF-8"], check=True)
-    türkçe = dict(oyun_ortamı, LOCPATH=yerel, LANG="tr_TR.UTF-8", LC_ALL="tr_TR.UTF-8",
-                  GSETTINGS_BACKEND="memory")
-    with open(sd + "/speechd.conf", "w") as ayar:
-        ayar.write('AddModule "dosya" "sd_generic" "dosya.conf"\nDefaultModule dosya\n'
-                   'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
-    with open(sd + "/modules/dosya.conf", "w") as ayar:
-        ayar.write('GenericExecuteSynth "printf \'%%s\\\\n\' \\\'$DATA\\\' >> %s"\n'
-                   'AddVoice "tr" "MALE1" "tr"\nGenericLanguage "tr" "tr" "utf-8"\n' % konuşma)
-    open(konuşma, "w").close()
+    for ad, metin in [("/sd/speechd.conf", 'AddModule "dosya" "sd_generic" "dosya.conf"\n'
+                       'DefaultModule dosya\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'),
+                      ("/sd/modules/dosya.conf", 'GenericExecuteSynth "printf \'%%s\\\\n\' '
+                       '\\\'$DATA\\\' >> %s"\nAddVoice "tr" "MALE1" "tr"\n'
+                       'GenericLanguage "tr" "tr" "utf-8"\n' % konuşma),
+                      ("/konusma.txt", ""),
+                      ("/ev/.local/share/orca/user-settings.conf", '{"general": {"firstStart"'
+                       ': false, "enableKeyEcho": false}, "keybindings": {}, "profiles": {"def'
+                       'ault": {"profile": ["Default", "default"]}}, "pronunciations": {}}')]:
+        with open(kök + ad, "w") as dosya:
+            dosya.write(metin)
+    türkçe = dict(oyun_ortamı, LOCPATH=yerel, LC_ALL="tr_TR.UTF-8", GSETTINGS_BACKEND="memory")
     başlat(["speech-dispatcher", "-s", "-t", "0", "-C", sd, "-L", kök], env=türkçe,
            stderr=subprocess.DEVNULL)
-    # The settings file skips the first-run setup. Keys are not echoed: what follows a key is
-    # the game's alone.
-    os.makedirs(ev + "/.local/share/orca")
-    with open(ev + "/.local/share/orca/user-settings.conf", "w") as ayar:
-        json.dump({"general": {"firstStart": False, "enableKeyEcho": False}, "keybindings": {},
-                   "profiles": {"default": {"profile": ["Default", "default"]}},
-                   "pronunciations": {}}, ayar)
     with open(kök + "/orca.log", "w") as günlük:
         başlat(["/usr/bin/python3", "-c", ORCA], env=türkçe, stdout=günlük, stderr=günlük)
     duyulan = lambda: " ".join(open(konuşma).read().split())
@@ -324,23 +305,13 @@ def orca_başlat():
 
 
 def erisim():
-    """A 3 x 3 game played and won with the keyboard alone as Orca, the screen reader, speaks
-    it; then the about box's links. What Orca says after each key is checked: the move (the
-    piece, where it stands now and the empty place), a refused arrow, a deal, the clock and the
-    move count on focus, where-am-I, the congratulation."""
-    global Atspi, pyatspi, olaylar
     try:
-        import gi
-        gi.require_version("Atspi", "2.0")
-        from gi.repository import Atspi, GLib
         import pyatspi
-    except (ImportError, ValueError) as hata:
+    except ImportError as hata:
         atla("pyatspi is missing (Debian: python3-pyatspi): %s" % hata)
-    for araç in ("speech-dispatcher", "localedef", "orca"):
-        if not shutil.which(araç) or not os.path.exists("/usr/share/i18n/locales/tr_TR"):
-            atla(araç + " or the locale sources are missing (Debian: orca speech-dispatcher "
-                 "locales)")
-    olaylar = lambda: GLib.MainContext.default().iteration(False)
+    if not (shutil.which("speech-dispatcher") and shutil.which("orca") and
+            os.path.exists("/usr/share/i18n/locales/tr_TR")):
+        atla("Orca is missing (Debian: orca speech-dispatcher locales)")
     başlatıcı = başlat([BAŞLATICI, "--launch-immediately"])
     # Asked without activating it, so that the bus in use is this launcher's.
     bekle(lambda: "true" in komut("dbus-send", "--session", "--print-reply",
@@ -350,40 +321,34 @@ def erisim():
     assert başlatıcı.poll() is None
     duyulan = orca_başlat()
     # The links open in a "browser" that notes the address.
-    tarayıcı, açılan = kök + "/tarayici", kök + "/acilan.txt"
-    with open(tarayıcı, "w") as betik:
-        betik.write('#!/bin/sh\necho "$1" >> %s\n' % açılan)
-    os.chmod(tarayıcı, 0o755)
+    with open(kök + "/tarayici", "w") as betik:
+        betik.write('#!/bin/sh\necho "$1" >> %s/acilan.txt\n' % kök)
+    os.chmod(kök + "/tarayici", 0o755)
 
-    oyun = oyunlar(1, BROWSER=tarayıcı)[0]
-    app = bekle(uygulama, "the game on the accessibility bus")
-    pencere = bekle(lambda: next((ö for ö in çocuklar(app) if ö.name.startswith(
-        "Nuv Vorudov - Mozeta")), None), "the main window")
+    oyun = oyunlar(1, BROWSER=kök + "/tarayici")[0]
+    app = bekle(lambda: next((a for a in çocuklar(pyatspi.Registry.getDesktop(0))
+                              if a and a.name == "Mozeta-Tr"), None), "the game's accessibility")
+    tahta = bekle(lambda: next((ö for ö in hepsi(app) if ö.getRoleName() == "list"), None),
+                  "the board")
+    saat = lambda: next(ö for ö in hepsi(app) if ö.name.startswith("Geçen süre: ")).queryValue(
+    ).currentValue
     xpencere = bekle(lambda: pencereler(ANA_PENCERE), "the X window")[0]
-    tahta = bekle(lambda: bul(pencere, "list", "Oyun tahtası"), "the board")
-    saat = next(ö for ö in hepsi(pencere) if ö.name.startswith("Geçen süre: "))
-    bekle(lambda: re.search(r"Nuv Vorudov - Mozeta [\d.]+\. 3 x 3 'lü Parçalar seçili radyo",
-                            duyulan()), "the window and its focus spoken")
+    bekle(lambda: re.search(r"Mozeta [\d.]+\. 3 x 3 'lü Parçalar seçili radyo", duyulan()),
+          "the window and its focus spoken")
 
     def duy(tuşlar, *beklenen, pencere=xpencere, baştan=True):
-        """Presses the keys and waits for Orca to say the expected texts in that order, first
-        of all unless `baştan` is false."""
+        """Presses the keys; Orca says the texts in that order, first of all if `baştan`."""
         başı = len(duyulan())
         tuş(pencere, *tuşlar.split())
         desen = re.compile(("^ " if baştan else "") + ".*?".join(map(re.escape, beklenen)))
-        try:
-            bekle(lambda: desen.search(duyulan()[başı:]), "Orca to say %r" % (beklenen,))
-        except AssertionError as hata:
-            raise AssertionError("%s after %s; it said %r" % (hata, tuşlar, duyulan()[başı:]))
+        bekle(lambda: desen.search(duyulan()[başı:]), lambda: "Orca to say %r after %s; it "
+              "said %r" % (beklenen, tuşlar, duyulan()[başı:]))
         return duyulan()[başı:]
 
-    def hamle(ok):
-        """An arrow that moves a piece: Orca names it, where it stands now and the empty place
-        it left, and says nothing else."""
-        önce = tahta_oku(tahta)
-        boş, (dsıra, dsütun) = önce.index(None), OKLAR[ok]
-        yer = boş + dsıra * 3 + dsütun
-        konum = lambda yer: "%d. sıra, %d. sütun" % (yer // 3 + 1, yer % 3 + 1)
+    def hamle(ok):  # Orca names the piece moved, where it stands now and the empty place
+        önce, konum = tahta_oku(tahta), lambda y: "%d. sıra, %d. sütun" % (y // 3 + 1, y % 3 + 1)
+        boş = önce.index(None)
+        yer = boş + OKLAR[ok][0] * 3 + OKLAR[ok][1]
         duy(ok, "Parça %d: yeri %s. %sda; boş yer %sda." % (önce[yer] + 1, konum(önce[yer]),
                                                              konum(boş), konum(yer)))
 
@@ -396,12 +361,12 @@ def erisim():
     duy("KP_Enter", "liste öğesi. Parça", "6 / 9. 2. sıra, 3. sütunda; boş yer 3. sıra, 3. "
         "sütunda.")  # where-am-I
     # The clock and the count are read on focus; the clock ticks on in silence.
-    bekle(lambda: saat.queryValue().currentValue >= 1, "a second on the clock")
-    söz = duy("Tab", "Geçen süre: 00:00:", " etiket.")
-    assert "00:00:00" not in söz, söz
-    saniye = saat.queryValue().currentValue
-    bekle(lambda: saat.queryValue().currentValue > saniye, "the clock to tick")
+    bekle(lambda: saat() >= 1, "a second on the clock")
+    assert "00:00:00" not in duy("Tab", "Geçen süre: 00:", " etiket.")
+    saniye, sessiz = saat(), len(duyulan())
+    bekle(lambda: saat() > saniye, "the clock to tick")
     duy("Tab", "Hamle sayısı: 2 etiket.")
+    assert duyulan()[sessiz:].startswith(" Hamle sayısı"), duyulan()[sessiz:]
     duy("shift+Tab shift+Tab", "Oyun tahtası. 9 ögeli liste. Parça", "sütunda.", baştan=False)
     yol = çözüm(tahta_oku(tahta))
     for ok in yol[:-1]:
@@ -411,18 +376,15 @@ def erisim():
     tuş(bekle(lambda: pencereler(r"^Mozeta$"), "the congratulation")[0], "Return")
     bekle(lambda: not pencereler(r"^Mozeta$"), "the box to close")
 
+    # The about box's links: reached with Tab, heard as links, opened with Enter or Space.
     duy("alt+h", "Program Hakkında iletişim kutusu", baştan=False)
     kutu = pencereler("^Program Hakkında$")[0]
-    açıldı = lambda *adresler: bekle(lambda: os.path.exists(açılan) and open(
-        açılan).read().split() == list(adresler), "the links to open")
     duy("Tab", "https://nuvvorudov.example bağ.", pencere=kutu, baştan=False)
-    tuş(kutu, "Return")
-    açıldı("https://nuvvorudov.example")
-    duy("Tab", "Mesaj Gönder bağ.", pencere=kutu, baştan=False)
-    tuş(kutu, "space")
-    açıldı("https://nuvvorudov.example",
-           "https://nuvvorudov.example/asp/mesaj/mesaj.asp?ProgramAdi=Mozeta")
-    duy("Tab", "E-Posta Gönder bağ.", pencere=kutu, baştan=False)
+    duy("Return Tab", "Mesaj Gönder bağ.", pencere=kutu, baştan=False)
+    duy("space Tab", "E-Posta Gönder bağ.", pencere=kutu, baştan=False)
+    bekle(lambda: os.path.exists(kök + "/acilan.txt") and open(kök + "/acilan.txt").read().split()
+          == ["https://nuvvorudov.example", "https://nuvvorudov.example/asp/mesaj/mesaj.asp"
+              "?ProgramAdi=Mozeta"], "the links to open")
     tuş(kutu, "Escape")
     tuş(xpencere, "Escape")
     assert oyun.wait(BEKLEME) == 0, oyun.returncode

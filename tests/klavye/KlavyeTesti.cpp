@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing without a mouse and the accessible descriptions: the arrow rule of the board, the
-// board's place in the tab order and its keys, the chooser's first photo, and what a link tells
-// a screen reader.
-#include "about/HakkindaFormu.h"
+// Playing without a mouse: the arrow rule of the board, the board's place in the tab order and
+// its keys, and the chooser's first photo. What a screen reader hears is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
 #include "tests/ortak/PencereOrtami.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -78,17 +75,6 @@ private slots:
         QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
         QCOMPARE(p->HamleSayısı, 2);
-    }
-
-    // A link says what it is and where it leads (the main window's names and places are read
-    // over the accessibility bus by the end-to-end test).
-    void linkNamesItsAddress() {
-        HakkındaFormu hakkında(nullptr);
-        QAccessibleInterface *mesaj =
-            QAccessible::queryAccessibleInterface(hakkında.MesajGönderEtiketi);
-        QCOMPARE(mesaj->role(), QAccessible::Link);
-        QCOMPARE(mesaj->text(QAccessible::Name), u"Mesaj Gönder"_s);
-        QVERIFY(mesaj->text(QAccessible::Description).endsWith(u"?ProgramAdi=Mozeta"_s));
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a
