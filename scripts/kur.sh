@@ -15,6 +15,7 @@ paketler=(
     libgl-dev fonts-liberation
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
     dbus dbus-daemon at-spi2-core python3-pyatspi           # private buses, the screen reader
+    orca speech-dispatcher locales                          # ... and Orca speaking Turkish
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
     sgt-puzzles                                             # the benchmark's peer

@@ -272,6 +272,8 @@ def çözüm(dizilim):
 # (a process named orca): its module is started directly, under another name.
 ORCA = "import sys\nfrom orca import orca\norca.getSettingsManager().activate(None, {})\n" \
        "sys.exit(orca.main())"
+ORCA_AYARI = ('{"general": {"firstStart": false, "enableKeyEcho": false}, "keybindings": {}, '
+              '"pronunciations": {}, "profiles": {"default": {"profile": ["Default", "default"]}}}')
 
 
 def orca_başlat():
@@ -289,9 +291,7 @@ def orca_başlat():
                        '\\\'$DATA\\\' >> %s"\nAddVoice "tr" "MALE1" "tr"\n'
                        'GenericLanguage "tr" "tr" "utf-8"\n' % konuşma),
                       ("/konusma.txt", ""),
-                      ("/ev/.local/share/orca/user-settings.conf", '{"general": {"firstStart"'
-                       ': false, "enableKeyEcho": false}, "keybindings": {}, "profiles": {"def'
-                       'ault": {"profile": ["Default", "default"]}}, "pronunciations": {}}')]:
+                      ("/ev/.local/share/orca/user-settings.conf", ORCA_AYARI)]:
         with open(kök + ad, "w") as dosya:
             dosya.write(metin)
     türkçe = dict(oyun_ortamı, LOCPATH=yerel, LC_ALL="tr_TR.UTF-8", GSETTINGS_BACKEND="memory")
