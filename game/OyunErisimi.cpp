@@ -155,7 +155,11 @@ void ParçaTaşındı(QWidget *yer) {
         Bildir(yer, QAccessible::Focus);
 }
 
-void HamleReddedildi(TahtaAlanı *tahta) { Duyur(tahta, ErişimMetni::HamleYok); }
+// Said of an arrow only: a refused click is heard as the game's own sound.
+void HamleReddedildi(TahtaAlanı *tahta) {
+    if (tahta->hasFocus())
+        Duyur(tahta, ErişimMetni::HamleYok);
+}
 
 // The screen reader goes back to the board itself, so that the first move is a new focus even
 // when it fills the place it was on.

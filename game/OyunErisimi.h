@@ -14,8 +14,8 @@ void OyunErişiminiKur();
 void YerAdıDeğişti(QWidget *yer);
 
 // Play as a screen reader hears it. While the board has the keyboard its focus follows the place
-// a piece moved onto, which it speaks with its name and position; a refused move and a deal on a
-// `kenar` x `kenar` board are announced.
+// a piece moved onto, which it speaks with its name and position; a refused arrow and a deal on
+// a `kenar` x `kenar` board are announced.
 void ParçaTaşındı(QWidget *yer);
 void HamleReddedildi(TahtaAlani *tahta);
 void OyunDağıtıldı(TahtaAlani *tahta, int kenar);
