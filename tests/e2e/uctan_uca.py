@@ -320,6 +320,8 @@ def erisim():
           "the accessibility bus")
     assert başlatıcı.poll() is None
     duyulan = orca_başlat()
+    if "ASAN_OPTIONS" in oyun_ortamı:  # a full stack, for the suppression of the bridge's leak
+        oyun_ortamı["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
     # The links open in a "browser" that notes the address.
     with open(kök + "/tarayici", "w") as betik:
         betik.write('#!/bin/sh\necho "$1" >> %s/acilan.txt\n' % kök)
