@@ -3,11 +3,9 @@
 // tab order and the wiring of every handler.
 #include "game/AnaForm.h"
 
-#include "game/Dagitim.h"
 #include "game/DegerEtiketi.h"
 #include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
-#include "game/YerAdi.h"
 #include "resources/ErisimMetinleri.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/Twip.h"
@@ -107,15 +105,12 @@ ResimKutusu *ParçaKutusunuKopyala(ResimKutusu *örnek) {
 
 AnaForm::AnaForm(QWidget *parent) : QWidget(parent), ses_(std::make_unique<SesOynatıcı>()) {
     DüzeniKur();
+    OturumuBağla();
 }
 
 std::unique_ptr<AnaPencere> AnaPencereyiYarat() { return std::make_unique<AnaForm>(); }
 
 AnaForm::~AnaForm() = default;
-
-void AnaForm::RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak) {
-    rastgele_ = std::move(kaynak);
-}
 
 void AnaForm::DüzeniKur() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -205,18 +200,6 @@ void AnaForm::DüzeniKur() {
     // Names for a screen reader where a control has no caption; the others speak their caption.
     OyunErişiminiKur();
     OyunAlanı->setAccessibleName(ErişimMetni::OyunTahtası);
-    const auto yerMetni = [this](QString (*metin)(const OyunTahtası &, int)) {
-        return [this, metin](const QWidget *kutu) {
-            QString ad;
-            DağınıkParçalar.HerBiri([&](int yer, const ResimKutusu *bu) {
-                if (bu == kutu && yer < Tahta.YerSayısı())
-                    ad = metin(Tahta, yer);
-            });
-            return ad;
-        };
-    };
-    OyunAlanı->YerAdı = yerMetni(YerAdı);
-    OyunAlanı->YerKonumu = yerMetni(YerKonumu);
     ÖrnekKutusu->setAccessibleName(ErişimMetni::FotoğrafÖrneği);
     Etiket[1]->setAccessibleName(ErişimMetni::GeçenSüre);
     Etiket[3]->setAccessibleName(ErişimMetni::HamleSayısı);

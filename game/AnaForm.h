@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: the board, the sample, the options, the clock and the commands.
+// The main window: the board, the sample, the options, the clock and the commands. The game
+// itself is its session; the window turns the player's input into calls on it and draws what it
+// reports.
 #pragma once
 
-#include "game/OyunSaati.h"
-#include "game/Tahta.h"
+#include "game/OyunOturumu.h"
 #include "game/TahtaAlani.h"
 #include "startup/AnaPencere.h"
-#include "toolkit/AyarDeposu.h"
 #include "toolkit/KapanmaNedeni.h"
 #include "toolkit/KontrolDizisi.h"
 #include "toolkit/ResimKutusu.h"
@@ -14,7 +14,6 @@
 
 #include <QWidget>
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class QCheckBox;
@@ -22,7 +21,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class RastgeleKaynak;
 class SesOynatıcı;
 
 class HataKapanı;
@@ -33,6 +31,27 @@ class AnaForm : public QWidget, public AnaPencere {
 public:
     explicit AnaForm(QWidget *parent = nullptr);
     ~AnaForm() override;
+
+    void Form_Load() override; // AnaFormYukle.cpp
+    QWidget &Pencere() override { return *this; }
+    // The photo to play with, from the chooser's OK, the command line, a later start or a drop
+    // (AnaFormFotograf.cpp).
+    void FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü = {}) override;
+
+protected:
+    void closeEvent(QCloseEvent *olay) override;
+    void dragEnterEvent(QDragEnterEvent *olay) override; // AnaFormFotograf.cpp
+    void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
+
+private:
+    // The tests drive the handlers and look at the controls.
+    friend struct PencereOrtamı;
+    friend class PlayTest;
+    friend class WindowTest;
+    friend class KeyboardTest;
+    friend class RobustTest;
+    friend struct Ortam;
+    friend class PencereTesti;
 
     // --- Controls (layout in AnaForm.cpp) ---
     std::array<QGroupBox *, 4> Çerçeve{};
@@ -51,76 +70,54 @@ public:
     QPushButton *YeniFotoğrafDüğmesi = nullptr;
     QPushButton *HakkındaDüğmesi = nullptr;
     QPushButton *ÇıkışDüğmesi = nullptr;
-    Zamanlayıcı SüreHesapla; // Interval 1000 while a game runs, 0 otherwise
+    Zamanlayıcı SüreHesapla; // ticks while the session's game runs
 
-    // --- Game state ---
-    AyarListesi KayıtlıOyun; // the saved game as read at load; empty = Empty
-    bool OyunYükleniyor = false;
-    OyunTahtası Tahta;
-    OyunSaati Süre;
-    std::int32_t HamleSayısı = 0;
-
-    // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in the hidden photo box,
-    // kept only as large as the board can show it. The next split cuts it.
-    void FotoğrafıKoy(QImage resim, QSize doğalBoyut); // AnaFormYukle.cpp
-    // The largest the board shows a photo, in device pixels: a decode of this size loses
-    // nothing, and a larger one costs memory at every start.
-    QSize TahtaÇözünürlüğü() const; // AnaFormYukle.cpp
-
-    // The photo to play with, from the chooser's OK, the command line, a later start or a drop
-    // (AnaFormFotograf.cpp).
-    void FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü = {}) override;
-    QWidget &Pencere() override { return *this; }
+    // --- The game ---
+    OyunOturumu Oturum;
+    bool OyunYükleniyor = false; // the load puts a saved game back
+    std::unique_ptr<SesOynatıcı> ses_;
 
     // --- Handlers ---
-    void Form_Load() override;                                     // AnaFormYukle.cpp
     void ParçalaraBölSeçeneği_Click(int Index);                    // AnaFormYukle.cpp
     void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
     void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
     void OyunAlanı_KeyDown(Ok ok);                                 // AnaFormOyun.cpp
     void SüreHesapla_Timer();                                      // AnaFormOyun.cpp
-    void OrjinalFotoğrafKutusu_Change();                           // AnaFormOyun.cpp
-    void FotoğrafınÖrneğiniGöster_Click();                         // AnaFormOyun.cpp
+    void OrjinalFotoğrafKutusu_Change();                           // AnaFormYukle.cpp
+    void FotoğrafınÖrneğiniGöster_Click();                         // AnaFormYukle.cpp
     void OyunuKaydetOnayı_Click();                                 // AnaFormOyun.cpp
     void ÇıkışDüğmesi_Click();                                     // AnaFormOyun.cpp
     void YeniFotoğrafDüğmesi_Click();                              // AnaFormOyun.cpp
     void HakkındaDüğmesi_Click();                                  // AnaFormOyun.cpp
     void Form_QueryUnload(bool &Cancel, KapanmaNedeni UnloadMode); // AnaFormOyun.cpp
 
-    // Tests replace the randomness of the deal and the sound output.
-    void RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak);
-    SesOynatıcı &Ses() { return *ses_; }
-
-    // Shows the board model on the place boxes (pictures, Tags, the empty colour).
-    void TahtayıGöster(); // AnaFormYukle.cpp
-    void YeriGöster(int yer);
-
-protected:
-    void closeEvent(QCloseEvent *olay) override;
-    void dragEnterEvent(QDragEnterEvent *olay) override; // AnaFormFotograf.cpp
-    void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
-
-private:
-    void DüzeniKur(); // AnaForm.cpp
-    std::unique_ptr<RastgeleKaynak> rastgele_;
-    std::unique_ptr<SesOynatıcı> ses_;
+    // --- What the session reports, drawn (AnaFormOyun.cpp) ---
+    void OturumuBağla();
+    void OyunDağıtıldı();
+    void HamleYapıldı(int from, int to);
+    void OyunTamamlandı(const OyunSaati &süre, int hamle);
+    void GünDoldu();
 
     // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
+    void DüzeniKur();
     void YeriBağla(ResimKutusu *yer, int dizin); // a board place's click reaches its handler
     void DağınıkParçalarıBoşalt();
     void SıralıParçalarıBoşalt();
-    void KayıtlıDüzeniKur(); // the saved board, checked whole before any place changes
-    void KayıtlıSüreyiKur();
     void PencereyiYerleştir();
     void ÖrnekKutusunuÇiz();
+    // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in the hidden photo box,
+    // kept only as large as the board can show it. The next split cuts it.
+    void FotoğrafıKoy(QImage resim, QSize doğalBoyut);
+    // The largest the board shows a photo, in device pixels: a decode of this size loses
+    // nothing, and a larger one costs memory at every start.
+    QSize TahtaÇözünürlüğü() const;
+    // Shows the session's board on the place boxes (pictures, Tags, the empty colour).
+    void TahtayıGöster();
+    void YeriGöster(int yer);
 
-    // --- Play, clock, options and closing (AnaFormOyun.cpp) ---
-    bool yirmiDörtSaatMesajıAçık_ = false;
+    // --- Sounds, counters and closing (AnaFormOyun.cpp) ---
     void SesÇal(const QString &ad); // unless the player turned sounds off
-    void KayıtlıOyunuSil();         // "Oyun\Bilgiler", then "Oyun"; errors ignored
     void KapanırkenKaydet();        // preferences, and the running game when asked for
-    void SayaçlarıSıfırla(HataKapanı &adım);
-    // The clock's or the move count's label (Etiket 1 or 3), announced to a screen reader.
-    void DeğeriGöster(int etiket, const QString &metin, double sayı);
+    void SayaçlarıGöster();         // the clock and the moves as the session has them
     void SüreyiGöster();
 };

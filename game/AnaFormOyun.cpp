@@ -4,9 +4,7 @@
 
 #include "about/HakkindaFormu.h"
 #include "chooser/FotografSecFormu.h"
-#include "game/Dagitim.h"
 #include "game/DegerEtiketi.h"
-#include "game/KayitliOyun.h"
 #include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
 #include "resources/DizgiTablosu.h"
@@ -33,16 +31,20 @@ QString OnayDeğeri(const QCheckBox *onay) {
 
 } // namespace
 
-// The clock back to "00:00:00" and the moves to "0", each as a step of the caller's trap.
-void AnaForm::SayaçlarıSıfırla(HataKapanı &adım) {
-    adım([&] {
-        Süre.Sıfırla();
-        DeğeriGöster(1, SıfırSüre, 0);
-    });
-    adım([&] {
-        HamleSayısı = 0;
-        DeğeriGöster(3, QStringLiteral("0"), 0);
-    });
+void AnaForm::OturumuBağla() {
+    connect(&Oturum, &OyunOturumu::BoardShown, this, [this] { TahtayıGöster(); });
+    connect(&Oturum, &OyunOturumu::Dealt, this, [this] { OyunDağıtıldı(); });
+    connect(&Oturum, &OyunOturumu::Moved, this,
+            [this](int from, int to) { HamleYapıldı(from, to); });
+    connect(&Oturum, &OyunOturumu::MoveRefused, this, [this] { SesÇal(QStringLiteral("DUR")); });
+    connect(&Oturum, &OyunOturumu::Ticked, this, [this] { SüreyiGöster(); });
+    connect(&Oturum, &OyunOturumu::DayFull, this, [this] { GünDoldu(); });
+    connect(&Oturum, &OyunOturumu::Completed, this,
+            [this](const OyunSaati &süre, int hamle) { OyunTamamlandı(süre, hamle); });
+    connect(&Oturum, &OyunOturumu::Ended, this, [this] { SayaçlarıGöster(); });
+    OyunErişiminiBağla(
+        Oturum, *OyunAlanı, [this](int yer) -> QWidget * { return DağınıkParçalar(yer); },
+        *static_cast<DeğerEtiketi *>(Etiket[1]), *static_cast<DeğerEtiketi *>(Etiket[3]));
 }
 
 void AnaForm::YeniOyunDüğmesi_Click() {
@@ -57,111 +59,81 @@ void AnaForm::YeniOyunDüğmesi_Click() {
         return;
     }
 
-    SayaçlarıSıfırla(adım);
-    std::vector<int> dağıtım;
-    adım([&] {
-        // Seeded at the first deal: a start that restores a game or only shows the photo
-        // never needs it.
-        if (!rastgele_)
-            rastgele_ = std::make_unique<MersenneKaynağı>();
-        dağıtım = Dağıtım(Tahta.KenarParçaSayısı(), *rastgele_);
-    });
-    adım([&] { Tahta.Dağıt(dağıtım); });
-    adım([&] { TahtayıGöster(); });
-    adım([&] { SüreHesapla.SetInterval(1000); });
+    adım([&] { Oturum.YeniOyun(); });
     // The keyboard player plays on at once with the arrow keys.
     adım([&] { OyunAlanı->setFocus(); });
-    adım([&] { OyunDağıtıldı(OyunAlanı, Tahta.KenarParçaSayısı()); });
     // Repaints and clicks that arrived during the deal run now, against the finished board.
     adım([] { QCoreApplication::processEvents(); });
 }
 
-void AnaForm::DağınıkParçalar_Click(int Index) {
+// A dealt or restored game: the counters, the board, and the clock starts.
+void AnaForm::OyunDağıtıldı() {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım([&] { SayaçlarıGöster(); });
+    adım([&] { TahtayıGöster(); });
+    adım([&] { SüreHesapla.SetInterval(1000); });
+}
 
-    if (SüreHesapla.Interval() == 0) {
+void AnaForm::DağınıkParçalar_Click(int Index) {
+    if (!Oturum.SürüyorMu()) {
         YeniOyunDüğmesi_Click();
         return;
     }
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım([&] { Oturum.Tıkla(Index); });
+}
 
-    const int boş = Tahta.BoşParça();
-    bool taşındı = false;
-    adım([&] { taşındı = Tahta.Taşı(Index); });
-    if (!taşındı) {
-        adım([&] { HamleReddedildi(OyunAlanı); });
-        adım([&] { SesÇal(QStringLiteral("DUR")); });
-        return;
-    }
-
-    adım([&] { ParçaTaşındı(DağınıkParçalar(boş)); });
-    adım([&] { YeriGöster(boş); });
-    adım([&] { YeriGöster(Index); }); // blank, in the empty-place colour
-    adım([&] {
-        ++HamleSayısı;
-        DeğeriGöster(3, QString::number(HamleSayısı), HamleSayısı);
-    });
+void AnaForm::HamleYapıldı(int from, int to) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım([&] { YeriGöster(to); });
+    adım([&] { YeriGöster(from); }); // blank, in the empty-place colour
+    adım([&] { Etiket[3]->setText(QString::number(Oturum.HamleSayısı())); });
     adım([&] { SesÇal(QStringLiteral("TAMAM")); });
+}
 
-    bool tamam = false;
-    adım([&] { tamam = Tahta.TamamlandıMı(); });
-    if (!tamam)
-        return;
-
+void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { SüreHesapla.SetInterval(0); });
-    adım([&] {
-        Tahta.SonParçayıKoy();
-        YeriGöster(Tahta.YerSayısı() - 1);
-    });
+    adım([&] { YeriGöster(Oturum.Tahta().YerSayısı() - 1); });
     adım([&] { SesÇal(QStringLiteral("TEBRIK")); });
     adım([] { MesajıOrtala(); });
-    adım([&] { MsgBox(TebrikMetni(Süre, HamleSayısı), BilgiSimgesi); });
-    SayaçlarıSıfırla(adım);
-    if (!KayıtlıOyun.empty())
-        KayıtlıOyunuSil();
+    adım([&] { MsgBox(TebrikMetni(süre, hamle), BilgiSimgesi); });
 }
 
-// An arrow key plays as a click on the place whose piece it moves. An arrow with no piece on its
-// side stands for a click on the empty place, which is refused the same way; with no game
-// running any click deals.
-void AnaForm::OyunAlanı_KeyDown(Ok ok) {
-    const int yer = OklaTaşınanYer(Tahta.BoşParça(), Tahta.KenarParçaSayısı(), ok);
-    DağınıkParçalar_Click(yer == OyunTahtası::ParçaYok ? Tahta.BoşParça() : yer);
-}
+// An arrow key plays as a click on the place whose piece it moves; with no game running any
+// click deals.
+void AnaForm::OyunAlanı_KeyDown(Ok ok) { DağınıkParçalar_Click(Oturum.OklaTıklanan(ok)); }
 
 void AnaForm::SüreHesapla_Timer() {
-    // While the 24-hour message is open the clock still reads 24 hours; a tick delivered by the
-    // box's own event loop would announce the reset a second time.
-    if (yirmiDörtSaatMesajıAçık_)
-        return;
-
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    bool doldu = false;
-    adım([&] { doldu = Süre.Tıkla(); });
-    if (doldu) {
-        yirmiDörtSaatMesajıAçık_ = true;
-        adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(1400), BilgiSimgesi); });
-        yirmiDörtSaatMesajıAçık_ = false;
-        adım([&] { Süre.Sıfırla(); });
-    }
-    adım([&] { SüreyiGöster(); });
+    adım([&] { Oturum.SaniyeGeçti(); });
+}
+
+void AnaForm::GünDoldu() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([] { MesajıOrtala(); });
+    adım([] { MsgBox(LoadResString(1400), BilgiSimgesi); });
+}
+
+// A game just started, or just over, shows its zero as the literal "00:00:00"; a clock that
+// has run shows the long time format.
+void AnaForm::SayaçlarıGöster() {
+    const OyunSaati &süre = Oturum.Süre();
+    if (süre.Saat == 0 && süre.Dakika == 0 && süre.Saniye == 0)
+        Etiket[1]->setText(SıfırSüre);
+    else
+        SüreyiGöster();
+    Etiket[3]->setText(QString::number(Oturum.HamleSayısı()));
 }
 
 void AnaForm::SüreyiGöster() {
-    DeğeriGöster(1, UzunSaat(QLocale(), Süre.Saat, Süre.Dakika, Süre.Saniye),
-                 Süre.Saat * 3600 + Süre.Dakika * 60 + Süre.Saniye);
-}
-
-void AnaForm::DeğeriGöster(int etiket, const QString &metin, double sayı) {
-    static_cast<DeğerEtiketi *>(Etiket.at(etiket))->DeğeriYaz(metin, sayı);
+    const OyunSaati &süre = Oturum.Süre();
+    Etiket[1]->setText(UzunSaat(QLocale(), süre.Saat, süre.Dakika, süre.Saniye));
 }
 
 void AnaForm::OyunuKaydetOnayı_Click() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    bool sil = false;
-    adım([&] { sil = !OyunuKaydetOnayı->isChecked() && !KayıtlıOyun.empty(); });
-    if (sil)
-        KayıtlıOyunuSil();
+    if (!OyunuKaydetOnayı->isChecked())
+        Oturum.OkunanıSil();
 }
 
 void AnaForm::ÇıkışDüğmesi_Click() { close(); }
@@ -204,12 +176,6 @@ void AnaForm::SesÇal(const QString &ad) {
         ses_->Çal(ad);
 }
 
-void AnaForm::KayıtlıOyunuSil() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    adım([] { DeleteSetting(UygulamaAdı + QStringLiteral("\\Oyun"), QStringLiteral("Bilgiler")); });
-    adım([] { DeleteSetting(UygulamaAdı, QStringLiteral("Oyun")); });
-}
-
 void AnaForm::KapanırkenKaydet() {
     // One write for the whole save: a crash or a full disk half-way leaves the previous file,
     // never a board that disagrees with its photo or split.
@@ -230,22 +196,6 @@ void AnaForm::KapanırkenKaydet() {
     yaz(ayarlar, QStringLiteral("Oyunu Kaydet"), OnayDeğeri(OyunuKaydetOnayı));
     yaz(ayarlar, QStringLiteral("Sesleri Kapat"), OnayDeğeri(SesleriKapatOnayı));
 
-    if (SüreHesapla.Interval() <= 0 || !OyunuKaydetOnayı->isChecked())
-        return;
-
-    AyarListesi eski;
-    adım([&] { eski = GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")); });
-    if (!eski.empty())
-        KayıtlıOyunuSil();
-
-    const QString oyun = QStringLiteral("Oyun");
-    for (int yer = 0; yer < Tahta.YerSayısı(); ++yer)
-        yaz(oyun, QStringLiteral("Foto-%1").arg(yer),
-            KayıtDeğeri(yer, Tahta.BoşParça(), Tahta.YerOf(yer).Tag));
-
-    const QString bilgiler = QStringLiteral("Oyun\\Bilgiler");
-    yaz(bilgiler, QStringLiteral("Saniye Bilgisi"), QString::number(Süre.Saniye));
-    yaz(bilgiler, QStringLiteral("Dakika Bilgisi"), QString::number(Süre.Dakika));
-    yaz(bilgiler, QStringLiteral("Saat Bilgisi"), QString::number(Süre.Saat));
-    yaz(bilgiler, QStringLiteral("Hamle Bilgisi"), QString::number(HamleSayısı));
+    if (OyunuKaydetOnayı->isChecked())
+        Oturum.Kaydet();
 }

@@ -5,8 +5,6 @@
 
 #include "game/AyarDegeri.h"
 #include "game/Bolme.h"
-#include "game/KayitliOyun.h"
-#include "game/OyunErisimi.h"
 #include "game/ParcaKesici.h"
 #include "game/PencereKonumu.h"
 #include "resources/Kaynaklar.h"
@@ -79,8 +77,7 @@ void AnaForm::Form_Load() {
             FotoğrafıKoy(std::move(foto.Resim), foto.DoğalBoyut);
         });
     }
-    adım([&] { KayıtlıOyun = GetAllSettings(UygulamaAdı, QStringLiteral("Oyun")); });
-    adım([&] { OyunYükleniyor = !KayıtlıOyun.empty(); });
+    adım([&] { OyunYükleniyor = Oturum.KayıtlıOyunuOku(); });
     adım([&] {
         // A split index outside the three options is reported once and 3 x 3 is used, so the
         // next close stores a valid one.
@@ -93,10 +90,8 @@ void AnaForm::Form_Load() {
     });
     adım([&] { ParçalaraBölSeçeneği.at(BölmeSeçimi)->setChecked(true); });
     adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
-    if (OyunYükleniyor && adım([&] { KayıtlıDüzeniKur(); })) {
-        adım([&] { SüreHesapla.SetInterval(1000); });
-        KayıtlıSüreyiKur();
-    }
+    if (OyunYükleniyor)
+        Oturum.KayıtlıOyunuKur(adım);
     OyunYükleniyor = false;
     PencereyiYerleştir();
     adım([&] {
@@ -105,49 +100,6 @@ void AnaForm::Form_Load() {
         // window manager decides; without one this is what gives the window its focus).
         activateWindow();
     });
-}
-
-// Every place as the saved game left it. The rows are checked as a whole first: a board that is
-// not a valid arrangement for this grid is reported once, deleted, and the photo is shown with
-// no game running rather than a half-restored board.
-void AnaForm::KayıtlıDüzeniKur() {
-    const int kenar = Tahta.KenarParçaSayısı();
-    const std::optional<KayıtlıDüzen> düzen = KayıtlıDüzeniÇöz(KayıtlıOyun, kenar);
-    if (!düzen) {
-        KayıtlıOyunuSil();
-        KayıtlıOyun.clear();
-        Tahta.SıralıGöster(kenar);
-        TahtayıGöster();
-        throw ÇalışmaHatası(ÇalışmaHatası::DizinAralıkDışı);
-    }
-    for (int yer = 0; yer < kenar * kenar; ++yer) {
-        const int parça = düzen->Parçalar.at(static_cast<std::size_t>(yer));
-        if (parça < 0)
-            Tahta.BoşYeriKur(yer);
-        else
-            Tahta.YeriKur(yer, parça, düzen->Etiketler.at(static_cast<std::size_t>(yer)));
-    }
-    TahtayıGöster();
-}
-
-// The saved clock and move count, each value on its own: one that cannot be read keeps 0.
-void AnaForm::KayıtlıSüreyiKur() {
-    HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    const QString uygulama = UygulamaAdı;
-    const QString bilgiler = QStringLiteral("Oyun\\Bilgiler");
-    const auto oku = [&](const char *anahtar, int enÇok) {
-        return TamSayıDeğeri(
-            GetSetting(uygulama, bilgiler, QString::fromLatin1(anahtar), QStringLiteral("0")), 0,
-            enÇok);
-    };
-    Süre.Sıfırla();
-    HamleSayısı = 0;
-    adım([&] { Süre.Saniye = static_cast<std::uint8_t>(oku("Saniye Bilgisi", 255)); });
-    adım([&] { Süre.Dakika = static_cast<std::uint8_t>(oku("Dakika Bilgisi", 255)); });
-    adım([&] { Süre.Saat = static_cast<std::uint8_t>(oku("Saat Bilgisi", 255)); });
-    adım([&] { HamleSayısı = oku("Hamle Bilgisi", 2147483647); });
-    adım([&] { SüreyiGöster(); });
-    adım([&] { DeğeriGöster(3, QString::number(HamleSayısı), HamleSayısı); });
 }
 
 // The stored position in twips, each edge defaulting to the centre of the primary screen; a
@@ -187,7 +139,7 @@ void AnaForm::FotoğrafıKoy(QImage resim, QSize doğalBoyut) {
 
 void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    int kenar = Tahta.KenarParçaSayısı(); // kept when the index names no grid
+    int kenar = Oturum.Tahta().KenarParçaSayısı(); // kept when the index names no grid
     adım([&] { BölmeSeçimi = static_cast<std::int16_t>(Index); });
     adım([&] { kenar = KenarParçaSayısıOf(Index); });
 
@@ -237,20 +189,14 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
         });
     }
 
+    const bool oyunVar = Oturum.SürüyorMu();
     if (OyunYükleniyor) {
-        adım([&] {
-            Tahta.BoşGöster(kenar);
-            TahtayıGöster();
-        });
-    } else if (SüreHesapla.Interval() == 0) {
-        adım([&] {
-            Tahta.SıralıGöster(kenar);
-            TahtayıGöster();
-        });
+        adım([&] { Oturum.BoşGöster(kenar); });
     } else {
-        // The model takes the new size first, so the deal fills the places just laid out.
-        adım([&] { Tahta.SıralıGöster(kenar); });
-        adım([&] { YeniOyunDüğmesi_Click(); });
+        // The session takes the new size first, so a deal fills the places just laid out.
+        adım([&] { Oturum.SıralıGöster(kenar); });
+        if (oyunVar)
+            adım([&] { YeniOyunDüğmesi_Click(); });
     }
 }
 
@@ -276,19 +222,18 @@ void AnaForm::SıralıParçalarıBoşalt() {
 }
 
 void AnaForm::TahtayıGöster() {
-    for (int yer = 0; yer < Tahta.YerSayısı(); ++yer)
+    for (int yer = 0; yer < Oturum.Tahta().YerSayısı(); ++yer)
         YeriGöster(yer);
 }
 
 // A place shows the piece the board puts on it, or, when empty, the empty-place colour.
 void AnaForm::YeriGöster(int yer) {
-    const OyunTahtası::Yer &durum = Tahta.YerOf(yer);
+    const OyunTahtası::Yer &durum = Oturum.Tahta().YerOf(yer);
     ResimKutusu *kutu = DağınıkParçalar(yer);
     kutu->SetBackColor(BoşYerRengi);
     kutu->SetPicture(durum.Parça == OyunTahtası::ParçaYok ? QImage()
-                                                          : SıralıParçalar(durum.Parça)->Image());
+                                                          : SıralıParçalar(durum.Parça)->Picture());
     kutu->SetTag(durum.Tag);
-    YerAdıDeğişti(kutu);
 }
 
 void AnaForm::OrjinalFotoğrafKutusu_Change() { ÖrnekKutusunuÇiz(); }

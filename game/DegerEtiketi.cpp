@@ -4,8 +4,7 @@
 
 #include <QAccessible>
 
-void DegerEtiketi::DeğeriYaz(const QString &metin, double sayı) {
-    setText(metin);
+void DegerEtiketi::SayıyıBildir(double sayı) {
     sayı_ = sayı;
     // The name carries the value. A screen reader speaks each change of the value it is on, not
     // of a label's name: the clock, followed by its value, would talk every second.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A label that shows one of the game's values (the clock, the move count), reached by Tab for a
-// screen reader to read it, and tells a screen reader when it changes.
+// screen reader to read it, and tells a screen reader the value as a number.
 #pragma once
 
 #include <QLabel>
@@ -11,9 +11,9 @@ class DegerEtiketi : public QLabel {
 public:
     explicit DegerEtiketi(QWidget *sahip) : QLabel(sahip) { setFocusPolicy(Qt::TabFocus); }
 
-    // Shows `metin` and announces `sayı`, the same value as a number (seconds for the clock),
-    // unless the label has the focus.
-    void DeğeriYaz(const QString &metin, double sayı);
+    // Announces `sayı`, the value the label shows as a number (seconds for the clock), unless
+    // the label has the focus.
+    void SayıyıBildir(double sayı);
     double Sayı() const { return sayı_; }
 
 private:

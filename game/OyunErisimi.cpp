@@ -4,7 +4,9 @@
 #include "game/OyunErisimi.h"
 
 #include "game/DegerEtiketi.h"
+#include "game/OyunOturumu.h"
 #include "game/TahtaAlani.h"
+#include "game/YerAdi.h"
 #include "resources/ErisimMetinleri.h"
 #include "toolkit/ResimKutusu.h"
 
@@ -111,23 +113,6 @@ QAccessibleInterface *Açıklama(const QString &sınıf, QObject *nesne) {
     return nullptr;
 }
 
-} // namespace
-
-void OyunErişiminiKur() {
-    static const bool kuruldu = [] {
-        QAccessible::installFactory(Açıklama);
-        return true;
-    }();
-    Q_UNUSED(kuruldu);
-}
-
-void YerAdıDeğişti(QWidget *yer) {
-    QAccessibleEvent olay(yer, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&olay);
-}
-
-namespace {
-
 // Said through a notification that appears: Orca speaks one as it shows, whatever has the focus.
 // It stands unseen in the window, too small to draw or to take a click.
 void Duyur(QWidget *tahta, const QString &metin) {
@@ -143,8 +128,6 @@ void Duyur(QWidget *tahta, const QString &metin) {
     duyuru->setAccessibleName(metin);
     duyuru->show();
 }
-
-} // namespace
 
 void ParçaTaşındı(QWidget *yer) {
     TahtaAlanı *tahta = TahtasıOf(yer);
@@ -162,12 +145,78 @@ void HamleReddedildi(TahtaAlanı *tahta) {
 }
 
 // The screen reader goes back to the board itself, so that the first move is a new focus even
-// when it fills the place it was on.
+// when it fills the place it was on. Queued: the window gives the board the keyboard after a
+// deal, and the news must come after that focus. A game put back at the start is no news.
 void OyunDağıtıldı(TahtaAlanı *tahta, int kenar) {
     tahta->OkuyucununYeri = nullptr;
-    if (tahta->hasFocus())
-        Bildir(tahta, QAccessible::Focus);
-    Duyur(tahta, ErişimMetni::YeniOyun.arg(kenar));
+    QTimer::singleShot(0, tahta, [tahta, kenar] {
+        if (!tahta->isActiveWindow())
+            return;
+        if (tahta->hasFocus())
+            Bildir(tahta, QAccessible::Focus);
+        Duyur(tahta, ErişimMetni::YeniOyun.arg(kenar));
+    });
+}
+
+} // namespace
+
+void OyunErişiminiKur() {
+    static const bool kuruldu = [] {
+        QAccessible::installFactory(Açıklama);
+        return true;
+    }();
+    Q_UNUSED(kuruldu);
+}
+
+void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
+                        std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
+                        DegerEtiketi &hamle) {
+    const auto yerMetni = [&oturum, yer](QString (*metin)(const OyunTahtası &, int)) {
+        return [&oturum, yer, metin](const QWidget *kutu) {
+            for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
+                if (yer(i) == kutu)
+                    return metin(oturum.Tahta(), i);
+            return QString();
+        };
+    };
+    alan.YerAdı = yerMetni(YerAdı);
+    alan.YerKonumu = yerMetni(YerKonumu);
+    const auto adDeğişti = [yer](int i) {
+        QAccessibleEvent olay(yer(i), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&olay);
+    };
+    const auto hepsi = [&oturum, adDeğişti] {
+        for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
+            adDeğişti(i);
+    };
+    const auto süreyi = [&oturum, &süre] {
+        const OyunSaati &s = oturum.Süre();
+        süre.SayıyıBildir(s.Saat * 3600 + s.Dakika * 60 + s.Saniye);
+    };
+    const auto hamleyi = [&oturum, &hamle] { hamle.SayıyıBildir(oturum.HamleSayısı()); };
+    QObject::connect(&oturum, &OyunOturumu::BoardShown, &alan, hepsi);
+    QObject::connect(&oturum, &OyunOturumu::Dealt, &alan, [&oturum, &alan, hepsi, süreyi, hamleyi] {
+        hepsi();
+        süreyi();
+        hamleyi();
+        OyunDağıtıldı(&alan, oturum.Tahta().KenarParçaSayısı());
+    });
+    QObject::connect(&oturum, &OyunOturumu::Moved, &alan,
+                     [adDeğişti, hamleyi, yer](int from, int to) {
+                         adDeğişti(from);
+                         adDeğişti(to);
+                         hamleyi();
+                         ParçaTaşındı(yer(to));
+                     });
+    QObject::connect(&oturum, &OyunOturumu::MoveRefused, &alan,
+                     [&alan] { HamleReddedildi(&alan); });
+    QObject::connect(&oturum, &OyunOturumu::Completed, &alan,
+                     [&oturum, adDeğişti] { adDeğişti(oturum.Tahta().YerSayısı() - 1); });
+    QObject::connect(&oturum, &OyunOturumu::Ticked, &alan, süreyi);
+    QObject::connect(&oturum, &OyunOturumu::Ended, &alan, [süreyi, hamleyi] {
+        süreyi();
+        hamleyi();
+    });
 }
 
 // Queued: the toolkit tells of the board's own focus after this, and the place must come last.

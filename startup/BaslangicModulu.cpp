@@ -65,9 +65,6 @@ QString AyırıcıylaBiten(const QString &klasör) {
 
 namespace {
 
-// Qt's default style already gives native-looking controls: nothing to switch on.
-void GörselStilleriEtkinleştir() {}
-
 // The version check on Windows; elsewhere every system is accepted and NTSistemi keeps its
 // value.
 void SürümKontrolü() {
@@ -120,7 +117,6 @@ int Main(int argc, char **argv) {
     QtÇevirisiniYükle(qtÇevirisi);
 
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım(GörselStilleriEtkinleştir);
     adım([] { PencereBaşlığı = PencereBaşlığınıOluştur(); });
     const QString fotoğraf = KomutSatırıFotoğrafı(QCoreApplication::arguments());
 

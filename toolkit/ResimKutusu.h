@@ -24,9 +24,6 @@ public:
     // each axis on its own: squeezed or stretched, never framed. A null image empties the box.
     void SetStretchedPicture(const QImage &resim);
 
-    // What the box shows and keeps while hidden: the same image as Picture.
-    const QImage &Image() const { return resim_; }
-
     QColor BackColor() const { return arkaRenk_; }
     void SetBackColor(const QColor &renk);
 

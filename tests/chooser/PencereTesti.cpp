@@ -6,8 +6,6 @@
 
 #include <QListWidget>
 
-namespace {
-
 // The main window's test ground with a photo folder, the board cut 3 x 3 from a grey photo.
 // The program's folder holds kırmızı.jpg; the photo folder photos of several kinds, a
 // sub-folder and hidden entries.
@@ -37,8 +35,6 @@ struct Ortam : PencereOrtamı {
         return metinler;
     }
 };
-
-} // namespace
 
 class PencereTesti : public QObject {
     Q_OBJECT
@@ -130,8 +126,8 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QVERIFY(RenkYakın(OrtaRenk(ana.SıralıParçalar(QList{0, 4, 20, 24}[i])->Picture()),
                               Çeyrekler[i]));
-        QVERIFY(ana.SüreHesapla.Interval() == 1000 && ana.HamleSayısı == 0);
-        QVERIFY(ana.Tahta.BoşParça() == 24 && !ana.Tahta.TamamlandıMı());
+        QVERIFY(ana.SüreHesapla.Interval() == 1000 && ana.Oturum.HamleSayısı() == 0);
+        QVERIFY(ana.Oturum.Tahta().BoşParça() == 24 && !ana.Oturum.Tahta().TamamlandıMı());
     }
 };
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing without a mouse: the arrow rule of the board, the board's place in the tab order and
-// its keys, and the chooser's first photo. What a screen reader hears is the end-to-end test's.
+// Playing without a mouse and what a screen reader reads: the arrow rule of the board, the
+// board's place in the tab order and its keys, the places and values following the session, and
+// the chooser's first photo. What Orca speaks is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
+#include "game/YerAdi.h"
 #include "tests/ortak/PencereOrtami.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -57,24 +60,44 @@ private slots:
         p->OyunAlanı->setFocus();
         QTest::keyClick(p->OyunAlanı, Qt::Key_Up);
         QCOMPARE(p->SüreHesapla.Interval(), 1000);
-        QCOMPARE(p->HamleSayısı, 0);
+        QCOMPARE(p->Oturum.HamleSayısı(), 0);
         p->HakkındaDüğmesi->setFocus();
         p->YeniOyunDüğmesi_Click();
         QCOMPARE(QApplication::focusWidget(), p->OyunAlanı);
 
         QTest::keyClick(p->OyunAlanı, Qt::Key_Up); // nothing below the bottom-right corner
         QTest::keyClick(p->OyunAlanı, Qt::Key_Left);
-        QCOMPARE(p->HamleSayısı, 0);
-        const QString beşte = p->Tahta.YerOf(5).Tag;
+        QCOMPARE(p->Oturum.HamleSayısı(), 0);
+        const QString beşte = p->Oturum.Tahta().YerOf(5).Tag;
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down);
-        QCOMPARE(p->Tahta.BoşParça(), 5);
-        QCOMPARE(p->Tahta.YerOf(8).Tag, beşte);
+        QCOMPARE(p->Oturum.Tahta().BoşParça(), 5);
+        QCOMPARE(p->Oturum.Tahta().YerOf(8).Tag, beşte);
         QTest::keyClick(p->OyunAlanı, Qt::Key_Right);
-        QCOMPARE(p->Tahta.BoşParça(), 4);
+        QCOMPARE(p->Oturum.Tahta().BoşParça(), 4);
         QCOMPARE(p->Etiket[3]->text(), u"2"_s);
         QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
-        QCOMPARE(p->HamleSayısı, 2);
+        QCOMPARE(p->Oturum.HamleSayısı(), 2);
+    }
+
+    // The screen reader's view follows the session: the places are named for the pieces it
+    // puts there, and the move count and the clock carry its numbers.
+    void screenReaderFollowsTheSession() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto p = ortam.Yükle();
+        p->YeniOyunDüğmesi_Click();
+        p->DağınıkParçalar_Click(7);
+        for (int saniye = 0; saniye < 61; ++saniye)
+            p->SüreHesapla_Timer();
+        const auto erişim = [](QObject *nesne) {
+            return QAccessible::queryAccessibleInterface(nesne);
+        };
+        QCOMPARE(erişim(p->DağınıkParçalar(7))->text(QAccessible::Name), u"Boş yer"_s);
+        QCOMPARE(erişim(p->DağınıkParçalar(8))->text(QAccessible::Name),
+                 YerAdı(p->Oturum.Tahta(), 8));
+        QCOMPARE(erişim(p->Etiket[3])->valueInterface()->currentValue().toInt(), 1);
+        QCOMPARE(erişim(p->Etiket[1])->valueInterface()->currentValue().toInt(), 61);
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a

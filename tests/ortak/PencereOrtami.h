@@ -116,9 +116,9 @@ struct PencereOrtamı {
     // reach into the sound output).
     std::unique_ptr<AnaForm> Pencere(unsigned tohum = 20240601) {
         auto form = std::make_unique<AnaForm>();
-        form->RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(tohum));
-        form->Ses().AygıtVarMı = [] { return true; };
-        form->Ses().Çalındı = [this](const QString &ad) { sesler << ad; };
+        form->Oturum.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(tohum));
+        form->ses_->AygıtVarMı = [] { return true; };
+        form->ses_->Çalındı = [this](const QString &ad) { sesler << ad; };
         return form;
     }
 

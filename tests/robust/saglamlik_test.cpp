@@ -13,20 +13,6 @@
 
 namespace {
 
-// Loads the window, plays a game of forty random clicks with the save option ticked and closes
-// with the exit button: the game ran as a game does and the process was not ended.
-void OynaVeKapat(PencereOrtamı &ortam) {
-    auto form = ortam.Yükle();
-    form->YeniOyunDüğmesi_Click();
-    QRandomGenerator üreteç(5);
-    for (int tık = 0; tık < 40; ++tık)
-        form->DağınıkParçalar_Click(int(üreteç.bounded(form->DağınıkParçalar.Count())));
-    QVERIFY(form->HamleSayısı > 0);
-    form->OyunuKaydetOnayı->setChecked(true);
-    form->ÇıkışDüğmesi_Click();
-    QVERIFY(!ortam.süreçBitti && !form->isVisible());
-}
-
 QByteArray ResimBaytları(QSize boyut, const char *biçim) {
     return Kodla(DüzFotoğraf(qRgb(200, 120, 40), boyut.width(), boyut.height()), biçim);
 }
@@ -55,6 +41,20 @@ QByteArray SahteBoyutluBmp(qint32 en, qint32 boy) {
 
 class RobustTest : public QObject {
     Q_OBJECT
+
+    // Loads the window, plays a game of forty random clicks with the save option ticked and closes
+    // with the exit button: the game ran as a game does and the process was not ended.
+    static void OynaVeKapat(PencereOrtamı &ortam) {
+        auto form = ortam.Yükle();
+        form->YeniOyunDüğmesi_Click();
+        QRandomGenerator üreteç(5);
+        for (int tık = 0; tık < 40; ++tık)
+            form->DağınıkParçalar_Click(int(üreteç.bounded(form->DağınıkParçalar.Count())));
+        QVERIFY(form->Oturum.HamleSayısı() > 0);
+        form->OyunuKaydetOnayı->setChecked(true);
+        form->ÇıkışDüğmesi_Click();
+        QVERIFY(!ortam.süreçBitti && !form->isVisible());
+    }
 
 private slots:
     // Qt may allocate no picture over 8 MB, which a decode at the board's size never needs

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One game session without a window: moves, refusals, completion, the clock's 24-hour rule and
+// the saved game, as the session reports them.
+#include "game/Dagitim.h"
+#include "game/OyunOturumu.h"
+#include "startup/OrtakDegiskenlerModulu.h"
+#include "toolkit/HataPolitikasi.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Oyun = u"Oyun"_s, Bilgiler = u"Oyun\\Bilgiler"_s;
+
+// What the session reported, in order.
+struct Kayıt : QStringList {
+    explicit Kayıt(OyunOturumu &o) {
+        QObject::connect(&o, &OyunOturumu::BoardShown, [this] { *this << u"shown"_s; });
+        QObject::connect(&o, &OyunOturumu::Dealt, [this] { *this << u"dealt"_s; });
+        QObject::connect(&o, &OyunOturumu::Moved,
+                         [this](int from, int to) { *this << u"moved %1>%2"_s.arg(from).arg(to); });
+        QObject::connect(&o, &OyunOturumu::MoveRefused,
+                         [this](int yer) { *this << u"refused %1"_s.arg(yer); });
+        QObject::connect(&o, &OyunOturumu::Ticked, [this] { *this << u"tick"_s; });
+        QObject::connect(&o, &OyunOturumu::DayFull, [this] { *this << u"day"_s; });
+        QObject::connect(&o, &OyunOturumu::Completed, [this](OyunSaati s, int hamle) {
+            *this << u"completed %1:%2:%3 %4"_s.arg(s.Saat).arg(s.Dakika).arg(s.Saniye).arg(hamle);
+        });
+        QObject::connect(&o, &OyunOturumu::Ended, [this] { *this << u"ended"_s; });
+    }
+};
+
+// Writes a saved game: one row per place, then its clock (h, m, s) and moves.
+void Sakla(const QStringList &yerler, const QStringList &bilgiler) {
+    for (int yer = 0; yer < yerler.size(); ++yer)
+        SaveSetting(UygulamaAdı, Oyun, u"Foto-%1"_s.arg(yer), yerler[yer]);
+    const char *anahtarlar[] = {"Saat Bilgisi", "Dakika Bilgisi", "Saniye Bilgisi",
+                                "Hamle Bilgisi"};
+    for (int i = 0; i < bilgiler.size(); ++i)
+        SaveSetting(UygulamaAdı, Bilgiler, QString::fromLatin1(anahtarlar[i]), bilgiler[i]);
+}
+
+// The saved game put back on a session as the window's load does; the errors it reported.
+QList<int> GeriYükle(OyunOturumu &o, int kenar) {
+    QList<int> hatalar;
+    HataKapanı::BildiriciKur([&](const ÇalışmaHatası &hata) { hatalar << hata.Numara(); });
+    if (o.KayıtlıOyunuOku()) {
+        o.BoşGöster(kenar);
+        HataKapanı adım(HataTarzı::BildirVeDevamEt);
+        o.KayıtlıOyunuKur(adım);
+    }
+    HataKapanı::BildiriciKur({});
+    return hatalar;
+}
+
+// A 3 x 3 game one move from done: piece 7 on the corner, the empty place beside it.
+const QStringList SonHamle{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7B"_s, u"7"_s};
+
+QList<int> Değerler(const OyunOturumu &o) {
+    return {o.Süre().Saat, o.Süre().Dakika, o.Süre().Saniye, o.HamleSayısı()};
+}
+
+} // namespace
+
+class SessionTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir ayarlar_;
+
+private slots:
+    void init() {
+        AyarKlasörünüKur(ayarlar_.path());
+        UygulamaAdı = u"Nuv Zovevav\\Mozeta-Tr"_s;
+        for (const QString &bölüm : {Bilgiler, Oyun})
+            HataKapanı(HataTarzı::YoksayVeDevamEt)([&] { DeleteSetting(UygulamaAdı, bölüm); });
+    }
+
+    // A deal starts the clock and the moves from zero with the empty place in the corner; a
+    // game with nothing played is no game to lose.
+    void dealStartsAGame() {
+        OyunOturumu o;
+        o.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(7));
+        Kayıt kayıt(o);
+        o.Tıkla(7); // no game: nothing
+        o.SıralıGöster(4);
+        o.YeniOyun();
+        QCOMPARE(kayıt, (QStringList{u"shown"_s, u"dealt"_s}));
+        QVERIFY(o.SürüyorMu() && !o.HamleVarMı() && !o.Tahta().TamamlandıMı());
+        QCOMPARE(o.Tahta().BoşParça(), 15);
+        QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(o.OklaTıklanan(Ok::Yukarı), 15); // nothing below the corner: the empty place
+        QCOMPARE(o.OklaTıklanan(Ok::Aşağı), 11);
+    }
+
+    // A refusal changes nothing; a move counts; the move that finishes stops the game, puts
+    // the last piece in its corner, reports the time and moves, sets both back to zero and
+    // deletes the saved game that was read. Clicks after it move nothing.
+    void movesRefusalAndCompletion() {
+        Sakla(SonHamle, {u"0"_s, u"2"_s, u"5"_s, u"54"_s});
+        OyunOturumu o;
+        QCOMPARE(GeriYükle(o, 3), QList<int>{});
+        QVERIFY(o.SürüyorMu() && o.HamleVarMı());
+        Kayıt kayıt(o);
+        o.Tıkla(5);
+        o.Tıkla(7);
+        QCOMPARE(Değerler(o), (QList<int>{0, 2, 5, 54}));
+        o.Tıkla(6);
+        QCOMPARE(o.Tahta().YerOf(7).Tag + o.Tahta().YerOf(6).Tag, u"66"_s);
+        o.Tıkla(7);
+        QCOMPARE(o.HamleSayısı(), 56);
+        QVERIFY(!GetAllSettings(UygulamaAdı, Oyun).empty());
+        o.Tıkla(8);
+        QCOMPARE(kayıt, (QStringList{u"refused 5"_s, u"refused 7"_s, u"moved 6>7"_s, u"moved 7>6"_s,
+                                     u"moved 8>7"_s, u"completed 0:2:5 57"_s, u"ended"_s}));
+        QCOMPARE(o.Tahta().YerOf(8).Parça, 8);
+        QVERIFY(!o.SürüyorMu() && !o.HamleVarMı());
+        QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
+        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty() &&
+                GetAllSettings(UygulamaAdı, Bilgiler).empty());
+        o.Tıkla(5);
+        QCOMPARE(kayıt.size(), 7);
+    }
+
+    // A game put back is one to lose before its first move. Completion, or the save option
+    // cleared, deletes only a saved game read at start.
+    void onlyTheGameReadIsDeleted() {
+        Sakla(SonHamle, {});
+        OyunOturumu okumayan, o;
+        okumayan.OkunanıSil();
+        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(9));
+        GeriYükle(o, 3);
+        QVERIFY(o.HamleVarMı() && o.HamleSayısı() == 0);
+        o.OkunanıSil();
+        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty());
+    }
+
+    // At 24 hours DayFull comes once (seconds arriving while it is answered are dropped), then
+    // the clock shows zero and runs on; the moves stay.
+    void clockResetsOnceAfter24Hours() {
+        Sakla(SonHamle, {u"23"_s, u"59"_s, u"58"_s, u"12"_s});
+        OyunOturumu o;
+        GeriYükle(o, 3);
+        Kayıt kayıt(o);
+        QObject::connect(&o, &OyunOturumu::DayFull, [&] {
+            QCOMPARE(o.Süre().Saat, 24);
+            for (int i = 0; i < 3; ++i)
+                o.SaniyeGeçti();
+        });
+        o.SaniyeGeçti();
+        QCOMPARE(Değerler(o), (QList<int>{23, 59, 59, 12}));
+        o.SaniyeGeçti();
+        QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 12}));
+        o.SaniyeGeçti();
+        QCOMPARE(kayıt, (QStringList{u"tick"_s, u"day"_s, u"tick"_s, u"tick"_s}));
+        QVERIFY(o.SürüyorMu());
+    }
+
+    // A running game written and read back is the same game: every place's piece and Tag (the
+    // empty place's is its own index again), the clock and the moves; the rows are Foto-0 onwards
+    // in order. A smaller game written over a larger leaves no row behind; with no game running
+    // nothing is written.
+    void savedGameRoundTrip() {
+        OyunOturumu o;
+        o.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(11));
+        o.SıralıGöster(5);
+        o.YeniOyun();
+        o.Tıkla(23);
+        o.Tıkla(22);
+        o.SaniyeGeçti();
+        o.Kaydet();
+        const AyarListesi satırlar = GetAllSettings(UygulamaAdı, Oyun);
+        QCOMPARE(satırlar.size(), std::size_t(25));
+        for (int yer = 0; yer < 25; ++yer)
+            QCOMPARE(satırlar[yer].first, u"Foto-%1"_s.arg(yer));
+        QCOMPARE(satırlar[22].second, u"22B"_s);
+        QCOMPARE(GetAllSettings(UygulamaAdı, Bilgiler),
+                 (AyarListesi{{u"Saniye Bilgisi"_s, u"1"_s},
+                              {u"Dakika Bilgisi"_s, u"0"_s},
+                              {u"Saat Bilgisi"_s, u"0"_s},
+                              {u"Hamle Bilgisi"_s, u"2"_s}}));
+        OyunOturumu geri;
+        QCOMPARE(GeriYükle(geri, 5), QList<int>{});
+        QVERIFY(geri.SürüyorMu() && geri.HamleVarMı());
+        QCOMPARE(Değerler(geri), Değerler(o));
+        QCOMPARE(geri.Tahta().BoşParça(), 22);
+        for (int yer = 0; yer < 25; ++yer) {
+            QCOMPARE(geri.Tahta().YerOf(yer).Parça, o.Tahta().YerOf(yer).Parça);
+            QCOMPARE(geri.Tahta().YerOf(yer).Tag, yer == 22 ? u"22"_s : o.Tahta().YerOf(yer).Tag);
+        }
+        o.YeniOyun();
+        QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
+
+        OyunOturumu küçük;
+        küçük.SıralıGöster(3);
+        küçük.Kaydet();
+        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(25));
+        küçük.YeniOyun();
+        küçük.Kaydet();
+        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(9));
+    }
+
+    // Rows that are no board for the grid are reported once, deleted, and the pieces shown in
+    // order with no game; a clock value that cannot be read is reported and stays 0.
+    void unusableSavedGame() {
+        Sakla(SonHamle, {u"1"_s, u"x"_s, u"3"_s, u"4"_s});
+        OyunOturumu o;
+        Kayıt kayıt(o);
+        QCOMPARE(GeriYükle(o, 3), QList<int>{13});
+        QCOMPARE(Değerler(o), (QList<int>{1, 0, 3, 4}));
+        OyunOturumu dört;
+        Kayıt dörtKayıt(dört);
+        QCOMPARE(GeriYükle(dört, 4), QList<int>{9});
+        QCOMPARE(dörtKayıt, (QStringList{u"shown"_s, u"shown"_s}));
+        QVERIFY(!dört.SürüyorMu() && dört.Tahta().YerOf(15).Parça == 15);
+        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty() &&
+                GetAllSettings(UygulamaAdı, Bilgiler).empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(SessionTest)
+#include "OturumTesti.moc"
