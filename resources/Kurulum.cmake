@@ -61,6 +61,15 @@ install(FILES ${mozeta_kurulum_kaynagi}/masaustu/example.nuvvorudov.Mozeta.deskt
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${mozeta_kurulum_kaynagi}/masaustu/example.nuvvorudov.Mozeta.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Desktops start the menu entry over the session bus (DBusActivatable): the bus starts the program
+# named here, under the prefix the install goes to, and hands it the launcher's request.
+install(CODE "
+    get_filename_component(MOZETA_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${MOZETA_PROGRAM_KLASORU}/Mozeta-Tr\"
+        ABSOLUTE)
+    configure_file(\"${mozeta_kurulum_kaynagi}/masaustu/example.nuvvorudov.Mozeta.service.in\"
+        \"${CMAKE_CURRENT_BINARY_DIR}/example.nuvvorudov.Mozeta.service\" @ONLY)
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\"
+        TYPE FILE FILES \"${CMAKE_CURRENT_BINARY_DIR}/example.nuvvorudov.Mozeta.service\")")
 foreach(boyut 16 32 48)
     install(FILES ${mozeta_kurulum_kaynagi}/icons/mozeta-${boyut}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${boyut}x${boyut}/apps
@@ -69,6 +78,26 @@ endforeach()
 install(FILES ${mozeta_kurulum_kaynagi}/icons/mozeta.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME mozeta-tr.svg)
+
+# "Open with" and the menu read caches of the folders they search. A package leaves them to the
+# triggers of the packages that own the tools; an install of one's own (no DESTDIR) refreshes
+# them for its prefix, where the tools are installed.
+install(CODE "
+    if(\"\$ENV{DESTDIR}\" STREQUAL \"\")
+        find_program(MOZETA_MASAUSTU_VERITABANI update-desktop-database)
+        find_program(MOZETA_SIMGE_ONBELLEGI gtk-update-icon-cache)
+        set(mozeta_paylasilan \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")
+        if(MOZETA_MASAUSTU_VERITABANI)
+            message(STATUS \"Refreshing: \${mozeta_paylasilan}/applications/mimeinfo.cache\")
+            execute_process(COMMAND \${MOZETA_MASAUSTU_VERITABANI} -q
+                \"\${mozeta_paylasilan}/applications\")
+        endif()
+        if(MOZETA_SIMGE_ONBELLEGI)
+            message(STATUS \"Refreshing: \${mozeta_paylasilan}/icons/hicolor/icon-theme.cache\")
+            execute_process(COMMAND \${MOZETA_SIMGE_ONBELLEGI} -q -t -f
+                \"\${mozeta_paylasilan}/icons/hicolor\")
+        endif()
+    endif()")
 
 # The Debian package. The icon cache and the menu database are refreshed by the triggers of the
 # packages that own them. Its library dependencies come from dpkg-shlibdeps (package dpkg-dev),
@@ -81,6 +110,10 @@ set(CPACK_PACKAGE_VENDOR "Nuv Vorudov")
 set(CPACK_PACKAGE_CONTACT "Nuv Vorudov <iletisim@nuvvorudov.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "photo sliding puzzle with a Turkish interface")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package's files are staged under DESTDIR with the prefix they will have: the bus service
+# names /usr/lib/..., and the caches of the staging folder are left alone.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
@@ -91,6 +124,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_PROJECT_CONFIG_FILE ${mozeta_kurulum_kaynagi}/paket/Bagimliliklar.cmake)
 set(CPACK_MOZETA_IKILILER ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Mozeta-Tr
     ${CMAKE_LIBRARY_OUTPUT_DIRECTORY}/mozeta-ses${CMAKE_SHARED_MODULE_SUFFIX})
+set(CPACK_MOZETA_QT_SURUMU ${Qt6Core_VERSION})
 # Qt's own Turkish button texts and the Arial-metric font the windows are laid out for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation")
 set(CPACK_PACKAGE_DESCRIPTION "Mozeta cuts a photo into a grid of 3 x 3, 4 x 4 or 5 x 5 pieces, shuffles

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets the game up on Debian 12: installs the packages that are missing, then configures and
-# builds it into build/. Safe to run again: it only does what is left to do.
+# builds it into build/. Safe to run again: it only does what is left to do. With --test it also
+# installs what the tests and benchmarks need; a player gets only what building and playing need.
 set -euo pipefail
 
 kok=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -13,13 +14,25 @@ paketler=(
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n   # Qt and its Turkish texts
     qt6-base-private-dev                                    # the platform's activation token
     libgl-dev fonts-liberation
+    qt6-wayland pkg-config libwayland-dev                   # a Wayland desktop without X11
+)
+test_paketleri=(
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
     dbus dbus-daemon at-spi2-core python3-pyatspi           # private buses, the screen reader
     orca speech-dispatcher locales                          # ... and Orca speaking Turkish
+    libglib2.0-bin                                          # the desktop's launcher (gapplication, gio)
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
-    sgt-puzzles                                             # the benchmark's peer
+    sgt-puzzles weston                                      # the benchmark's peer and compositor
 )
+case ${1:-} in
+--test) paketler+=("${test_paketleri[@]}") ;;
+"") ;;
+*)
+    echo "usage: kur.sh [--test]" >&2
+    exit 2
+    ;;
+esac
 
 eksik=()
 for paket in "${paketler[@]}"; do

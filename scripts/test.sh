@@ -5,7 +5,7 @@
 set -euo pipefail
 
 kok=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-"$kok/scripts/kur.sh"
+"$kok/scripts/kur.sh" --test
 
 durum=0
 ctest --test-dir "${MOZETA_BUILD_DIR:-$kok/build}" --output-on-failure -j2 --timeout 300 || durum=$?

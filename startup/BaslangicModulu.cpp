@@ -9,6 +9,7 @@
 #include "startup/OrtakYordamlarModulu.h"
 #include "startup/PencereyiOneGetir.h"
 #include "startup/TekKopya.h"
+#include "startup/WaylandTamponu.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 
@@ -105,6 +106,7 @@ int Main(int argc, char **argv) {
     const QString başlangıçKimliği = qEnvironmentVariable("DESKTOP_STARTUP_ID");
 
     OrtakHizmetleriKur();
+    WaylandTamponunuSeç();
     QApplication uygulama(argc, argv);
     // No display name: X11 would append it to every window title, and the window is known by
     // its exact title. Untitled message boxes take "Mozeta" from the resources.

@@ -6,11 +6,9 @@
 #include <QWidget>
 #include <qpa/qplatformnativeinterface.h>
 
-namespace {
-
 // Focus-stealing prevention lets a window come forward when it presents the token the
 // launcher gave to the start that asked for it.
-void JetonuVer(const QString &jeton) {
+void EtkinleştirmeJetonunuVer(const QString &jeton) {
     const QString platform = QGuiApplication::platformName();
     if (platform.startsWith(QLatin1String("wayland"))) {
         // The Wayland plugin takes the token from here at the next activation request.
@@ -27,12 +25,10 @@ void JetonuVer(const QString &jeton) {
     }
 }
 
-} // namespace
-
 void PencereyiÖneGetir(QWidget &pencere, const QString &jeton) {
     pencere.showNormal();
     pencere.raise();
     if (!jeton.isEmpty())
-        JetonuVer(jeton);
+        EtkinleştirmeJetonunuVer(jeton);
     pencere.activateWindow();
 }

@@ -10,3 +10,6 @@ class QWidget;
 // desktop's activation token the later start was launched with (empty when none): Wayland
 // (XDG activation) and X11 (startup notification) let a window come forward with it.
 void PencereyiÖneGetir(QWidget &pencere, const QString &jeton);
+
+// Hands the platform the activation token for the next window it shows or activates.
+void EtkinleştirmeJetonunuVer(const QString &jeton);

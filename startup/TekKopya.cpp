@@ -2,6 +2,7 @@
 // The single instance: the name on the session bus, else a lock file in the runtime folder.
 #include "startup/TekKopya.h"
 
+#include "startup/PencereyiOneGetir.h"
 #include "startup/UygulamaArayuzu.h"
 
 #include <QDBusConnection>
@@ -67,14 +68,31 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
                                              QDBusConnectionInterface::DontAllowReplacement);
         if (!yanıt.isValid()) // the bus refuses us the name: the lock file decides
             return KilidiAl();
-        if (yanıt.value() == QDBusConnectionInterface::ServiceRegistered)
+        if (yanıt.value() == QDBusConnectionInterface::ServiceRegistered) {
+            BusunİsteğiniBekle();
             return KilidiAl();
+        }
 
         if (bus.call(çağrı).type() == QDBusMessage::ReplyMessage)
             return false;
     }
     Söyle("çalışan kopya oturum veri yolunda yanıt vermiyor");
     return false;
+}
+
+// A copy the bus started for a launcher (the menu entry is DBusActivatable) gets the launcher's
+// request as its first message. Its activation token, taken before the window is shown, serves
+// the window's first appearance as the token of a start from the menu's command does. A request
+// that is late comes forward like any other, only after the window.
+void TekKopya::BusunİsteğiniBekle() {
+    if (!qEnvironmentVariableIsSet("DBUS_STARTER_BUS_TYPE"))
+        return;
+    // Not for the programs the game starts (the about box's links).
+    qunsetenv("DBUS_STARTER_BUS_TYPE");
+    qunsetenv("DBUS_STARTER_ADDRESS");
+    const QString jeton = arayüz_->İlkİsteğinJetonu(std::chrono::seconds(2));
+    if (!jeton.isEmpty())
+        EtkinleştirmeJetonunuVer(jeton);
 }
 
 // Held until the process ends. A lock whose process is gone is taken over, however old; one

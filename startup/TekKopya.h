@@ -40,6 +40,7 @@ public:
 
 private:
     bool KilidiAl();
+    void BusunİsteğiniBekle();
 
     std::unique_ptr<ApplicationInterface> arayüz_;
     std::unique_ptr<QLockFile> kilit_;

@@ -2,6 +2,7 @@
 // The running copy's answers to org.freedesktop.Application.
 #include "startup/UygulamaArayuzu.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QTimer>
@@ -21,6 +22,15 @@ QString Jeton(const QVariantMap &platformVerisi) {
 void ApplicationInterface::Karşıla(TekKopya::İstekler istekler) {
     istekler_ = std::move(istekler);
     Yürüt();
+}
+
+QString ApplicationInterface::İlkİsteğinJetonu(std::chrono::milliseconds süre) {
+    QTimer süreDoldu;
+    süreDoldu.setSingleShot(true);
+    süreDoldu.start(süre);
+    while (!bekleyenJeton_ && süreDoldu.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return bekleyenJeton_.value_or(QString());
 }
 
 void ApplicationInterface::Activate(const QVariantMap &platformData) {

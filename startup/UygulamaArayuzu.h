@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
+#include <chrono>
 #include <optional>
 
 class ApplicationInterface : public QObject, protected QDBusContext {
@@ -20,6 +21,10 @@ public:
     // Requests that came before are answered now: the last photo asked for, and the window
     // brought forward.
     void Karşıla(TekKopya::İstekler istekler);
+
+    // Waits, within `süre`, for the first request and returns its activation token (empty when
+    // none came, or it carried none).
+    QString İlkİsteğinJetonu(std::chrono::milliseconds süre);
 
 public slots:
     void Activate(const QVariantMap &platformData);

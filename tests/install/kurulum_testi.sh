@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix and packs it as a .deb, checks what a desktop and
-# Debian's checker expect to find there, and starts it from its menu entry's command on a
-# private X display with no settings.
+# Debian's checker expect to find there, and starts it on a private X display with no settings:
+# from its menu entry's command, then as a desktop does, over a private session bus.
 #
 #   kurulum_testi.sh <cmake> <cpack> <build folder> <source folder> <project version>
 #
@@ -14,7 +14,7 @@ kimlik=example.nuvvorudov.Mozeta
 kok=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/mozeta-kurulum.XXXXXX")" && pwd -P)
 on=$kok/usr
 hatali=0 atlandi=0
-trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$kok"' EXIT
+trap 'kill $(jobs -p) ${oyun_pid:-} 2>/dev/null; wait; rm -rf "$kok"' EXIT
 # Deadlines that only catch a hang: ten times what a start takes on a slow, busy machine.
 takilma=60
 
@@ -66,6 +66,14 @@ denetle "Icon=$(deger Icon)" grep -q '<svg' "$on/share/icons/hicolor/scalable/ap
 komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
 denetle "Exec=$komut is the installed command" test "$(PATH=$on/games command -v "${komut%% *}")" = "$bag"
 denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;"
+# The install's own refresh of the menu database: "Open with" offers the game for both kinds.
+# A desktop with the prefix among its data folders, and its commands on the PATH (TryExec).
+masaustunde() { PATH=$on/games:$PATH XDG_DATA_DIRS=$on/share XDG_DATA_HOME=$kok/veri "$@"; }
+# (grep reads to the end: under pipefail a writer cut short would fail the check)
+acar_mi() { masaustunde gio mime "$1" | grep -F "$kimlik.desktop" >/dev/null; }
+if var gio libglib2.0-bin; then
+    for tur in image/jpeg image/bmp; do denetle "gio mime $tur" acar_mi $tur; done
+fi
 surum_basta() { zcat "$on/share/doc/mozeta-tr/changelog.gz" | head -n1 | grep -qF "mozeta-tr ($surum)"; }
 denetle "the change log starts with $surum" surum_basta
 
@@ -90,10 +98,15 @@ dpkg-deb -x "$paket" "$kok/deb"
 [ "${MOZETA_SANITIZE:-}" = 1 ] ||
     denetle "the package names no build folder" test -z "$(grep -rlF "$yapi" "$kok/deb")"
 var lintian lintian && denetle "lintian: no error, no warning" lintian --fail-on error,warning "$paket"
+# The program uses Qt's private platform interface: only the Qt it was built with will do.
+qt_abi=$(dpkg-query -W -f='${Provides}' libqt6core6 | grep -o 'qt6-base-abi (= [^)]*)')
+bagimli() { dpkg-deb -f "$paket" Depends | grep -F "$qt_abi" >/dev/null; }
+denetle "Depends: $qt_abi" bagimli
 
 # Start the menu entry's command as a desktop would, on a fresh account: the game must find its
 # sample photo through the link and show it.
-for arac in Xvfb:xvfb xdotool:xdotool import:imagemagick convert:imagemagick; do
+for arac in Xvfb:xvfb xdotool:xdotool import:imagemagick convert:imagemagick \
+    dbus-daemon:dbus-daemon gapplication:libglib2.0-bin; do
     var "${arac%:*}" "${arac#*:}" || bitir
 done
 # A numbered display keeps its lock file (a server that picks its own number leaves none, and
@@ -111,18 +124,41 @@ done
 export DISPLAY=:$ekran
 mkdir -p "$kok/ev" "$kok/ayar" "$kok/gecici" "$kok/calisma"
 chmod 700 "$kok/calisma"
-# A private TMPDIR keeps this copy apart from any other running copy of the game.
-(cd "$kok/ev" && exec env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY PATH="$on/games:$PATH" \
-    HOME="$kok/ev" XDG_CONFIG_HOME="$kok/ayar" XDG_RUNTIME_DIR="$kok/calisma" \
-    TMPDIR="$kok/gecici" LC_ALL=C.UTF-8 sh -c "exec $komut") >"$kok/oyun.log" 2>&1 &
-oyun_pid=$!
-pencere=$(timeout $takilma xdotool search --sync --onlyvisible --name '^Nuv Vorudov - Mozeta [0-9]' |
-    head -n1)
-[ -n "$pencere" ] || {
-    cat "$kok/xvfb.log" "$kok/oyun.log"
+# A fresh account; a private TMPDIR keeps this copy apart from any other running copy of the game.
+hesap=(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY PATH="$on/games:$PATH" HOME="$kok/ev"
+    XDG_CONFIG_HOME="$kok/ayar" XDG_RUNTIME_DIR="$kok/calisma" TMPDIR="$kok/gecici" LC_ALL=C.UTF-8)
+# A session bus that starts what the install put in its service folder, and nothing else; its
+# services inherit the account.
+cat >"$kok/bus.conf" <<SON
+<busconfig>
+  <type>session</type>
+  <listen>unix:dir=$kok</listen>
+  <servicedir>$on/share/dbus-1/services</servicedir>
+  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>
+    <allow own="*"/></policy>
+</busconfig>
+SON
+mkfifo "$kok/bus"
+(cd "$kok/ev" && exec "${hesap[@]}" dbus-daemon --nofork --config-file="$kok/bus.conf" \
+    --print-address=3 3>"$kok/bus") >"$kok/bus.log" 2>&1 &
+read -r -t $takilma DBUS_SESSION_BUS_ADDRESS <"$kok/bus" || {
+    cat "$kok/bus.log"
+    denetle "dbus-daemon started" false
+    bitir
+}
+export DBUS_SESSION_BUS_ADDRESS
+# pencere log: waits for the game's window to be mapped; fails, showing the log, when none is.
+pencere() {
+    pencere=$(timeout $takilma xdotool search --sync --onlyvisible \
+        --name '^Nuv Vorudov - Mozeta [0-9]' | head -n1)
+    [ -n "$pencere" ] && return
+    cat "$kok/xvfb.log" "$1"
     denetle "a game window is mapped" false
     bitir
 }
+(cd "$kok/ev" && exec "${hesap[@]}" sh -c "exec $komut") >"$kok/oyun.log" 2>&1 &
+oyun_pid=$!
+pencere "$kok/oyun.log"
 
 # Without its photo the board is a few flat greys; the sample photo brings thousands of colours.
 # The window is looked at until it shows them: mapped is not yet painted.
@@ -154,6 +190,19 @@ wait "$oyun_pid"
 durum=$?
 # Sanitizer builds may end with a leak report's status; a signal is a crash.
 denetle "closed on Esc (status $durum)" test "$durum" -le 128
+ayarlar="$kok/ayar/Nuv Zovevav/Mozeta-Tr.ini"
 denetle "the photo came from the program's real folder" grep -qxF \
-    "Son Fotograf=${program%/*}/Sample-1.jpg" "$kok/ayar/Nuv Zovevav/Mozeta-Tr.ini"
+    "Son Fotograf=${program%/*}/Sample-1.jpg" "$ayarlar"
+
+# As GNOME and KDE start the entry (DBusActivatable): with no copy running, the bus starts the
+# installed program, which takes the photo; it keeps that photo when closed.
+listede() { masaustunde gapplication list-apps | grep -xF $kimlik >/dev/null; }
+denetle "gapplication list-apps" listede
+cp "$kaynak/resources/samples/Sample-2.jpg" "$kok/foto.jpg"
+"${hesap[@]}" gapplication launch $kimlik "$kok/foto.jpg" >>"$kok/bus.log" 2>&1
+pencere "$kok/bus.log"
+oyun_pid=$(xdotool getwindowpid "$pencere")
+xdotool mousemove --window "$pencere" 90 80 key Escape
+timeout $takilma tail -s 0.1 --pid="$oyun_pid" -f /dev/null
+denetle "gapplication launch $kimlik PHOTO" grep -qxF "Son Fotograf=$kok/foto.jpg" "$ayarlar"
 bitir
