@@ -238,8 +238,9 @@ private slots:
         QVERIFY(ortam.kutular.Kutular.empty() && ortam.hatalar.isEmpty());
     }
 
-    // With a game running the dropped photo is cut with the current grid and dealt anew. A text
-    // file named x.jpg gets the chooser's message and the board keeps its photo and its game.
+    // A text file named x.jpg is refused with a box that names it and says why; the board keeps
+    // its photo and its game. A photo dropped on a game with a move made asks first: "Hayır"
+    // keeps the game, "Evet" cuts the photo with the current grid and deals anew.
     void dropOpensThePhotoOrRefusesIt() {
         PencereOrtamı ortam;
         ortam.ÖrnekYaz();
@@ -256,9 +257,18 @@ private slots:
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(metin)}));
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
-        QCOMPARE(ortam.kutular.Kutular[0].metin, LoadResString(2300));
+        QCOMPARE(ortam.kutular.Kutular[0].metin,
+                 LoadResString(3100) + metin + u'\n' + LoadResString(3110));
         QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
         QCOMPARE(form->Oturum.HamleSayısı(), 1);
+
+        ortam.kutular.Yanıtlar = {u"Hayır"_s};
+        QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
+        QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(2));
+        QCOMPARE(ortam.kutular.Kutular[1].simge, QMessageBox::Question);
+        QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
+        QCOMPARE(form->Oturum.HamleSayısı(), 1);
+        QCOMPARE(form->Oturum.Tahta().BoşParça(), boş - 1);
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
         QTRY_COMPARE(FotoğrafYolu, yeni);
@@ -268,7 +278,7 @@ private slots:
         // The mirrored photo: its first piece is the bottom-right corner of the sample colours.
         QVERIFY(RenkYakın(OrtaRenk(form->SıralıParçalar(0)->Picture()),
                           ÖrnekRengi(800 - 100, 600 - 75, QSize(800, 600)), 24));
-        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(3));
         QVERIFY(ortam.hatalar.isEmpty());
     }
 
