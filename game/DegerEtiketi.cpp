@@ -3,6 +3,8 @@
 #include "game/DegerEtiketi.h"
 
 #include <QAccessible>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 void DegerEtiketi::SayıyıBildir(double sayı) {
     sayı_ = sayı;
@@ -14,4 +16,18 @@ void DegerEtiketi::SayıyıBildir(double sayı) {
         return;
     QAccessibleValueChangeEvent olay(this, sayı);
     QAccessible::updateAccessibility(&olay);
+}
+
+// Tab stops only for the keyboard: a sighted keyboard player sees where the focus went, as on
+// any other control; the mouse never gives it.
+void DegerEtiketi::paintEvent(QPaintEvent *olay) {
+    QLabel::paintEvent(olay);
+    if (!hasFocus())
+        return;
+    QStylePainter boyacı(this);
+    QStyleOptionFocusRect seçenek;
+    seçenek.initFrom(this);
+    const QRect yazı = fontMetrics().boundingRect(contentsRect(), int(alignment()), text());
+    seçenek.rect = yazı.adjusted(-2, -1, 2, 1) & rect();
+    boyacı.drawPrimitive(QStyle::PE_FrameFocusRect, seçenek);
 }

@@ -16,6 +16,9 @@ public:
     void SayıyıBildir(double sayı);
     double Sayı() const { return sayı_; }
 
+protected:
+    void paintEvent(QPaintEvent *olay) override;
+
 private:
     double sayı_ = 0;
 };
