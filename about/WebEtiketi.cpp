@@ -8,8 +8,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
 
 namespace {
@@ -72,6 +75,8 @@ WebEtiketi::WebEtiketi(QWidget *sahip)
     Q_UNUSED(açıklamaKuruldu);
     // Moves over the margin belong to the link, not to the surface it stands on.
     setAttribute(Qt::WA_NoMousePropagation);
+    // Reached by Tab and opened with Enter or Space, never focused by a click.
+    setFocusPolicy(Qt::TabFocus);
     resize(Piksel(495), Piksel(555));
 
     Etiket->setAutoFillBackground(true);
@@ -177,6 +182,26 @@ void WebEtiketi::UserControl_Resize() {
 }
 
 void WebEtiketi::resizeEvent(QResizeEvent *) { UserControl_Resize(); }
+
+void WebEtiketi::keyPressEvent(QKeyEvent *olay) {
+    const int tuş = olay->key();
+    if (olay->modifiers() == Qt::NoModifier &&
+        (tuş == Qt::Key_Return || tuş == Qt::Key_Enter || tuş == Qt::Key_Space))
+        Etiket_Click();
+    else
+        QWidget::keyPressEvent(olay);
+}
+
+// The focus shows as a frame in the margin around the text.
+void WebEtiketi::paintEvent(QPaintEvent *) {
+    if (!hasFocus())
+        return;
+    QStylePainter boyacı(this);
+    QStyleOptionFocusRect seçenek;
+    seçenek.initFrom(this);
+    seçenek.rect = Etiket->geometry().adjusted(-2, -2, 2, 2);
+    boyacı.drawPrimitive(QStyle::PE_FrameFocusRect, seçenek);
+}
 
 bool WebEtiketi::eventFilter(QObject *nesne, QEvent *olay) {
     if (nesne != Etiket)

@@ -77,6 +77,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *olay) override;
+    void keyPressEvent(QKeyEvent *olay) override;
+    void paintEvent(QPaintEvent *olay) override;
     bool eventFilter(QObject *nesne, QEvent *olay) override;
 
 private:

@@ -185,6 +185,8 @@ void AnaForm::DüzeniKur() {
                                     ParçalaraBölSeçeneği[1],
                                     ParçalaraBölSeçeneği[2],
                                     OyunAlanı,
+                                    Etiket[1],
+                                    Etiket[3],
                                     FotoğrafınÖrneğiniGöster,
                                     OyunuKaydetOnayı,
                                     SesleriKapatOnayı,

@@ -21,6 +21,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class DışFotoğrafYükleyici;
 class SesOynatıcı;
 
 class HataKapanı;
@@ -97,6 +98,11 @@ private:
     void HamleYapıldı(int from, int to);
     void OyunTamamlandı(const OyunSaati &süre, int hamle);
     void GünDoldu();
+
+    // --- Photos from outside (AnaFormFotograf.cpp) ---
+    std::shared_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;
+    void DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğraf> &fotoğraf, int hata);
+    void FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf);
 
     // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
     void DüzeniKur();

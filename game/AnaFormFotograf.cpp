@@ -4,9 +4,11 @@
 #include "game/AnaForm.h"
 
 #include "chooser/KlasorIcerigi.h"
+#include "game/DisFotografYukleyici.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 
@@ -14,41 +16,95 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QTimer>
 
 namespace {
 
 // The one photo file a drag carries; empty when it carries anything else (several files, a
-// folder, a file of another kind, text).
+// folder, a file of another kind or of another machine, text).
 QString SürüklenenFotoğraf(const QMimeData *veri) {
     if (!veri || !veri->hasUrls() || veri->urls().size() != 1)
         return {};
-    const QUrl adres = veri->urls().constFirst();
-    if (!adres.isLocalFile())
+    const QString yol = YerelDosyaYolu(veri->urls().constFirst());
+    if (yol.isEmpty())
         return {};
-    const QFileInfo dosya(adres.toLocalFile());
+    const QFileInfo dosya(yol);
     return dosya.isFile() && FotoğrafDosyasıMı(dosya.fileName()) ? dosya.absoluteFilePath()
                                                                  : QString();
+}
+
+// The file as a box names it: a path of thousands of characters keeps its two ends.
+QString GösterilecekAd(const QString &ad) {
+    constexpr qsizetype yarısı = 120;
+    return ad.size() <= 2 * yarısı ? ad : ad.left(yarısı) + u'…' + ad.right(yarısı);
+}
+
+// Why a photo from outside was refused, in the player's words.
+QString RetMetni(const QString &ad, int hata) {
+    int neden = 3110; // not a photo
+    if (hata == ÇalışmaHatası::DosyaBulunamadı || hata == ÇalışmaHatası::YolBulunamadı)
+        neden = 3140;
+    else if (hata == ÇalışmaHatası::DosyaErişimHatası)
+        neden = 3120;
+    else if (hata == ÇalışmaHatası::YetersizBellek)
+        neden = 3130;
+    return LoadResString(3100) + GösterilecekAd(ad) + u'\n' + LoadResString(neden);
 }
 
 } // namespace
 
 void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü) {
-    // Only what the chooser lists and can load is taken: a .bmp, .jpg or .jpeg file that
-    // decodes as a picture.
-    std::optional<Fotoğraf> fotoğraf = yüklü;
-    if (!fotoğraf && FotoğrafDosyasıMı(QFileInfo(yol).fileName())) {
-        HataKapanı::Kurtar([&] { fotoğraf = LoadPicture(yol, TahtaÇözünürlüğü()); },
-                           [](const ÇalışmaHatası &) {});
+    // The chooser hands over what it has loaded. Anything else comes from outside the game and
+    // is decoded on a worker, so that no file keeps the window frozen, and answered one at a
+    // time; only a .bmp, .jpg or .jpeg file is looked at.
+    if (yüklü) {
+        FotoğrafıKullan(yol, *yüklü);
+        return;
     }
+    if (!dışFotoğraflar_) {
+        dışFotoğraflar_ = std::make_shared<DışFotoğrafYükleyici>(
+            this, [this](const QString &ad, const std::optional<Fotoğraf> &foto, int hata) {
+                DışFotoğrafıAl(ad, foto, hata);
+            });
+    }
+    // What is not a full path is a URI of another machine: there is no file here to look at.
+    const bool burada = QFileInfo(yol).isAbsolute();
+    const bool fotoğrafAdı = FotoğrafDosyasıMı(QFileInfo(yol).fileName());
+    dışFotoğraflar_->İste(yol, [yol, burada, fotoğrafAdı, enAz = TahtaÇözünürlüğü()] {
+        if (!burada)
+            throw ÇalışmaHatası(ÇalışmaHatası::DosyaBulunamadı);
+        if (!fotoğrafAdı)
+            throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+        return LoadPicture(yol, enAz);
+    });
+}
+
+void AnaForm::DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğraf> &fotoğraf,
+                             int hata) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     if (!fotoğraf) {
         adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(2300), BilgiSimgesi); });
+        adım([&] { MsgBox(RetMetni(yol, hata), BilgiSimgesi); });
         return;
     }
+    // Only the player throws a game away: a photo from outside asks first, and "Hayır" (also
+    // the default answer) leaves board, clock, moves and the saved game as they are.
+    if (Oturum.HamleVarMı()) {
+        int yanıt = HayırYanıtı;
+        adım([] { MesajıOrtala(); });
+        adım([&] {
+            yanıt = MsgBox(LoadResString(3000) + QStringLiteral("\n\n") + GösterilecekAd(yol),
+                           SoruSimgesi | EvetHayırDüğmeleri | İkinciDüğmeVarsayılan);
+        });
+        if (yanıt != EvetYanıtı)
+            return;
+    }
+    FotoğrafıKullan(yol, *fotoğraf);
+}
+
+void AnaForm::FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { FotoğrafYolu = yol; });
-    adım([&] { FotoğrafıKoy(std::move(fotoğraf->Resim), fotoğraf->DoğalBoyut); });
+    adım([&] { FotoğrafıKoy(std::move(fotoğraf.Resim), fotoğraf.DoğalBoyut); });
     adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
     adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
 }
@@ -59,12 +115,12 @@ void AnaForm::dragEnterEvent(QDragEnterEvent *olay) {
         olay->acceptProposedAction();
 }
 
-// Opened once the drop is over: a refusal's message box must not hold up the program that the
-// photo was dragged from.
+// The drop is over at once: the photo is looked at off the window's thread, and a refusal's
+// box never holds up the program that it was dragged from.
 void AnaForm::dropEvent(QDropEvent *olay) {
     const QString yol = SürüklenenFotoğraf(olay->mimeData());
     if (yol.isEmpty())
         return;
     olay->acceptProposedAction();
-    QTimer::singleShot(0, this, [this, yol] { FotoğrafıAç(yol); });
+    FotoğrafıAç(yol);
 }

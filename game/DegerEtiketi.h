@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A label that shows one of the game's values (the clock, the move count) and tells a screen
-// reader the value as a number.
+// A label that shows one of the game's values (the clock, the move count), reached by Tab for a
+// screen reader to read it, and tells a screen reader the value as a number.
 #pragma once
 
 #include <QLabel>
@@ -9,11 +9,15 @@ class DegerEtiketi : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit DegerEtiketi(QWidget *sahip) : QLabel(sahip) { setFocusPolicy(Qt::TabFocus); }
 
-    // Announces `sayı`, the value the label shows as a number (seconds for the clock).
+    // Announces `sayı`, the value the label shows as a number (seconds for the clock), unless
+    // the label has the focus.
     void SayıyıBildir(double sayı);
     double Sayı() const { return sayı_; }
+
+protected:
+    void paintEvent(QPaintEvent *olay) override;
 
 private:
     double sayı_ = 0;

@@ -1,28 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The accessible descriptions of the board, its places and the value labels.
+// The accessible descriptions of the board, its places and the value labels, and what a screen
+// reader is told of play.
 #include "game/OyunErisimi.h"
 
 #include "game/DegerEtiketi.h"
 #include "game/OyunOturumu.h"
 #include "game/TahtaAlani.h"
 #include "game/YerAdi.h"
+#include "resources/ErisimMetinleri.h"
 #include "toolkit/ResimKutusu.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
+#include <QTimer>
 
 namespace {
 
-// A board place: a list item named by the board, and pressing it is clicking it.
+const QString DuyuruAdı = QStringLiteral("OkuyucuDuyurusu");
+
+TahtaAlanı *TahtasıOf(const QWidget *yer) {
+    return qobject_cast<TahtaAlanı *>(yer->parentWidget());
+}
+
+void Bildir(QObject *nesne, QAccessible::Event tür) {
+    QAccessibleEvent olay(nesne, tür);
+    QAccessible::updateAccessibility(&olay);
+}
+
+// A board place: a list item named by the board, and pressing it is clicking it. Its description
+// says where it stands and where the empty place is.
 class YerErişimi : public QAccessibleWidget {
 public:
     explicit YerErişimi(QWidget *yer) : QAccessibleWidget(yer, QAccessible::ListItem) {}
 
     QString text(QAccessible::Text tür) const override {
-        const auto *alan = qobject_cast<const TahtaAlanı *>(widget()->parentWidget());
+        const TahtaAlanı *alan = TahtasıOf(widget());
         if (tür == QAccessible::Name && alan && alan->YerAdı)
             return alan->YerAdı(widget());
+        if (tür == QAccessible::Description && alan && alan->YerKonumu)
+            return alan->YerKonumu(widget());
         return QAccessibleWidget::text(tür);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State durum = QAccessibleWidget::state();
+        const TahtaAlanı *alan = TahtasıOf(widget());
+        durum.focusable = true;
+        durum.focused = alan && alan->hasFocus() && alan->OkuyucununYeri == widget();
+        return durum;
     }
 
     QStringList actionNames() const override {
@@ -40,7 +65,8 @@ public:
     }
 };
 
-// The clock or the move count: its own name, the text it shows and the value as a number.
+// The clock or the move count: its name with the value it shows ("Hamle sayısı: 3"), which a
+// screen reader reads on focus and in review, and the value as a number.
 class DeğerErişimi : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit DeğerErişimi(QWidget *etiket) : QAccessibleWidget(etiket, QAccessible::StaticText) {}
@@ -48,6 +74,8 @@ public:
     QString text(QAccessible::Text tür) const override {
         if (tür == QAccessible::Value)
             return etiket()->text();
+        if (tür == QAccessible::Name)
+            return ErişimMetni::Değer.arg(QAccessibleWidget::text(tür), etiket()->text());
         return QAccessibleWidget::text(tür);
     }
 
@@ -73,6 +101,8 @@ QAccessibleInterface *Açıklama(const QString &sınıf, QObject *nesne) {
         return nullptr;
     if (sınıf == QLatin1String("TahtaAlani"))
         return new QAccessibleWidget(pencereÖğesi, QAccessible::List);
+    if (nesne->objectName() == DuyuruAdı)
+        return new QAccessibleWidget(pencereÖğesi, QAccessible::Notification);
     if (sınıf == QLatin1String("DegerEtiketi"))
         return new DeğerErişimi(pencereÖğesi);
     if (sınıf == QLatin1String("ResimKutusu")) {
@@ -81,6 +111,51 @@ QAccessibleInterface *Açıklama(const QString &sınıf, QObject *nesne) {
         return new QAccessibleWidget(pencereÖğesi, QAccessible::Graphic);
     }
     return nullptr;
+}
+
+// Said through a notification that appears: Orca speaks one as it shows, whatever has the focus.
+// It stands unseen in the window, too small to draw or to take a click.
+void Duyur(QWidget *tahta, const QString &metin) {
+    QWidget *pencere = tahta->window();
+    auto *duyuru = pencere->findChild<QWidget *>(DuyuruAdı, Qt::FindDirectChildrenOnly);
+    if (!duyuru) {
+        duyuru = new QWidget(pencere);
+        duyuru->setObjectName(DuyuruAdı);
+        duyuru->setGeometry(0, 0, 0, 0);
+        duyuru->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    duyuru->hide();
+    duyuru->setAccessibleName(metin);
+    duyuru->show();
+}
+
+void ParçaTaşındı(QWidget *yer) {
+    TahtaAlanı *tahta = TahtasıOf(yer);
+    if (!tahta)
+        return;
+    tahta->OkuyucununYeri = yer;
+    if (tahta->hasFocus())
+        Bildir(yer, QAccessible::Focus);
+}
+
+// Said of an arrow only: a refused click is heard as the game's own sound.
+void HamleReddedildi(TahtaAlanı *tahta) {
+    if (tahta->hasFocus())
+        Duyur(tahta, ErişimMetni::HamleYok);
+}
+
+// The screen reader goes back to the board itself, so that the first move is a new focus even
+// when it fills the place it was on. Queued: the window gives the board the keyboard after a
+// deal, and the news must come after that focus. A game put back at the start is no news.
+void OyunDağıtıldı(TahtaAlanı *tahta, int kenar) {
+    tahta->OkuyucununYeri = nullptr;
+    QTimer::singleShot(0, tahta, [tahta, kenar] {
+        if (!tahta->isActiveWindow())
+            return;
+        if (tahta->hasFocus())
+            Bildir(tahta, QAccessible::Focus);
+        Duyur(tahta, ErişimMetni::YeniOyun.arg(kenar));
+    });
 }
 
 } // namespace
@@ -96,12 +171,16 @@ void OyunErişiminiKur() {
 void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
                         std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
                         DegerEtiketi &hamle) {
-    alan.YerAdı = [&oturum, yer](const QWidget *kutu) {
-        for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
-            if (yer(i) == kutu)
-                return YerAdı(oturum.Tahta(), i);
-        return QString();
+    const auto yerMetni = [&oturum, yer](QString (*metin)(const OyunTahtası &, int)) {
+        return [&oturum, yer, metin](const QWidget *kutu) {
+            for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
+                if (yer(i) == kutu)
+                    return metin(oturum.Tahta(), i);
+            return QString();
+        };
     };
+    alan.YerAdı = yerMetni(YerAdı);
+    alan.YerKonumu = yerMetni(YerKonumu);
     const auto adDeğişti = [yer](int i) {
         QAccessibleEvent olay(yer(i), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&olay);
@@ -116,21 +195,34 @@ void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
     };
     const auto hamleyi = [&oturum, &hamle] { hamle.SayıyıBildir(oturum.HamleSayısı()); };
     QObject::connect(&oturum, &OyunOturumu::BoardShown, &alan, hepsi);
-    QObject::connect(&oturum, &OyunOturumu::Dealt, &alan, [hepsi, süreyi, hamleyi] {
+    QObject::connect(&oturum, &OyunOturumu::Dealt, &alan, [&oturum, &alan, hepsi, süreyi, hamleyi] {
         hepsi();
         süreyi();
         hamleyi();
+        OyunDağıtıldı(&alan, oturum.Tahta().KenarParçaSayısı());
     });
-    QObject::connect(&oturum, &OyunOturumu::Moved, &alan, [adDeğişti, hamleyi](int from, int to) {
-        adDeğişti(from);
-        adDeğişti(to);
-        hamleyi();
-    });
+    QObject::connect(&oturum, &OyunOturumu::Moved, &alan,
+                     [adDeğişti, hamleyi, yer](int from, int to) {
+                         adDeğişti(from);
+                         adDeğişti(to);
+                         hamleyi();
+                         ParçaTaşındı(yer(to));
+                     });
+    QObject::connect(&oturum, &OyunOturumu::MoveRefused, &alan,
+                     [&alan] { HamleReddedildi(&alan); });
     QObject::connect(&oturum, &OyunOturumu::Completed, &alan,
                      [&oturum, adDeğişti] { adDeğişti(oturum.Tahta().YerSayısı() - 1); });
     QObject::connect(&oturum, &OyunOturumu::Ticked, &alan, süreyi);
     QObject::connect(&oturum, &OyunOturumu::Ended, &alan, [süreyi, hamleyi] {
         süreyi();
         hamleyi();
+    });
+}
+
+// Queued: the toolkit tells of the board's own focus after this, and the place must come last.
+void TahtaOdaklandı(TahtaAlanı *tahta) {
+    QTimer::singleShot(0, tahta, [tahta] {
+        if (tahta->hasFocus() && tahta->OkuyucununYeri)
+            Bildir(tahta->OkuyucununYeri, QAccessible::Focus);
     });
 }

@@ -2,6 +2,8 @@
 // The board's panel: arrow keys and the focus frame.
 #include "game/TahtaAlani.h"
 
+#include "game/OyunErisimi.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -71,4 +73,9 @@ void TahtaAlani::keyPressEvent(QKeyEvent *olay) {
         }
     }
     QWidget::keyPressEvent(olay);
+}
+
+void TahtaAlani::focusInEvent(QFocusEvent *olay) {
+    QWidget::focusInEvent(olay);
+    TahtaOdaklandı(this);
 }

@@ -4,6 +4,7 @@
 
 #include "game/Tahta.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -14,8 +15,14 @@ public:
     // Spans the whole board frame, so that the places keep their positions in the frame.
     explicit TahtaAlani(QWidget *çerçeve);
 
-    // What a screen reader says for one of its places; the window that knows the board sets it.
+    // What a screen reader says for one of its places, its name and where it stands; the window
+    // that knows the board sets them.
     std::function<QString(const QWidget *yer)> YerAdı;
+    std::function<QString(const QWidget *yer)> YerKonumu;
+
+    // The place a screen reader's focus is on while the board has the keyboard: the one the last
+    // move filled (OyunErisimi.cpp).
+    QPointer<QWidget> OkuyucununYeri;
 
 signals:
     // An arrow key pressed while the board has the keyboard.
@@ -24,6 +31,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *olay) override;
     void keyPressEvent(QKeyEvent *olay) override;
+    void focusInEvent(QFocusEvent *olay) override;
     bool eventFilter(QObject *nesne, QEvent *olay) override;
 
 private:

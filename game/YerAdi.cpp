@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The spoken names of board places.
+// The spoken names and positions of board places.
 #include "game/YerAdi.h"
 
 #include "resources/ErisimMetinleri.h"
@@ -10,4 +10,12 @@ QString YerAdı(const OyunTahtası &tahta, int yer) {
         return ErişimMetni::BoşYer;
     const int kenar = tahta.KenarParçaSayısı();
     return ErişimMetni::Parça.arg(parça + 1).arg(parça / kenar + 1).arg(parça % kenar + 1);
+}
+
+QString YerKonumu(const OyunTahtası &tahta, int yer) {
+    const int kenar = tahta.KenarParçaSayısı(), boş = tahta.BoşParça();
+    QString konum = ErişimMetni::Konum.arg(yer / kenar + 1).arg(yer % kenar + 1);
+    if (yer != boş && tahta.YerOf(boş).Parça == OyunTahtası::ParçaYok)
+        konum += ErişimMetni::BoşYerinKonumu.arg(boş / kenar + 1).arg(boş % kenar + 1);
+    return konum;
 }

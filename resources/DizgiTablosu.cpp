@@ -56,6 +56,15 @@ const std::map<int, QString> &Tablo() {
         {2450, QStringLiteral(u"Sürüm ")},
         {2500, QStringLiteral(u"Mesaj Gönder")},
         {2600, QStringLiteral(u"E-Posta Gönder")},
+        {3000, QStringLiteral(u"Oyununuz sürüyor. Oyunu bırakıp bu fotoğrafla yeni bir oyuna "
+                              u"geçmek istiyor musunuz?")},
+        {3100, QStringLiteral(u"Fotoğraf açılamadı: ")},
+        {3110, QStringLiteral(u"Bu dosya bir fotoğraf değil.")},
+        {3120, QStringLiteral(u"Dosya okunamıyor.")},
+        {3130, QStringLiteral(u"Fotoğraf, açılamayacak kadar büyük.")},
+        {3140, QStringLiteral(u"Dosya bulunamadı.")},
+        {3200, QStringLiteral(u"Mozeta zaten çalışıyor, ancak yanıt vermiyor. Lütfen, çalışan "
+                              u"kopyayı kapatıp yeniden deneyiniz.")},
     };
     return tablo;
 }

@@ -19,6 +19,7 @@ paketler=(
 test_paketleri=(
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
     dbus dbus-daemon at-spi2-core python3-pyatspi           # private buses, the screen reader
+    orca speech-dispatcher locales                          # ... and Orca speaking Turkish
     libglib2.0-bin                                          # the desktop's launcher (gapplication, gio)
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers

@@ -20,8 +20,10 @@ public:
     virtual void Form_Load() = 0;
     virtual QWidget &Pencere() = 0;
     // Takes `yol` as the photo to play with, as the chooser's OK does; `yüklü` is its picture
-    // when the caller has decoded it already. A file that is not a readable photo is refused
-    // with the chooser's message and the board keeps what it had.
+    // when the chooser has decoded it already. Without it the photo comes from outside: a file
+    // that is not a readable photo is refused with a box that names it and says why, a game in
+    // progress is replaced only when the player agrees, and otherwise the board keeps what it
+    // had.
     virtual void FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü = {}) = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "startup/PencereyiOneGetir.h"
 #include "startup/TekKopya.h"
 #include "startup/WaylandTamponu.h"
+#include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QUrl>
 #include <QWidget>
 #include <memory>
 
@@ -33,15 +33,17 @@ QString PencereBaşlığınıOluştur() {
     return PencereBaşlığınıOluştur(MOZETA_MAJOR, MOZETA_MINOR, MOZETA_REVISION);
 }
 
+// The game has no options of its own: anything before "--" that starts with '-' is passed over,
+// and the first other argument names the photo. After "--" even "-x.jpg" is a photo.
 QString KomutSatırıFotoğrafı(const QStringList &argümanlar) {
-    if (argümanlar.size() < 2 || argümanlar.at(1).isEmpty())
-        return {};
-    const QString argüman = argümanlar.at(1);
-    const QUrl adres(argüman);
-    const QString yol = argüman.startsWith(QLatin1String("file:")) && adres.isLocalFile()
-                            ? adres.toLocalFile()
-                            : argüman;
-    return QFileInfo(yol).absoluteFilePath();
+    for (qsizetype i = 1; i < argümanlar.size(); ++i) {
+        const QString &argüman = argümanlar.at(i);
+        if (argüman == QLatin1String("--"))
+            return FotoğrafAdı(argümanlar.value(i + 1));
+        if (!argüman.startsWith(u'-') || argüman.size() == 1)
+            return FotoğrafAdı(argüman);
+    }
+    return {};
 }
 
 #ifdef Q_OS_WIN
@@ -129,6 +131,12 @@ int Main(int argc, char **argv) {
     adım([&] {
         başkaKopyaVar = !tekKopya.İlkKopyaOl(fotoğraf, etkinleştirmeJetonu, başlangıçKimliği);
     });
+    // A running copy that does not answer would otherwise leave the player with nothing.
+    if (başkaKopyaVar && tekKopya.Yanıtsız()) {
+        adım([] { MesajıOrtala(); });
+        adım([] { MsgBox(LoadResString(3200), HataSimgesi); });
+        return 1;
+    }
     if (başkaKopyaVar)
         return 0;
 

@@ -10,7 +10,8 @@
 QString PencereBaşlığınıOluştur(int major, int minor, int revision);
 QString PencereBaşlığınıOluştur(); // for this release
 
-// The photo named on the command line (a path or a file: URI) as a full path; empty when none.
+// The photo named on the command line (a path or a file: URI) as a full path, or a URI of
+// another machine as given; empty when none.
 QString KomutSatırıFotoğrafı(const QStringList &argümanlar);
 
 #ifdef Q_OS_WIN

@@ -4,6 +4,7 @@
 
 #include "startup/PencereyiOneGetir.h"
 #include "startup/UygulamaArayuzu.h"
+#include "toolkit/DosyaAdresi.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QUrl>
 #include <cstdio>
 
 const QString TekKopya::BusAdı = QStringLiteral("example.nuvvorudov.Mozeta");
@@ -57,7 +57,7 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
         BusAdı, NesneYolu, ArayüzAdı,
         fotoğraf.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
     if (!fotoğraf.isEmpty())
-        çağrı << QStringList{QUrl::fromLocalFile(fotoğraf).toString()};
+        çağrı << QStringList{FotoğrafAdresi(fotoğraf)};
     çağrı << platformVerisi;
 
     // Taking the name is atomic: of copies started together exactly one gets it. A copy that
@@ -73,10 +73,17 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
             return KilidiAl();
         }
 
-        if (bus.call(çağrı).type() == QDBusMessage::ReplyMessage)
+        const QDBusMessage cevap = bus.call(çağrı, QDBus::Block, YanıtSüresi);
+        if (cevap.type() == QDBusMessage::ReplyMessage)
             return false;
+        // Only a copy that ended meanwhile is worth another attempt; one that stays silent
+        // would keep the player waiting without a word.
+        if (cevap.errorName() != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") &&
+            cevap.errorName() != QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+            break;
     }
     Söyle("çalışan kopya oturum veri yolunda yanıt vermiyor");
+    yanıtsız_ = true;
     return false;
 }
 

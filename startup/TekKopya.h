@@ -30,10 +30,16 @@ public:
     TekKopya &operator=(const TekKopya &) = delete;
 
     // True when this copy is the running one from now on. Otherwise another copy runs: it has
-    // been asked to come forward (and to open `fotoğraf`, a full path, unless empty), passing
-    // the token this copy was started with, or, without a bus, it could not be asked.
+    // been asked to come forward (and to open `fotoğraf`, a full path or a URI, unless empty),
+    // passing the token this copy was started with; or, without a bus, it could not be asked;
+    // or it did not answer within YanıtSüresi (Yanıtsız()).
     bool İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
                     const QString &başlangıçKimliği);
+    // The running copy owns the bus name but did not answer: stopped, or hung.
+    bool Yanıtsız() const { return yanıtsız_; }
+
+    // How long a later start waits for the running copy's answer, in milliseconds.
+    static constexpr int YanıtSüresi = 5000;
 
     // Requests that arrived before the window was ready are answered when this is set.
     void İstekleriKarşıla(İstekler istekler);
@@ -44,4 +50,5 @@ private:
 
     std::unique_ptr<ApplicationInterface> arayüz_;
     std::unique_ptr<QLockFile> kilit_;
+    bool yanıtsız_ = false;
 };

@@ -2,11 +2,12 @@
 // The running copy's answers to org.freedesktop.Application.
 #include "startup/UygulamaArayuzu.h"
 
+#include "toolkit/DosyaAdresi.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QTimer>
-#include <QUrl>
 
 namespace {
 
@@ -35,16 +36,23 @@ QString ApplicationInterface::İlkİsteğinJetonu(std::chrono::milliseconds sür
 
 void ApplicationInterface::Activate(const QVariantMap &platformData) {
     bekleyenJeton_ = Jeton(platformData);
-    QTimer::singleShot(0, this, [this] { Yürüt(); });
+    Zamanla();
 }
 
-// One photo at a time: the first of the files asked for. A URI that names no local file is
-// still handed on, so that it is refused as any other file that is not a photo.
+void ApplicationInterface::Zamanla() {
+    if (std::exchange(zamanlandı_, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        zamanlandı_ = false;
+        Yürüt();
+    });
+}
+
+// One photo at a time: the first of the files asked for. A URI that names no file on this
+// machine is still handed on, so that its refusal names it.
 void ApplicationInterface::Open(const QStringList &uris, const QVariantMap &platformData) {
-    if (!uris.isEmpty()) {
-        const QUrl adres(uris.first());
-        bekleyenFoto_ = adres.isLocalFile() ? adres.toLocalFile() : uris.first();
-    }
+    if (!uris.isEmpty())
+        bekleyenFoto_ = FotoğrafAdı(uris.first());
     Activate(platformData);
 }
 

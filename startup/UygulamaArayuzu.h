@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The org.freedesktop.Application interface of the running copy, as desktops and a later copy
-// call it. Requests run from the event loop after the call has been answered, so a message box
-// they open never keeps the caller waiting.
+// call it. Every call is answered at once and its request queued: the photo's work and any box
+// it opens run later, from the main event loop, so that no caller waits on a box and no box
+// opens inside the bus call's handler.
 #pragma once
 
 #include "startup/TekKopya.h"
@@ -34,8 +35,11 @@ public slots:
 
 private:
     void Yürüt();
+    void Zamanla(); // one run of Yürüt however many calls came
+
+    bool zamanlandı_ = false;
 
     TekKopya::İstekler istekler_;
     std::optional<QString> bekleyenJeton_; // a request to come forward, with its token
-    std::optional<QString> bekleyenFoto_;
+    std::optional<QString> bekleyenFoto_;  // only the latest: requests that came meanwhile fold
 };

@@ -12,6 +12,8 @@ QString ÇalışmaHatası::StandartAçıklama(int numara) {
         return QStringLiteral(u"Geçersiz yordam çağrısı veya bağımsız değişken");
     case Taşma:
         return QStringLiteral(u"Taşma");
+    case YetersizBellek:
+        return QStringLiteral(u"Yetersiz bellek");
     case DizinAralıkDışı:
         return QStringLiteral(u"Dizin aralık dışında");
     case TürUyuşmazlığı:

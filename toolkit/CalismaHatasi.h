@@ -11,6 +11,7 @@ public:
     enum Numara : int {
         GeçersizÇağrı = 5,
         Taşma = 6,
+        YetersizBellek = 7,
         DizinAralıkDışı = 9,
         TürUyuşmazlığı = 13,
         İçHata = 51,

@@ -92,7 +92,7 @@ int MsgBox(const QString &metin, int stil, const QString &başlık) {
 
     if (evetHayır) {
         kutu.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        kutu.setDefaultButton(QMessageBox::Yes);
+        kutu.setDefaultButton((stil & İkinciDüğmeVarsayılan) ? QMessageBox::No : QMessageBox::Yes);
         MetniKoy(kutu.button(QMessageBox::Yes), metinler.evet);
         MetniKoy(kutu.button(QMessageBox::No), metinler.hayır);
     } else {

@@ -15,6 +15,7 @@ enum MesajStili : int {
     HataSimgesi = 16,
     SoruSimgesi = 32,
     BilgiSimgesi = 64,
+    İkinciDüğmeVarsayılan = 256, // "Hayır" instead of "Evet"
 };
 
 enum MesajYanıtı : int { TamamYanıtı = 1, EvetYanıtı = 6, HayırYanıtı = 7 };

@@ -6,6 +6,7 @@
 #include "toolkit/CalismaHatasi.h"
 #include "toolkit/YarimResim.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -32,20 +33,39 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     // A pipe or a device named like a photo would block the reader or never end.
     if (!bilgi.isFile())
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+    QFile dosya(yol);
+    if (!dosya.open(QIODevice::ReadOnly))
+        throw ÇalışmaHatası(ÇalışmaHatası::DosyaErişimHatası);
+    // The size of the file opened, not of the name: everything below reads only this much. A
+    // file of size 0 holds no photo; the kernel's own files (/proc) say 0 and never end.
+    const qint64 boyut = dosya.size();
+    if (boyut == 0)
+        throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+    if (boyut > EnBüyükDosya)
+        throw ÇalışmaHatası(ÇalışmaHatası::YetersizBellek);
     // A photo cut short (an interrupted copy) would come out with grey filler; a header alone
     // would even pass for a picture of any size.
-    if (YarımResimMi(yol))
+    const ResimYapısı yapı = ResimYapısınıOku(dosya, boyut);
+    if (yapı.TaramaSayısı > EnÇokTarama || yapı.KatsayıBelleği > EnÇokKatsayıBelleği)
+        throw ÇalışmaHatası(ÇalışmaHatası::YetersizBellek);
+    if (yapı.Yarım)
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+    if (!dosya.seek(0))
+        throw ÇalışmaHatası(ÇalışmaHatası::DosyaErişimHatası);
 
-    QImageReader okuyucu(yol);
+    QImageReader okuyucu(&dosya);
     okuyucu.setAutoTransform(true);
 
     // The stored size, before any rotation. A file whose header gives no size is tried whole;
     // Qt's own allocation limit still guards that decode.
     const QSize kayıtlı = okuyucu.size();
     if (kayıtlı.isValid()) {
-        if (kayıtlı.isEmpty() || kayıtlı.width() > EnBüyükKenar || kayıtlı.height() > EnBüyükKenar)
+        if (kayıtlı.isEmpty())
             throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
+        // Decoding time grows with the pixels, whatever the file's size.
+        if (kayıtlı.width() > EnBüyükKenar || kayıtlı.height() > EnBüyükKenar ||
+            qint64(kayıtlı.width()) * kayıtlı.height() > EnÇokPiksel)
+            throw ÇalışmaHatası(ÇalışmaHatası::YetersizBellek);
     } else if (!okuyucu.canRead()) {
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
     }

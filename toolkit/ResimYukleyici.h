@@ -15,12 +15,19 @@ struct Fotoğraf {
 // Photos larger than this on either side are refused as pictures that cannot be loaded.
 constexpr int EnBüyükKenar = 30000;
 
+// What looking at one file may cost, whatever it holds: a 100-megapixel camera's photo fits, and
+// so does the largest BMP Qt decodes (256 MiB of pixels). Files beyond are refused as too large.
+constexpr qint64 EnBüyükDosya = qint64(300) << 20;
+constexpr qint64 EnÇokPiksel = 120'000'000;
+constexpr qint64 EnÇokKatsayıBelleği = qint64(400) << 20; // see ResimYapısı
+
 // The board and the sample never show a photo larger than this (the board is about 350 x 260
 // pixels, twice that on a high-density screen): a decode of at least this size loses nothing.
 inline constexpr QSize OyunİçinEnAzBoyut{1024, 768};
 
 // Loads `yol`. `enAz` is the smallest decoded size the caller can use without losing detail
 // (an invalid size asks for the natural size); the decode is reduced (JPEG by 1/2, 1/4, 1/8)
-// only as far as it stays at least that large. Throws ÇalışmaHatası 53 for a missing file and
-// 481 for anything that is not a loadable picture.
+// only as far as it stays at least that large. Throws ÇalışmaHatası 53 for a missing file, 75
+// for one that cannot be read, 7 for one beyond the limits above and 481 for anything else that
+// is not a loadable picture. Nothing is read past the size the file has when it is opened.
 Fotoğraf LoadPicture(const QString &yol, QSize enAz = {});

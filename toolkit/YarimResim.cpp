@@ -1,63 +1,173 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Telling a truncated JPEG by its markers and a truncated BMP by its header.
+// Walking a JPEG's markers and a BMP's header through a window of the file.
 #include "toolkit/YarimResim.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <cstring>
 
 namespace {
 
-// JPEG markers without a length field: fill bytes, TEM, restart markers.
-bool UzunluksuzMu(uchar işaret) { return işaret == 0x01 || (işaret >= 0xD0 && işaret <= 0xD7); }
+// The file seen through a window that slides forward: a 16 GiB file costs no more memory than
+// a small one, and nothing past the size the caller gave is ever asked for.
+class DosyaPenceresi {
+public:
+    DosyaPenceresi(QIODevice &dosya, qint64 boyut) : dosya_(dosya), boyut_(boyut) {}
 
-bool YarımJpeg(const uchar *v, qint64 n) {
-    // Walk the header segments up to the first scan; an embedded thumbnail (in APP1) has an
-    // end-of-image marker of its own, which must not count.
+    qint64 Boyut() const { return boyut_; }
+
+    // The byte at `k`; -1 past the end (or where the file could not be read).
+    int Bayt(qint64 k) {
+        if (!İçinde(k) && !Yükle(k))
+            return -1;
+        return uchar(tampon_.at(k - baş_));
+    }
+
+    // Where the next byte FF lies at or after `k`; Boyut() when none does.
+    qint64 FFAra(qint64 k) {
+        while (İçinde(k) || Yükle(k)) {
+            const char *başlangıç = tampon_.constData() + (k - baş_);
+            const qint64 kalan = baş_ + tampon_.size() - k;
+            if (const void *bulunan = std::memchr(başlangıç, 0xFF, size_t(kalan)))
+                return k + (static_cast<const char *>(bulunan) - başlangıç);
+            k += kalan;
+        }
+        return boyut_;
+    }
+
+private:
+    static constexpr qint64 PencereBoyu = qint64(1) << 20;
+
+    bool İçinde(qint64 k) const { return k >= baş_ && k < baş_ + tampon_.size(); }
+
+    bool Yükle(qint64 k) {
+        if (k < 0 || k >= boyut_ || !dosya_.seek(k))
+            return false;
+        tampon_ = dosya_.read(qMin(PencereBoyu, boyut_ - k));
+        baş_ = k;
+        if (tampon_.isEmpty()) // the file is shorter than it said: it ends here
+            boyut_ = k;
+        return !tampon_.isEmpty();
+    }
+
+    QIODevice &dosya_;
+    qint64 boyut_;
+    qint64 baş_ = 0;
+    QByteArray tampon_;
+};
+
+// JPEG markers without a length field: fill bytes, TEM, restart markers.
+bool UzunluksuzMu(int işaret) { return işaret == 0x01 || (işaret >= 0xD0 && işaret <= 0xD7); }
+
+qint64 Yukarı(qint64 a, qint64 b) { return (a + b - 1) / b; }
+
+// A frame header: the picture's size and each colour's sampling.
+struct Çerçeve {
+    qint64 en = 0, boy = 0;
+    bool ilerlemeli = false;
+    qint64 bloklar = 0;        // 8 x 8 blocks of the first colour
+    qint64 katsayıBelleği = 0; // every colour's blocks, at 64 coefficients of 2 bytes
+};
+
+Çerçeve ÇerçeveyiOku(DosyaPenceresi &p, qint64 i, int işaret) {
+    Çerçeve ç;
+    ç.ilerlemeli = işaret == 0xC2 || işaret == 0xC6 || işaret == 0xCA || işaret == 0xCE;
+    ç.boy = p.Bayt(i + 5) << 8 | p.Bayt(i + 6);
+    ç.en = p.Bayt(i + 7) << 8 | p.Bayt(i + 8);
+    ç.bloklar = Yukarı(ç.en, 8) * Yukarı(ç.boy, 8);
+    const int renkler = qMax(0, p.Bayt(i + 9));
+    int enÇokYatay = 1, enÇokDikey = 1;
+    for (int r = 0; r < renkler; ++r) {
+        const int örnekleme = qMax(0, p.Bayt(i + 11 + 3 * r));
+        enÇokYatay = qMax(enÇokYatay, örnekleme >> 4);
+        enÇokDikey = qMax(enÇokDikey, örnekleme & 15);
+    }
+    for (int r = 0; r < renkler; ++r) {
+        const int örnekleme = qMax(0, p.Bayt(i + 11 + 3 * r));
+        const qint64 yatay = qMax(1, örnekleme >> 4), dikey = qMax(1, örnekleme & 15);
+        // The decoder keeps whole MCU rows and columns of every colour.
+        const qint64 sütun = Yukarı(Yukarı(ç.en * yatay, enÇokYatay * 8), yatay) * yatay;
+        const qint64 satır = Yukarı(Yukarı(ç.boy * dikey, enÇokDikey * 8), dikey) * dikey;
+        ç.katsayıBelleği += sütun * satır * 128;
+    }
+    return ç;
+}
+
+ResimYapısı JpegYapısı(DosyaPenceresi &p) {
+    // Walk the segments by their lengths (an embedded thumbnail in APP1 has an end-of-image
+    // marker of its own, which must not count) and each scan's compressed data up to the marker
+    // that ends it. The walk stops at the picture's end marker: some phones append more data
+    // behind the picture.
+    ResimYapısı sonuç;
+    Çerçeve çerçeve;
+    qint64 veri = 0; // compressed bytes of all scans
     qint64 i = 2;
-    qint64 bloklar = 0; // 8 x 8 blocks of the first component, for Huffman-coded frames
     while (true) {
-        if (i + 4 > n)
-            return true;
-        if (v[i] != 0xFF)
-            return false; // broken headers: the decoder refuses these itself
-        const uchar işaret = v[i + 1];
+        const int ff = p.Bayt(i), işaret = p.Bayt(i + 1);
+        if (ff < 0 || işaret < 0)
+            break; // the file ends before the picture does
+        if (ff != 0xFF)
+            return sonuç; // broken headers: the decoder refuses these itself
         if (işaret == 0xFF) {
             ++i;
             continue;
         }
-        if (işaret == 0xDA)
-            break;
+        if (işaret == 0xD9) {
+            // Huffman coding spends at least two bits on every block (its DC difference and
+            // its end of block), so far fewer bytes than blocks / 16 cannot be the whole picture:
+            // a header that promises a huge photo over the data of a small one would come out
+            // as grey filler.
+            sonuç.Yarım = sonuç.TaramaSayısı == 0 || veri * 16 < çerçeve.bloklar;
+            if (çerçeve.ilerlemeli || sonuç.TaramaSayısı > 1)
+                sonuç.KatsayıBelleği = çerçeve.katsayıBelleği;
+            return sonuç;
+        }
         if (UzunluksuzMu(işaret)) {
             i += 2;
             continue;
         }
+        const int yüksek = p.Bayt(i + 2), düşük = p.Bayt(i + 3);
+        if (düşük < 0)
+            break;
+        const qint64 segmentSonu = i + 2 + (yüksek << 8 | düşük);
         const bool huffmanÇerçevesi = işaret >= 0xC0 && işaret <= 0xC7 && işaret != 0xC4;
-        if (huffmanÇerçevesi && i + 9 <= n) {
-            const qint64 boy = (qint64(v[i + 5]) << 8) | v[i + 6];
-            const qint64 en = (qint64(v[i + 7]) << 8) | v[i + 8];
-            bloklar = ((en + 7) / 8) * ((boy + 7) / 8);
+        if (huffmanÇerçevesi || (işaret >= 0xC9 && işaret <= 0xCF && işaret != 0xCC))
+            çerçeve = ÇerçeveyiOku(p, i, işaret);
+        if (işaret != 0xDA) {
+            i = segmentSonu;
+            continue;
         }
-        i += 2 + ((qint64(v[i + 2]) << 8) | v[i + 3]);
+        if (++sonuç.TaramaSayısı > EnÇokTarama)
+            return sonuç; // no need to read further: the file is refused
+        // In compressed data a byte FF is followed by 00 (a data byte), a restart marker or
+        // more fill; anything else is the next marker.
+        qint64 j = segmentSonu;
+        while (true) {
+            j = p.FFAra(j);
+            const int sonraki = p.Bayt(j + 1);
+            if (sonraki < 0) {
+                sonuç.Yarım = true;
+                return sonuç;
+            }
+            if (sonraki != 0x00 && sonraki != 0xFF && !(sonraki >= 0xD0 && sonraki <= 0xD7))
+                break;
+            j += sonraki == 0xFF ? 1 : 2;
+        }
+        veri += j - segmentSonu;
+        i = j;
     }
-    // Compressed data never holds FF D9 (a data byte FF is followed by 00), so the picture is
-    // whole when an end-of-image marker follows the scan. It is sought from the end: usually
-    // the last two bytes, though some phones append more data behind the picture.
-    qint64 son = n - 2;
-    while (son > i && !(v[son] == 0xFF && v[son + 1] == 0xD9))
-        --son;
-    if (son <= i)
-        return true;
-    // Huffman coding spends at least two bits on every block (its DC difference and its end of
-    // block), so far fewer bytes than blocks / 16 cannot be the whole picture: a header that
-    // promises a huge photo over the data of a small one would come out as grey filler.
-    return (son - i) * 16 < bloklar;
+    sonuç.Yarım = true;
+    return sonuç;
 }
 
-bool YarımBmp(const uchar *v, qint64 n) {
-    constexpr qint64 başlıkSonu = 34; // file header and the fields read below
-    if (n < başlıkSonu)
+bool YarımBmp(DosyaPenceresi &p) {
+    constexpr int başlıkSonu = 34; // file header and the fields read below
+    if (p.Boyut() < başlıkSonu)
         return false;
+    uchar v[başlıkSonu];
+    for (int k = 0; k < başlıkSonu; ++k)
+        v[k] = uchar(p.Bayt(k));
     const qint64 veriBaşı = qFromLittleEndian<quint32>(v + 10);
     const qint64 başlıkBoyu = qFromLittleEndian<quint32>(v + 14);
     if (başlıkBoyu < 40)
@@ -71,18 +181,20 @@ bool YarımBmp(const uchar *v, qint64 n) {
         return false;
     const qint64 satır = (en * bit + 31) / 32 * 4;
     // Compared by division: a forged header's width times height overflows.
-    return n < veriBaşı || (n - veriBaşı) / satır < boy;
-}
-
-bool Yarım(const uchar *v, qint64 n) {
-    if (n >= 4 && v[0] == 0xFF && v[1] == 0xD8)
-        return YarımJpeg(v, n);
-    if (n >= 2 && v[0] == 'B' && v[1] == 'M')
-        return YarımBmp(v, n);
-    return false;
+    return p.Boyut() < veriBaşı || (p.Boyut() - veriBaşı) / satır < boy;
 }
 
 } // namespace
+
+ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut) {
+    DosyaPenceresi p(dosya, boyut);
+    if (boyut >= 4 && p.Bayt(0) == 0xFF && p.Bayt(1) == 0xD8)
+        return JpegYapısı(p);
+    ResimYapısı sonuç;
+    if (boyut >= 2 && p.Bayt(0) == 'B' && p.Bayt(1) == 'M')
+        sonuç.Yarım = YarımBmp(p);
+    return sonuç;
+}
 
 bool YarımResimMi(const QString &yol) {
     // Only plain files: opening a pipe that happens to be named .jpg would wait for a writer.
@@ -91,9 +203,5 @@ bool YarımResimMi(const QString &yol) {
     QFile dosya(yol);
     if (!dosya.open(QIODevice::ReadOnly))
         return false;
-    const qint64 boyut = dosya.size();
-    if (const uchar *eşlem = boyut > 0 ? dosya.map(0, boyut) : nullptr)
-        return Yarım(eşlem, boyut);
-    const QByteArray içerik = dosya.readAll();
-    return Yarım(reinterpret_cast<const uchar *>(içerik.constData()), içerik.size());
+    return ResimYapısınıOku(dosya, dosya.size()).Yarım;
 }

@@ -1,12 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Telling a photo file whose picture data stops early (an interrupted copy or download).
+// Looking at a photo file before it is decoded: a picture cut short, and what its decode would
+// cost.
 #pragma once
 
+#include <QSize>
 #include <QString>
+#include <QtGlobal>
 
-// True for a JPEG whose compressed picture ends before its end-of-image marker, and for an
-// uncompressed BMP shorter than its rows. The decoders would show such a file with grey or
-// black filler where the data is missing; the picture loader treats it as a file that
-// cannot be loaded. Other files, and files that cannot be read, are left to the picture loader:
-// false.
+class QIODevice;
+
+// What the file's own structure tells, read without decoding.
+struct ResimYapısı {
+    // The picture data stops early: a JPEG whose compressed picture ends before its end-of-image
+    // marker, an uncompressed BMP shorter than its rows. The decoders would show such a file
+    // with grey or black filler where the data is missing.
+    bool Yarım = false;
+    int TaramaSayısı = 0; // a JPEG's scans, counted up to one past EnÇokTarama
+    // The memory a JPEG decode keeps for the whole picture's coefficients when the picture
+    // comes in several scans (progressive, or its colours one after the other); 0 otherwise.
+    qint64 KatsayıBelleği = 0;
+};
+
+// Real encoders write a progressive JPEG in about ten scans; every scan is a pass over the whole
+// picture, so a file that repeats one thousands of times keeps the decoder busy for minutes.
+constexpr int EnÇokTarama = 100;
+
+// Reads `dosya` (a file of `boyut` bytes, open for reading) never past `boyut` and holding at
+// most a window of it in memory. Files that are neither JPEG nor BMP, and broken headers, are
+// left to the picture loader.
+ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut);
+
+// True for a plain file whose picture data stops early (see ResimYapısı::Yarım); false for
+// anything else, and for files that cannot be read.
 bool YarımResimMi(const QString &yol);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing without a mouse and the accessible descriptions: the arrow rule of the board, the
-// board's place in the tab order and its keys, the chooser's first photo, and what a link tells
-// a screen reader.
-#include "about/HakkindaFormu.h"
+// Playing without a mouse and what a screen reader reads: the arrow rule of the board, the
+// board's place in the tab order and its keys, the places and values following the session, and
+// the chooser's first photo. What Orca speaks is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
 #include "game/YerAdi.h"
 #include "tests/ortak/PencereOrtami.h"
@@ -82,17 +81,6 @@ private slots:
                  YerAdı(p->Oturum.Tahta(), 8));
         QCOMPARE(erişim(p->Etiket[3])->valueInterface()->currentValue().toInt(), 1);
         QCOMPARE(erişim(p->Etiket[1])->valueInterface()->currentValue().toInt(), 61);
-    }
-
-    // A link says what it is and where it leads (the main window's names and places are read
-    // over the accessibility bus by the end-to-end test).
-    void linkNamesItsAddress() {
-        HakkındaFormu hakkında(nullptr);
-        QAccessibleInterface *mesaj =
-            QAccessible::queryAccessibleInterface(hakkında.MesajGönderEtiketi);
-        QCOMPARE(mesaj->role(), QAccessible::Link);
-        QCOMPARE(mesaj->text(QAccessible::Name), u"Mesaj Gönder"_s);
-        QVERIFY(mesaj->text(QAccessible::Description).endsWith(u"?ProgramAdi=Mozeta"_s));
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a

@@ -6,8 +6,10 @@
 #include "tests/ortak/PencereOrtami.h"
 #include "toolkit/ResimYukleyici.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QRandomGenerator>
 #include <sys/stat.h>
 
@@ -17,14 +19,58 @@ QByteArray ResimBaytları(QSize boyut, const char *biçim) {
     return Kodla(DüzFotoğraf(qRgb(200, 120, 40), boyut.width(), boyut.height()), biçim);
 }
 
-// A real JPEG whose frame header (SOF0, found by walking the markers) claims another size.
-QByteArray SahteBoyutluJpeg(int en, int boy) {
-    QByteArray b = ResimBaytları(QSize(64, 48), "JPG");
+// The offset of the first marker of `tür` in a JPEG (found by walking the markers).
+qsizetype İşaretKonumu(const QByteArray &b, uchar tür) {
     qsizetype k = 2; // past SOI; each marker is FF, its type and a 16-bit length
-    while (k + 9 < b.size() && uchar(b[k + 1]) != 0xC0)
+    while (k + 9 < b.size() && uchar(b[k + 1]) != tür)
         k += 2 + (uchar(b[k + 2]) << 8 | uchar(b[k + 3]));
+    return k;
+}
+
+// The JPEG `b` with its frame header (SOF0 or, progressive, SOF2) claiming another size.
+QByteArray BoyutuDeğiş(QByteArray b, int en, int boy, uchar tür = 0xC0) {
+    const qsizetype k = İşaretKonumu(b, tür);
     b[k + 5] = char(boy >> 8), b[k + 6] = char(boy), b[k + 7] = char(en >> 8), b[k + 8] = char(en);
     return b;
+}
+QByteArray SahteBoyutluJpeg(int en, int boy) {
+    return BoyutuDeğiş(ResimBaytları(QSize(64, 48), "JPG"), en, boy);
+}
+
+// A progressive JPEG of `en` x `boy` whose last scan comes `kez` times: every scan is a pass
+// over the whole picture, whatever its data.
+QByteArray TaramaBombası(int en, int boy, int kez) {
+    QByteArray b;
+    QBuffer tampon(&b);
+    QImageWriter yazıcı(&tampon, "jpeg");
+    yazıcı.setProgressiveScanWrite(true);
+    yazıcı.write(Gürültü(256, 256));
+    const qsizetype son = b.lastIndexOf("\xff\xda"), bitiş = b.size() - 2;
+    const QByteArray tarama = b.mid(son, bitiş - son);
+    return BoyutuDeğiş(b.left(bitiş) + tarama.repeated(kez - 1) + "\xff\xd9", en, boy, 0xC2);
+}
+
+// What one step cost: bytes it read from files and how far the memory peak rose above what the
+// process held before.
+struct Maliyet {
+    qint64 okunan = 0, bellek = 0;
+};
+qint64 SüreçDeğeri(const char *dosya, const QByteArray &ad) {
+    QFile f(QString::fromLatin1(dosya));
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray &satır : f.readAll().split('\n')) {
+        if (satır.startsWith(ad))
+            return satır.mid(ad.size()).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+template <class Adım> Maliyet Ölç(Adım &&adım) {
+    DosyaYaz(u"/proc/self/clear_refs"_s, "5"); // the peak starts again from here
+    const qint64 okunan = SüreçDeğeri("/proc/self/io", "rchar:");
+    const qint64 bellek = SüreçDeğeri("/proc/self/status", "VmRSS:");
+    adım();
+    return {SüreçDeğeri("/proc/self/io", "rchar:") - okunan,
+            (SüreçDeğeri("/proc/self/status", "VmHWM:") - bellek) << 10};
 }
 
 // A real 24-bit BMP whose info header claims another size.
@@ -97,14 +143,17 @@ private slots:
     }
 
     // Each load ends without a crash or a hang, in the error the game treats as "no photo": 53
-    // not found, 481 not a picture. A real photo twice the board's size loads, decoded no larger
+    // not found, 481 not a picture, 7 too large to look at. Files built to cost time or memory
+    // are refused having read at most a few MiB and held at most 64 MiB more (a decode of the
+    // bombs would hold hundreds). A real photo twice the board's size loads, decoded no larger
     // than the board needs.
     void badPhotoIsRefused() {
         QTemporaryDir klasör;
         const auto yol = [&](const char *ad) { return klasör.filePath(QString::fromLatin1(ad)); };
         QVERIFY(mkfifo(QFile::encodeName(yol("fifo.jpg")), 0600) == 0);
         QVERIFY(QFile::link(u"/dev/zero"_s, yol("zero.jpg")) &&
-                QFile::link(yol("self.jpg"), yol("self.jpg")));
+                QFile::link(yol("self.jpg"), yol("self.jpg")) &&
+                QFile::link(u"/proc/self/pagemap"_s, yol("pagemap.jpg")));
         const QByteArray jpeg = ResimBaytları(QSize(1600, 1200), "JPG");
         const std::tuple<const char *, QByteArray, int> dosyalar[] = {
             {"truncated.jpg", jpeg.left(jpeg.size() * 2 / 5), 481},
@@ -119,6 +168,11 @@ private slots:
                         35),
              481},
             {"2048x1536.jpg", ResimBaytları(QSize(2048, 1536), "JPG"), 0},
+            {"scan bomb.jpg", TaramaBombası(10000, 10000, 2000), 7},
+            {"30000 scan bomb.jpg", TaramaBombası(30000, 30000, 2000), 7},
+            {"huge header.jpg", BoyutuDeğiş(Kodla(Gürültü(1200, 1200), "JPG"), 12000, 12000), 7},
+            {"sparse 16 GiB.jpg", jpeg.left(600), 7},
+            {"pagemap.jpg", {}, 481},
             {"fifo.jpg", {}, 481},
             {"zero.jpg", {}, 481},
             {"missing.jpg", {}, 53},
@@ -126,7 +180,17 @@ private slots:
         for (const auto &[ad, içerik, hata] : dosyalar) {
             if (!içerik.isEmpty())
                 DosyaYaz(yol(ad), içerik);
-            QVERIFY2(HataNumarası([&] { LoadPicture(yol(ad), OyunİçinEnAzBoyut); }) == hata, ad);
+        }
+        QVERIFY(QFile::resize(yol("sparse 16 GiB.jpg"), qint64(16) << 30)); // a hole: no disk
+        for (const auto &[ad, içerik, hata] : dosyalar) {
+            int numara = -1;
+            const Maliyet m = Ölç(
+                [&] { numara = HataNumarası([&] { LoadPicture(yol(ad), OyunİçinEnAzBoyut); }); });
+            QVERIFY2(numara == hata, qPrintable(u"%1: %2"_s.arg(ad).arg(numara)));
+            QVERIFY2(
+                hata == 0 || (m.okunan < (4 << 20) && m.bellek < (64 << 20)),
+                qPrintable(u"%1: %2 bytes read, %3 bytes more held"_s.arg(ad).arg(m.okunan).arg(
+                    m.bellek)));
         }
     }
 

@@ -4,6 +4,7 @@
 #include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 #include "toolkit/ResimKutusu.h"
@@ -59,8 +60,10 @@ private slots:
         QCOMPARE(AyırıcıylaBiten(u"/"_s), u"/"_s);
     }
 
-    // The photo on the command line: a path from the current folder, or a file URI as some
-    // launchers pass it; nothing or an empty argument is no photo.
+    // The photo on the command line: a path from the current folder, or a file URI of this
+    // machine as some launchers pass it; a URI of another host is kept to be refused; options
+    // are passed over until "--"; nothing or an empty argument is no photo. A later start sends
+    // the photo as an escaped URI.
     void photoOnTheCommandLine() {
         const QString oyun = u"Mozeta-Tr"_s;
         QCOMPARE(KomutSatırıFotoğrafı({oyun}), QString());
@@ -69,6 +72,14 @@ private slots:
                  QDir::current().filePath(u"a/ş.jpg"_s));
         QCOMPARE(KomutSatırıFotoğrafı({oyun, u"file:///tmp/g%C3%BCl%20a.jpg"_s}),
                  u"/tmp/gül a.jpg"_s);
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"file://LocalHost/tmp/a.jpg"_s}), u"/tmp/a.jpg"_s);
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"file://tmp/a.jpg"_s}), u"file://tmp/a.jpg"_s);
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"-x"_s, u"--"_s, u"-x.jpg"_s}),
+                 QDir::current().filePath(u"-x.jpg"_s));
+        QCOMPARE(KomutSatırıFotoğrafı({oyun, u"-x.jpg"_s}), QString());
+        QCOMPARE(FotoğrafAdresi(u"/tmp/Türkçe klasör/#1.jpg"_s),
+                 u"file:///tmp/T%C3%BCrk%C3%A7e%20klas%C3%B6r/%231.jpg"_s);
+        QCOMPARE(FotoğrafAdresi(u"file://tmp/a.jpg"_s), u"file://tmp/a.jpg"_s);
     }
 
     void errorReportText() {

@@ -2,6 +2,7 @@
 // The main window: its grid options, the load (first start, stored values that cannot be used),
 // photos decoded reduced, turned upright and cut, and photos dropped on it.
 #include "game/ParcaKesici.h"
+#include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "tests/ortak/PencereOrtami.h"
 #include "toolkit/ResimBicimi.h"
@@ -192,6 +193,47 @@ private slots:
         if (alınır)
             QTRY_COMPARE(FotoğrafYolu, klasör.filePath(adlar.first()));
         QVERIFY(ortam.kutular.Kutular.empty() && ortam.hatalar.isEmpty());
+    }
+
+    // A text file named x.jpg is refused with a box that names it and says why; the board keeps
+    // its photo and its game. A photo dropped on a game with a move made asks first: "Hayır"
+    // keeps the game, "Evet" cuts the photo with the current grid and deals anew.
+    void dropOpensThePhotoOrRefusesIt() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        QTemporaryDir klasör;
+        const QString yeni = klasör.filePath(u"yeni.jpg"_s), metin = klasör.filePath(u"x.jpg"_s);
+        QVERIFY(ÖrnekFotoğraf(QSize(800, 600)).save(yeni, nullptr, 95));
+        DosyaYaz(metin, "bir metin\n");
+        auto form = ortam.Yükle();
+        form->ParçalaraBölSeçeneği_Click(1);
+        form->YeniOyunDüğmesi_Click();
+        const int boş = form->Oturum.Tahta().BoşParça();
+        form->DağınıkParçalar_Click(boş - 1);
+        QCOMPARE(form->Oturum.HamleSayısı(), 1);
+
+        QVERIFY(Bırak(*form, {QUrl::fromLocalFile(metin)}));
+        QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
+        QCOMPARE(ortam.kutular.Kutular[0].metin,
+                 LoadResString(3100) + metin + u'\n' + LoadResString(3110));
+        QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
+        QCOMPARE(form->Oturum.HamleSayısı(), 1);
+
+        ortam.kutular.Yanıtlar = {u"Hayır"_s};
+        QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
+        QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(2));
+        QCOMPARE(ortam.kutular.Kutular[1].simge, QMessageBox::Question);
+        QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
+        QCOMPARE(form->Oturum.HamleSayısı(), 1);
+        QCOMPARE(form->Oturum.Tahta().BoşParça(), boş - 1);
+
+        QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
+        QTRY_COMPARE(FotoğrafYolu, yeni);
+        QCOMPARE(form->Oturum.Tahta().YerSayısı(), 16);
+        QCOMPARE(form->Oturum.HamleSayısı(), 0);
+        QCOMPARE(form->SüreHesapla.Interval(), 1000);
+        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(3));
+        QVERIFY(ortam.hatalar.isEmpty());
     }
 
     // The box keeps the photo in three bytes a pixel; the pieces cut from that are the pieces of
