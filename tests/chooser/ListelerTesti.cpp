@@ -19,154 +19,151 @@ class ListelerTesti : public QObject {
     Q_OBJECT
 
 private slots:
-    void drivesAndPathsReadLikeADriveList();
-    void folderContentsLeaveHiddenOutAndSortForPeople();
-    void truncatedPhotosAreToldFromWholeOnes();
-    void smallPictureIsTurnedAndCutAsThePhoto_data();
-    void smallPictureIsTurnedAndCutAsThePhoto();
-    void brokenExifBlocksGiveNoSmallPicture_data();
-    void brokenExifBlocksGiveNoSmallPicture();
-};
-
-void ListelerTesti::drivesAndPathsReadLikeADriveList() {
-    // clang-format off
-    const std::vector<BağlıBirim> birimler{
-        {"/proc", "proc", {}}, {"/", "overlay", {}}, {"/var/lib/docker/overlay2/x/merged", "overlay", {}},
-        {"/home", "ext4", "ev"}, {"/media/cdrom", "iso9660", "FOTOLAR"}, {"/media/cdrom", "iso9660", "FOTOLAR"},
-        {"/srv/veri", "ext4", {}}, {"/tmp", "tmpfs", {}}, {"/opt/oyun", "xfs", {}}};
-    // clang-format on
-    QStringList metinler;
-    // The program on a tmpfs and on a volume of its own: both drives still listed.
-    for (const auto &s : SürücüleriSeç(birimler, "/home/ali/", {"/tmp/x/prog/", "/opt/oyun/bin"}))
-        metinler << s.Metin();
-    QCOMPARE(metinler,
-             (QStringList{"/", "/home [ev]", "/media/cdrom [FOTOLAR]", "/opt/oyun", "/tmp"}));
-    // A path's drive is the longest root holding it, at a folder boundary.
-    const std::vector<Sürücü> sürücüler{{"/", {}}, {"/media/usb", {}}, {"/media/usb/iç", {}}};
-    QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb2/a"), 0);
-    QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb/iç/x"), 2);
-    QCOMPARE(Atalar("/", "/home/ali/"), (QStringList{"/", "/home", "/home/ali"}));
-    QCOMPARE(Atalar("/media/usb", "/media/usb/DCIM"),
-             (QStringList{"/media/usb", "/media/usb/DCIM"}));
-    QCOMPARE(YolaEkle("/", "a.jpg") + YolaEkle("/m", "a.jpg"), QStringLiteral("/a.jpg/m/a.jpg"));
-}
-
-void ListelerTesti::folderContentsLeaveHiddenOutAndSortForPeople() {
-    QTemporaryDir kök;
-    QDir d(kök.path());
-    for (const char *ad :
-         {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg", "not.txt", "foto.png",
-          "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
-        d.mkpath(QFileInfo(d.filePath(ad)).path());
-        DosyaYaz(d.filePath(ad), {});
+    void drivesAndPathsReadLikeADriveList() {
+        // clang-format off
+        const std::vector<BağlıBirim> birimler{
+            {"/proc", "proc", {}}, {"/", "overlay", {}},
+            {"/var/lib/docker/overlay2/x/merged", "overlay", {}}, {"/home", "ext4", "ev"},
+            {"/media/cdrom", "iso9660", "FOTOLAR"}, {"/media/cdrom", "iso9660", "FOTOLAR"},
+            {"/srv/veri", "ext4", {}}, {"/tmp", "tmpfs", {}}, {"/opt/oyun", "xfs", {}}};
+        // clang-format on
+        QStringList metinler;
+        // The program on a tmpfs and on a volume of its own: both drives still listed.
+        for (const auto &s :
+             SürücüleriSeç(birimler, "/home/ali/", {"/tmp/x/prog/", "/opt/oyun/bin"}))
+            metinler << s.Metin();
+        QCOMPARE(metinler,
+                 (QStringList{"/", "/home [ev]", "/media/cdrom [FOTOLAR]", "/opt/oyun", "/tmp"}));
+        // A path's drive is the longest root holding it, at a folder boundary.
+        const std::vector<Sürücü> sürücüler{{"/", {}}, {"/media/usb", {}}, {"/media/usb/iç", {}}};
+        QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb2/a"), 0);
+        QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb/iç/x"), 2);
+        QCOMPARE(Atalar("/", "/home/ali/"), (QStringList{"/", "/home", "/home/ali"}));
+        QCOMPARE(Atalar("/media/usb", "/media/usb/DCIM"),
+                 (QStringList{"/media/usb", "/media/usb/DCIM"}));
+        QCOMPARE(YolaEkle("/", "a.jpg") + YolaEkle("/m", "a.jpg"),
+                 QStringLiteral("/a.jpg/m/a.jpg"));
     }
-    // A pipe named like a photo: reading it would wait for a writer.
-    const QString boru = d.filePath("boru.jpg");
-    QCOMPARE(mkfifo(QFile::encodeName(boru).constData(), 0600), 0);
-    QVERIFY(!YarımResimMi(boru) && ExifKüçükResmi(boru).isNull());
-    for (const char *ad :
-         {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül", "ılık", "İnci"})
-        QVERIFY(d.mkdir(ad));
-    QCOMPARE(FotoğrafDosyaları(kök.path()),
-             (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "resim9.jpg", "resim10.jpg"}));
-    QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafDosyaları(d.filePath("silinmiş")));
-    // Turkish order without regard to case (ı before i and İ), numbers by value.
-    QCOMPARE(AltKlasörler(kök.path()), (QStringList{"9 Eylül", "10 Ekim", "ağaç", "Çarşı", "ılık",
-                                                    "İnci", "klasör.jpg", "Zeytin"}));
-}
 
-// Files whose picture data stops early are told from whole ones, also with a small picture in
-// the EXIF block (its end marker must not count) and with data behind the picture (a phone's
-// motion photo). Files that are no pictures are left to the loader.
-void ListelerTesti::truncatedPhotosAreToldFromWholeOnes() {
-    QTemporaryDir klasör;
-    const QString yol = klasör.filePath("dosya");
-    const auto yarım = [&](const QByteArray &baytlar) {
-        DosyaYaz(yol, baytlar);
-        return YarımResimMi(yol);
-    };
-    const QImage resim = Gürültü(300, 200);
-    const QByteArray jpeg = ExifliJpeg(resim, resim.scaled(40, 30)), bmp = Kodla(resim, "BMP");
-    QVERIFY(!yarım(jpeg) && !yarım(jpeg + QByteArray(5000, 'B')) && !yarım(bmp));
-    QVERIFY(yarım(jpeg.chopped(2)) && yarım(jpeg.chopped(100)) && yarım(bmp.chopped(1)));
-    QVERIFY(!yarım({}) && !yarım("Bu bir fotoğraf değil.") && !YarımResimMi(yol + ".yok"));
-}
+    void folderContentsLeaveHiddenOutAndSortForPeople() {
+        QTemporaryDir kök;
+        QDir d(kök.path());
+        for (const char *ad :
+             {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg", "not.txt",
+              "foto.png", "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
+            d.mkpath(QFileInfo(d.filePath(ad)).path());
+            DosyaYaz(d.filePath(ad), {});
+        }
+        // A pipe named like a photo: reading it would wait for a writer.
+        const QString boru = d.filePath("boru.jpg");
+        QCOMPARE(mkfifo(QFile::encodeName(boru).constData(), 0600), 0);
+        QVERIFY(!YarımResimMi(boru) && ExifKüçükResmi(boru).isNull());
+        for (const char *ad :
+             {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül", "ılık", "İnci"})
+            QVERIFY(d.mkdir(ad));
+        QCOMPARE(FotoğrafDosyaları(kök.path()),
+                 (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "resim9.jpg", "resim10.jpg"}));
+        QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafDosyaları(d.filePath("silinmiş")));
+        // Turkish order without regard to case (ı before i and İ), numbers by value.
+        QCOMPARE(AltKlasörler(kök.path()), (QStringList{"9 Eylül", "10 Ekim", "ağaç", "Çarşı",
+                                                        "ılık", "İnci", "klasör.jpg", "Zeytin"}));
+    }
 
-void ListelerTesti::smallPictureIsTurnedAndCutAsThePhoto_data() {
-    QTest::addColumn<bool>("mm");
-    QTest::addColumn<int>("yön");
-    QTest::addColumn<QSize>("foto");
-    QTest::addColumn<QRect>("içi"); // where the photo lies in the black 160 x 120
-    for (const bool mm : {false, true})
-        for (int yön = 1; yön <= 8; ++yön)
-            QTest::addRow("%s %d", mm ? "MM" : "II", yön)
-                << mm << yön << QSize(64, 48) << QRect(0, 0, 160, 120);
-    QTest::newRow("3:2 letterboxed") << true << 1 << QSize(96, 64) << QRect(0, 6, 160, 107);
-    QTest::newRow("3:2 letterboxed, upright")
-        << false << 8 << QSize(96, 64) << QRect(0, 7, 160, 107);
-    QTest::newRow("square pillarboxed") << false << 1 << QSize(64, 64) << QRect(20, 0, 120, 120);
-    // Turned by an editor that left the small picture as it was: it shows another picture.
-    QTest::newRow("left lying") << false << 1 << QSize(48, 64) << QRect();
-}
+    // Files whose picture data stops early are told from whole ones, also with a small picture in
+    // the EXIF block (its end marker must not count) and with data behind the picture (a phone's
+    // motion photo). Files that are no pictures are left to the loader.
+    void truncatedPhotosAreToldFromWholeOnes() {
+        QTemporaryDir klasör;
+        const QString yol = klasör.filePath("dosya");
+        const auto yarım = [&](const QByteArray &baytlar) {
+            DosyaYaz(yol, baytlar);
+            return YarımResimMi(yol);
+        };
+        const QImage resim = Gürültü(300, 200);
+        const QByteArray jpeg = ExifliJpeg(resim, resim.scaled(40, 30)), bmp = Kodla(resim, "BMP");
+        QVERIFY(!yarım(jpeg) && !yarım(jpeg + QByteArray(5000, 'B')) && !yarım(bmp));
+        QVERIFY(yarım(jpeg.chopped(2)) && yarım(jpeg.chopped(100)) && yarım(bmp.chopped(1)));
+        QVERIFY(!yarım({}) && !yarım("Bu bir fotoğraf değil.") && !YarımResimMi(yol + ".yok"));
+    }
 
-// Upright as the photo's loader turns the photo, its corners the photo's, never a black bar.
-void ListelerTesti::smallPictureIsTurnedAndCutAsThePhoto() {
-    QFETCH(bool, mm);
-    QFETCH(int, yön);
-    QFETCH(QSize, foto);
-    QFETCH(QRect, içi);
-    QImage küçük = DüzFotoğraf(Qt::black, 160, 120);
-    QPainter(&küçük).drawImage(içi.isNull() ? küçük.rect() : içi, DörtRenkliFotoğraf(160, 120));
-    QTemporaryDir klasör;
-    const QString yol = klasör.filePath("kamera.jpg");
-    DosyaYaz(yol, ExifliJpeg(DörtRenkliFotoğraf(foto.width(), foto.height()), küçük, mm, yön));
-    const QImage resim = LoadPicture(yol).Resim, sonuç = ExifKüçükResmi(yol);
-    QCOMPARE(sonuç.isNull(), içi.isNull());
-    if (sonuç.isNull())
-        return;
-    QVERIFY(qAbs(sonuç.width() / double(sonuç.height()) - resim.width() / double(resim.height())) <
-            0.05);
-    const auto köşe = [](const QImage &r, int x, int y) {
-        return r.pixelColor(x * (r.width() - 1), y * (r.height() - 1));
-    };
-    for (const int x : {0, 1})
-        for (const int y : {0, 1})
-            QVERIFY(RenkYakın(köşe(sonuç, x, y), köşe(resim, x, y), 60));
-}
+    void smallPictureIsTurnedAndCutAsThePhoto_data() {
+        QTest::addColumn<bool>("mm");
+        QTest::addColumn<int>("yön");
+        QTest::addColumn<QSize>("foto");
+        QTest::addColumn<QRect>("içi"); // where the photo lies in the black 160 x 120
+        for (const bool mm : {false, true})
+            for (int yön = 1; yön <= 8; ++yön)
+                QTest::addRow("%s %d", mm ? "MM" : "II", yön)
+                    << mm << yön << QSize(64, 48) << QRect(0, 0, 160, 120);
+        QTest::newRow("3:2 letterboxed") << true << 1 << QSize(96, 64) << QRect(0, 6, 160, 107);
+        QTest::newRow("3:2 letterboxed, upright")
+            << false << 8 << QSize(96, 64) << QRect(0, 7, 160, 107);
+        QTest::newRow("square pillarboxed")
+            << false << 1 << QSize(64, 64) << QRect(20, 0, 120, 120);
+        // Turned by an editor that left the small picture as it was: it shows another picture.
+        QTest::newRow("left lying") << false << 1 << QSize(48, 64) << QRect();
+    }
 
-void ListelerTesti::brokenExifBlocksGiveNoSmallPicture_data() {
-    QTest::addColumn<QByteArray>("baytlar");
-    QTest::addColumn<bool>("bulunur");
-    const QByteArray iyi =
-        ExifliJpeg(DüzFotoğraf(Qt::gray, 64, 48), DüzFotoğraf(Qt::red, 32, 24), true);
-    const auto yamalı = [](QByteArray b, int yer, quint32 değer, int boy = 4) {
-        for (int i = 0; i < boy; ++i) // Motorola order, at a place in the TIFF data
-            b[12 + yer + i] = char(değer >> 8 * (boy - 1 - i));
-        return b;
-    };
-    const quint32 küçükBoyu = qFromBigEndian<quint32>(iyi.constData() + 12 + 48);
-    QTest::newRow("whole, for comparison") << iyi << true;
-    QTest::newRow("after another APP1 and fill bytes")
-        << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
-    QTest::newRow("second directory loops to the first") << yamalı(iyi, 22, 8) << false;
-    QTest::newRow("entry count past the end") << yamalı(iyi, 26, 0xFFFF, 2) << false;
-    QTest::newRow("place past the end") << yamalı(iyi, 36, 0x10000) << false;
-    QTest::newRow("length past the end") << yamalı(iyi, 48, küçükBoyu + 1) << false;
-    QTest::newRow("not a JPEG") << yamalı(iyi, 56, 0, 2) << false;
-    QTest::newRow("cut short") << yamalı(iyi, 48, küçükBoyu - 100) << false;
-    QTest::newRow("too large to be small")
-        << ExifliJpeg(DüzFotoğraf(Qt::gray, 8, 8), DüzFotoğraf(Qt::red, 1100, 8)) << false;
-    for (quint32 n = 0; n < 12 + 56 + küçükBoyu; n += 37)
-        QTest::addRow("first %u bytes", n) << iyi.left(n) << false;
-}
+    // Upright as the photo's loader turns the photo, its corners the photo's, never a black bar.
+    void smallPictureIsTurnedAndCutAsThePhoto() {
+        QFETCH(bool, mm);
+        QFETCH(int, yön);
+        QFETCH(QSize, foto);
+        QFETCH(QRect, içi);
+        QImage küçük = DüzFotoğraf(Qt::black, 160, 120);
+        QPainter(&küçük).drawImage(içi.isNull() ? küçük.rect() : içi, DörtRenkliFotoğraf(160, 120));
+        QTemporaryDir klasör;
+        const QString yol = klasör.filePath("kamera.jpg");
+        DosyaYaz(yol, ExifliJpeg(DörtRenkliFotoğraf(foto.width(), foto.height()), küçük, mm, yön));
+        const QImage resim = LoadPicture(yol).Resim, sonuç = ExifKüçükResmi(yol);
+        QCOMPARE(sonuç.isNull(), içi.isNull());
+        if (sonuç.isNull())
+            return;
+        QVERIFY(qAbs(sonuç.width() / double(sonuç.height()) -
+                     resim.width() / double(resim.height())) < 0.05);
+        const auto köşe = [](const QImage &r, int x, int y) {
+            return r.pixelColor(x * (r.width() - 1), y * (r.height() - 1));
+        };
+        for (const int x : {0, 1})
+            for (const int y : {0, 1})
+                QVERIFY(RenkYakın(köşe(sonuç, x, y), köşe(resim, x, y), 60));
+    }
 
-void ListelerTesti::brokenExifBlocksGiveNoSmallPicture() {
-    QFETCH(QByteArray, baytlar);
-    QFETCH(bool, bulunur);
-    // Exactly as many bytes as given, so that a read past them is caught under the sanitizers.
-    const std::vector<char> tam(baytlar.begin(), baytlar.end());
-    QCOMPARE(!ExifKüçükResmi({tam.data(), qsizetype(tam.size())}, {640, 480}).isNull(), bulunur);
-}
+    void brokenExifBlocksGiveNoSmallPicture_data() {
+        QTest::addColumn<QByteArray>("baytlar");
+        QTest::addColumn<bool>("bulunur");
+        const QByteArray iyi =
+            ExifliJpeg(DüzFotoğraf(Qt::gray, 64, 48), DüzFotoğraf(Qt::red, 32, 24), true);
+        const auto yamalı = [](QByteArray b, int yer, quint32 değer, int boy = 4) {
+            for (int i = 0; i < boy; ++i) // Motorola order, at a place in the TIFF data
+                b[12 + yer + i] = char(değer >> 8 * (boy - 1 - i));
+            return b;
+        };
+        const quint32 küçükBoyu = qFromBigEndian<quint32>(iyi.constData() + 12 + 48);
+        QTest::newRow("whole, for comparison") << iyi << true;
+        QTest::newRow("after another APP1 and fill bytes")
+            << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
+        QTest::newRow("second directory loops to the first") << yamalı(iyi, 22, 8) << false;
+        QTest::newRow("entry count past the end") << yamalı(iyi, 26, 0xFFFF, 2) << false;
+        QTest::newRow("place past the end") << yamalı(iyi, 36, 0x10000) << false;
+        QTest::newRow("length past the end") << yamalı(iyi, 48, küçükBoyu + 1) << false;
+        QTest::newRow("not a JPEG") << yamalı(iyi, 56, 0, 2) << false;
+        QTest::newRow("cut short") << yamalı(iyi, 48, küçükBoyu - 100) << false;
+        QTest::newRow("too large to be small")
+            << ExifliJpeg(DüzFotoğraf(Qt::gray, 8, 8), DüzFotoğraf(Qt::red, 1100, 8)) << false;
+        for (quint32 n = 0; n < 12 + 56 + küçükBoyu; n += 37)
+            QTest::addRow("first %u bytes", n) << iyi.left(n) << false;
+    }
+
+    void brokenExifBlocksGiveNoSmallPicture() {
+        QFETCH(QByteArray, baytlar);
+        QFETCH(bool, bulunur);
+        // Exactly as many bytes as given, so that a read past them is caught under the sanitizers.
+        const std::vector<char> tam(baytlar.begin(), baytlar.end());
+        QCOMPARE(!ExifKüçükResmi({tam.data(), qsizetype(tam.size())}, {640, 480}).isNull(),
+                 bulunur);
+    }
+};
 
 QTEST_GUILESS_MAIN(ListelerTesti)
 #include "ListelerTesti.moc"

@@ -6,24 +6,16 @@
 
 #include <QListWidget>
 
-// The main window's test ground with a photo folder, the board cut 3 x 3 from a grey photo.
-// The program's folder holds kırmızı.jpg; the photo folder photos of several kinds, a
-// sub-folder and hidden entries.
+// The main window's test ground with a photo folder holding a.jpg and a sub-folder, the board cut
+// 3 x 3 from a grey photo.
 struct Ortam : PencereOrtamı {
     QTemporaryDir fotoKlasörü;
-    const QString foto = fotoKlasörü.path(), prog = program.path();
+    const QString foto = fotoKlasörü.path();
     std::unique_ptr<AnaForm> anaForm = Pencere();
 
     Ortam() {
-        for (const char *ad : {"alt klasör", ".gizli"})
-            QDir(foto).mkdir(ad);
-        const std::pair<QString, QColor> fotoğraflar[] = {{prog + "/kırmızı.jpg", Çeyrekler[0]},
-                                                          {foto + "/a mavi.jpg", Çeyrekler[2]},
-                                                          {foto + "/B YEŞİL.JPG", Çeyrekler[1]},
-                                                          {foto + "/e siyah.png", Qt::black},
-                                                          {foto + "/.gizli.jpg", Qt::black}};
-        for (const auto &[yol, renk] : fotoğraflar)
-            DosyaYaz(yol, Kodla(DüzFotoğraf(renk), yol.endsWith(u"png") ? "PNG" : "JPG"));
+        QDir(foto).mkdir(u"alt klasör"_s);
+        DosyaYaz(foto + u"/a mavi.jpg"_s, Kodla(DüzFotoğraf(Çeyrekler[2]), "JPG"));
         anaForm->OrjinalFotoğrafKutusu->SetPicture(DüzFotoğraf(Qt::gray));
         anaForm->ParçalaraBölSeçeneği_Click(0);
     }

@@ -46,25 +46,18 @@ bitir() {
     bitir
 }
 
-# The command in games/ is a relative link to the real program, whose folder holds the samples.
-bag=$on/games/Mozeta-Tr
+# The command in games/ links to the real program, whose folder holds the samples (lintian checks
+# the link; the start below, that the sample is found through it).
 program=$on/lib/mozeta-tr/Mozeta-Tr
-denetle "games/Mozeta-Tr -> $(readlink "$bag")" test -L "$bag" -a ! -L "$program" -a -x "$program" \
-    -a "$(readlink "$bag" | cut -c1)" != / -a "$(readlink -f "$bag")" = "$program"
-for ornek in Sample-1.jpg Sample-2.jpg; do
-    denetle "$ornek beside the program" cmp -s "$kaynak/resources/samples/$ornek" "${program%/*}/$ornek"
-done
 
 # The menu entry: valid, naming an icon and a command that the installation provides.
 masaustu=$on/share/applications/$kimlik.desktop
 deger() { sed -n "s/^$1=//p" "$masaustu" | head -n1; }
-denetle "menu entry $kimlik.desktop" test -f "$masaustu"
 var desktop-file-validate desktop-file-utils && denetle "desktop-file-validate" desktop-file-validate "$masaustu"
 # The icons' sizes are lintian's to check; the entry names one that is installed.
 denetle "Icon=$(deger Icon)" grep -q '<svg' "$on/share/icons/hicolor/scalable/apps/$(deger Icon).svg"
 # %f stands for a photo to open; started from the menu the game gets none.
 komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
-denetle "Exec=$komut is the installed command" test "$(PATH=$on/games command -v "${komut%% *}")" = "$bag"
 denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;"
 # The install's own refresh of the menu database: "Open with" offers the game for both kinds.
 # A desktop with the prefix among its data folders, and its commands on the PATH (TryExec).

@@ -18,33 +18,16 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
 
     // The arrow moves the piece on its side of the empty place: Up the one below it, Left the
-    // one to its right. At an edge nothing lies on that side.
-    void arrowRule_data() {
-        QTest::addColumn<int>("kenar");
-        QTest::addColumn<int>("boş");
-        QTest::addColumn<Ok>("ok");
-        QTest::addColumn<int>("yer");
-        QTest::newRow("3x3 corner, up: nothing below") << 3 << 8 << Ok::Yukarı << -1;
-        QTest::newRow("3x3 corner, left: nothing right") << 3 << 8 << Ok::Sol << -1;
-        QTest::newRow("3x3 corner, down") << 3 << 8 << Ok::Aşağı << 5;
-        QTest::newRow("3x3 corner, right") << 3 << 8 << Ok::Sağ << 7;
-        QTest::newRow("3x3 middle, up") << 3 << 4 << Ok::Yukarı << 7;
-        QTest::newRow("3x3 middle, left") << 3 << 4 << Ok::Sol << 5;
-        QTest::newRow("3x3 row end, left: not the next row") << 3 << 5 << Ok::Sol << -1;
-        QTest::newRow("3x3 row start, right: not the row above") << 3 << 3 << Ok::Sağ << -1;
-        QTest::newRow("4x4 top, down: nothing above") << 4 << 2 << Ok::Aşağı << -1;
-        QTest::newRow("4x4 top right, up") << 4 << 3 << Ok::Yukarı << 7;
-        QTest::newRow("5x5 first, right: nothing left") << 5 << 0 << Ok::Sağ << -1;
-        QTest::newRow("5x5 first, left") << 5 << 0 << Ok::Sol << 1;
-    }
+    // one to its right. At an edge nothing lies on that side (the corner's are played below).
     void arrowRule() {
-        QFETCH(int, kenar);
-        QFETCH(int, boş);
-        QFETCH(Ok, ok);
-        QFETCH(int, yer);
-        QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
-        if (yer >= 0) // the place it names is the empty place's neighbour
-            QVERIFY(KomşuMu(yer, boş, kenar));
+        // Side, empty place, arrow, the place it moves (-1: none): the middle, a row's end and
+        // start (not the next row or the row above), the top row, the first place.
+        for (const auto &[kenar, boş, ok, yer] : {std::tuple{3, 4, Ok::Yukarı, 7},
+                                                  {3, 5, Ok::Sol, -1},
+                                                  {3, 3, Ok::Sağ, -1},
+                                                  {4, 2, Ok::Aşağı, -1},
+                                                  {5, 0, Ok::Sol, 1}})
+            QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
     }
 
     // The board comes after the grid options, takes the keyboard at a deal, and its arrows play

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing and closing on the real window (offscreen): what the player sees and hears of a move,
-// a refusal, completion and the 24-hour message, and what each way of closing writes.
+// a refusal and completion, and what each way of closing writes.
 #include "game/OyunSaati.h"
 #include "resources/DizgiTablosu.h"
 #include "tests/ortak/PencereOrtami.h"
@@ -29,14 +29,14 @@ class PlayTest : public QObject {
     }
 
     // The window loaded with the generated sample and a saved 3 x 3 game one move from done
-    // (piece 7 on the corner, the empty place beside it) at `saat`:02:05 and 56 moves.
-    static std::unique_ptr<AnaForm> SonHamleyle(PencereOrtamı &ortam, const char *saat = "0") {
+    // (piece 7 on the corner, the empty place beside it) at 0:02:05 and 56 moves.
+    static std::unique_ptr<AnaForm> SonHamleyle(PencereOrtamı &ortam) {
         ortam.ÖrnekYaz();
         for (int yer = 0; yer < 9; ++yer)
             SaveSetting(UygulamaAdı, Oyun, u"Foto-%1"_s.arg(yer),
                         yer == 7 ? u"7B"_s : QString::number(std::min(yer, 7)));
         for (const auto &[anahtar, değer] :
-             {std::pair{"Dakika", "2"}, {"Saniye", "5"}, {"Hamle", "56"}, {"Saat", saat}})
+             {std::pair{"Dakika", "2"}, {"Saniye", "5"}, {"Hamle", "56"}, {"Saat", "0"}})
             SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
         return ortam.Yükle();
     }
@@ -58,47 +58,30 @@ private slots:
 
     // A refused click only sounds; a press let go off a piece is no click; a move shows the
     // piece on the empty place, the count and sounds; the finishing move fills the corner,
-    // stops the clock, congratulates and shows zeros; the next click deals. Sounds turned off
-    // change nothing but the sounds.
+    // stops the clock, congratulates and shows zeros; the next click deals.
     void movesAndCompletionAsShown() {
-        for (bool sessiz : {false, true}) {
-            PencereOrtamı ortam;
-            auto p = SonHamleyle(ortam);
-            p->SesleriKapatOnayı->setChecked(sessiz);
-            p->DağınıkParçalar_Click(5);
-            QTest::mousePress(p->DağınıkParçalar(6), Qt::LeftButton);
-            QTest::mouseRelease(p->DağınıkParçalar(6), Qt::LeftButton, {}, QPoint(-4, -4));
-            QCOMPARE(p->Oturum.HamleSayısı(), 56);
-            const QImage altı = p->DağınıkParçalar(6)->Picture();
-            p->DağınıkParçalar_Click(6);
-            QVERIFY(p->DağınıkParçalar(7)->Picture() == altı &&
-                    !p->DağınıkParçalar(6)->HasPicture());
-            QCOMPARE(p->Etiket[3]->text(), u"57"_s);
-            p->DağınıkParçalar_Click(7);
-            p->DağınıkParçalar_Click(8);
-            QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
-            QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{5, 2, 0}, 59));
-            QCOMPARE(ortam.sesler, sessiz ? QStringList()
-                                          : (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s,
-                                                         u"TAMAM"_s, u"TEBRIK"_s}));
-            QCOMPARE(p->SüreHesapla.Interval(), 0);
-            for (int yer = 0; yer < 9; ++yer)
-                QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Picture());
-            QCOMPARE(p->Etiket[1]->text() + p->Etiket[3]->text(), u"00:00:000"_s);
-            p->DağınıkParçalar_Click(5);
-            QVERIFY(p->SüreHesapla.Interval() == 1000 && p->Oturum.SürüyorMu());
-        }
-    }
-
-    // At 24 hours one message, then the clock reads zero again.
-    void clockMessageAfter24Hours() {
         PencereOrtamı ortam;
-        auto p = SonHamleyle(ortam, "23");
-        for (int saniye = 0; saniye < 3475; ++saniye)
-            p->SüreHesapla_Timer();
+        auto p = SonHamleyle(ortam);
+        p->DağınıkParçalar_Click(5);
+        QTest::mousePress(p->DağınıkParçalar(6), Qt::LeftButton);
+        QTest::mouseRelease(p->DağınıkParçalar(6), Qt::LeftButton, {}, QPoint(-4, -4));
+        QCOMPARE(p->Oturum.HamleSayısı(), 56);
+        const QImage altı = p->DağınıkParçalar(6)->Picture();
+        p->DağınıkParçalar_Click(6);
+        QVERIFY(p->DağınıkParçalar(7)->Picture() == altı && !p->DağınıkParçalar(6)->HasPicture());
+        QCOMPARE(p->Etiket[3]->text(), u"57"_s);
+        p->DağınıkParçalar_Click(7);
+        p->DağınıkParçalar_Click(8);
         QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
-        QCOMPARE(ortam.kutular.Kutular[0].metin, LoadResString(1400));
-        QCOMPARE(p->Etiket[1]->text(), UzunSaat(QLocale(), 0, 0, 0));
+        QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{5, 2, 0}, 59));
+        QCOMPARE(ortam.sesler,
+                 (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
+        QCOMPARE(p->SüreHesapla.Interval(), 0);
+        for (int yer = 0; yer < 9; ++yer)
+            QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Picture());
+        QCOMPARE(p->Etiket[1]->text() + p->Etiket[3]->text(), u"00:00:000"_s);
+        p->DağınıkParçalar_Click(5);
+        QVERIFY(p->SüreHesapla.Interval() == 1000 && p->Oturum.SürüyorMu());
     }
 
     // The close box asks: "Hayır" writes nothing and the game goes on; "Evet", the exit button
@@ -156,23 +139,19 @@ private slots:
         QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).at(7).second, u"7B"_s);
     }
 
-    // No game running, or the save option clear: the preferences are written, the saved game
-    // in the store is left as it was.
-    void whatTheCloseSaves() {
-        for (bool oyunVar : {false, true}) {
-            PencereOrtamı ortam;
-            ortam.ÖrnekYaz();
-            auto p = ortam.Yükle();
-            SaveSetting(UygulamaAdı, Oyun, u"Foto-0"_s, u"3"_s);
-            p->OyunuKaydetOnayı->setChecked(!oyunVar);
-            p->SesleriKapatOnayı->setChecked(true);
-            if (oyunVar)
-                p->YeniOyunDüğmesi_Click();
-            QVERIFY(p->close());
-            QCOMPARE(Tercih(u"Oyunu Kaydet"_s) + Tercih(u"Sesleri Kapat"_s),
-                     oyunVar ? u"01"_s : u"11"_s);
-            QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(1));
-        }
+    // With the save option clear the preferences are written, the saved game in the store is
+    // left as it was (with no game running the session writes none).
+    void saveOptionClearLeavesTheSavedGame() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto p = ortam.Yükle();
+        SaveSetting(UygulamaAdı, Oyun, u"Foto-0"_s, u"3"_s);
+        p->OyunuKaydetOnayı->setChecked(false);
+        p->SesleriKapatOnayı->setChecked(true);
+        p->YeniOyunDüğmesi_Click();
+        QVERIFY(p->close());
+        QCOMPARE(Tercih(u"Oyunu Kaydet"_s) + Tercih(u"Sesleri Kapat"_s), u"01"_s);
+        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(1));
     }
 
     // Closing while minimised asks without centring the box and keeps the stored position.

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the embedded sounds and the sample photos beside the executable.
+// Tests of the embedded sounds.
 #include "resources/Kaynaklar.h"
 #include "tests/core/HataNumarasi.h"
 
-#include <QImage>
 #include <QSoundEffect>
 #include <QTest>
 
@@ -25,13 +24,6 @@ private slots:
             QCOMPARE(ses.status(), QSoundEffect::Ready);
         }
         QCOMPARE(HataNumarası([] { LoadResData(u"ZIL"_s); }), 326);
-    }
-
-    void samplesAreLargeEnoughPhotos() {
-        for (const QString &ad : {u"Sample-1.jpg"_s, u"Sample-2.jpg"_s}) {
-            const QImage foto(QStringLiteral(MOZETA_PROGRAM_KLASORU "/") + ad, "JPEG");
-            QVERIFY2(foto.width() >= 640 && foto.height() >= 480, qPrintable(ad));
-        }
     }
 };
 
