@@ -161,7 +161,8 @@ fi
 printf 'kimlik\taciklama\tsonuc\n' >"$rapor"
 toplam=0
 oldurulen=0
-while IFS=$'\t' read -r -u 3 kimlik goreli eski yeni aciklama; do
+# Fields split at a unit separator: read folds runs of tabs, which would lose an empty replacement.
+while IFS=$'\x1f' read -r -u 3 kimlik goreli eski yeni aciklama; do
     [[ -z $kimlik || $kimlik == \#* ]] && continue
     [[ -z $secilenler || $secilenler == *",$kimlik,"* ]] || continue
     toplam=$((toplam + 1))
@@ -182,7 +183,7 @@ while IFS=$'\t' read -r -u 3 kimlik goreli eski yeni aciklama; do
     olduruldu "$durum" && oldurulen=$((oldurulen + 1))
     printf '%s\t%s\t%s\n' "$kimlik" "$aciklama" "$durum" >>"$rapor"
     printf '%s\t%s\n' "$kimlik" "$durum" >&2
-done 3<"$liste"
+done 3< <(tr '\t' '\037' <"$liste")
 
 # The build folder is left as the unchanged program.
 derle "$kayitlar/99-derleme.log" || true
