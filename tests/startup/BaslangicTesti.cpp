@@ -58,7 +58,7 @@ private slots:
             {{u"-x"_s, u"--"_s, u"-x.jpg"_s}, QDir::current().filePath(u"-x.jpg"_s)},
             {{u"-x.jpg"_s}, {}}};
         for (const auto &[bağımsızlar, foto] : satırlar)
-            QCOMPARE(KomutSatırıFotoğrafı(u"Mozeta-Tr"_s + bağımsızlar), foto);
+            QCOMPARE(KomutSatırıFotoğrafı(QStringList{u"Mozeta-Tr"_s} + bağımsızlar), foto);
         QCOMPARE(FotoğrafAdresi(u"/tmp/Türkçe klasör/#1.jpg"_s),
                  u"file:///tmp/T%C3%BCrk%C3%A7e%20klas%C3%B6r/%231.jpg"_s);
         QCOMPARE(FotoğrafAdresi(u"file://tmp/a.jpg"_s), u"file://tmp/a.jpg"_s);
