@@ -69,9 +69,8 @@ private slots:
                                                         "ılık", "İnci", "klasör.jpg", "Zeytin"}));
     }
 
-    // Files whose picture data stops early are told from whole ones, also with a small picture in
-    // the EXIF block (its end marker must not count) and with data behind the picture (a phone's
-    // motion photo). Files that are no pictures are left to the loader.
+    // Picture data that stops early is told from whole, also past an EXIF small picture's end
+    // marker and with data behind (a motion photo); files that are no pictures go to the loader.
     void truncatedPhotosAreToldFromWholeOnes() {
         QTemporaryDir klasör;
         const QString yol = klasör.filePath("dosya");

@@ -6,8 +6,7 @@
 
 #include <QListWidget>
 
-// The main window's test ground with a photo folder holding a.jpg and a sub-folder, the board cut
-// 3 x 3 from a grey photo.
+// The main window's test ground, a photo folder with a photo and a sub-folder, a grey 3 x 3 board.
 struct Ortam : PencereOrtamı {
     QTemporaryDir fotoKlasörü;
     const QString foto = fotoKlasörü.path();
@@ -18,13 +17,6 @@ struct Ortam : PencereOrtamı {
         DosyaYaz(foto + u"/a mavi.jpg"_s, Kodla(DüzFotoğraf(Çeyrekler[2]), "JPG"));
         anaForm->OrjinalFotoğrafKutusu->SetPicture(DüzFotoğraf(Qt::gray));
         anaForm->ParçalaraBölSeçeneği_Click(0);
-    }
-
-    QStringList Kutular() const {
-        QStringList metinler;
-        for (const auto &kutu : kutular.Kutular)
-            metinler << kutu.metin;
-        return metinler;
     }
 };
 
@@ -83,7 +75,8 @@ private slots:
                 Seç(*form, ad);
             QCOMPARE(form->ÖnizlemeKutusu->Picture().cacheKey(), önizleme);
             form->TamamDüğmesi->click();
-            QCOMPARE(o->Kutular(), QStringList{LoadResString(2300)});
+            QCOMPARE(o->kutular.Kutular.size(), std::size_t(1));
+            QCOMPARE(o->kutular.Kutular[0].metin, LoadResString(2300));
             QVERIFY(form->isVisible() && form->focusWidget() == form->DosyaListesi);
             QVERIFY(FotoğrafYolu.isEmpty() && o->hatalar.isEmpty());
         }
@@ -107,7 +100,7 @@ private slots:
                 form->TamamDüğmesi->click();
             else
                 QTest::mouseClick(form->İptalDüğmesi, Qt::LeftButton);
-            QVERIFY(!form->isVisible() && o->Kutular().isEmpty() && o->hatalar.isEmpty());
+            QVERIFY(!form->isVisible() && o->kutular.Kutular.empty() && o->hatalar.isEmpty());
             QCOMPARE(GetSetting(UygulamaAdı, "Ayarlar", "Son Klasor"), alt);
             QCOMPARE(FotoğrafYolu, tamam ? alt + "/büyük.jpg" : QString());
             QCOMPARE(ana.DağınıkParçalar(0)->Picture().cacheKey() == yer0, !tamam);

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the game into a temporary prefix and packs it as a .deb, checks what a desktop and
-# Debian's checker expect to find there, and starts it on a private X display with no settings:
-# from its menu entry's command, then as a desktop does, over a private session bus.
-#
+# Installs and packs the game, checks what a desktop and lintian expect, and starts it under Xvfb
+# on a fresh account: from its menu entry's command, then over a private session bus.
 #   kurulum_testi.sh <cmake> <cpack> <build folder> <source folder> <project version>
-#
 # Exit status: 0 passed, 1 failed, 77 skipped (a tool is missing; every check that ran passed).
 set -uo pipefail
 
@@ -39,28 +36,27 @@ bitir() {
     ((atlandi)) && exit 77
     exit 0
 }
-
-"$cmake" --install "$yapi" --prefix "$on" >"$kok/kurulum.log" 2>&1 || {
-    cat "$kok/kurulum.log"
-    denetle "cmake --install" false
+# dur log "what failed": shows the log and ends with the failure.
+dur() {
+    cat "$1"
+    denetle "$2" false
     bitir
 }
 
-# The command in games/ links to the real program, whose folder holds the samples (lintian checks
-# the link; the start below, that the sample is found through it).
+"$cmake" --install "$yapi" --prefix "$on" >"$kok/kurulum.log" 2>&1 ||
+    dur "$kok/kurulum.log" "cmake --install"
+# games/ links to the real program, whose folder holds the samples.
 program=$on/lib/mozeta-tr/Mozeta-Tr
 
 # The menu entry: valid, naming an icon and a command that the installation provides.
 masaustu=$on/share/applications/$kimlik.desktop
 deger() { sed -n "s/^$1=//p" "$masaustu" | head -n1; }
 var desktop-file-validate desktop-file-utils && denetle "desktop-file-validate" desktop-file-validate "$masaustu"
-# The icons' sizes are lintian's to check; the entry names one that is installed.
 denetle "Icon=$(deger Icon)" grep -q '<svg' "$on/share/icons/hicolor/scalable/apps/$(deger Icon).svg"
 # %f stands for a photo to open; started from the menu the game gets none.
 komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
 denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;"
-# The install's own refresh of the menu database: "Open with" offers the game for both kinds.
-# A desktop with the prefix among its data folders, and its commands on the PATH (TryExec).
+# "Open with" offers the game for both kinds, on a desktop with the prefix among its data folders.
 masaustunde() { PATH=$on/games:$PATH XDG_DATA_DIRS=$on/share XDG_DATA_HOME=$kok/veri "$@"; }
 # (grep reads to the end: under pipefail a writer cut short would fail the check)
 acar_mi() { masaustunde gio mime "$1" | grep -F "$kimlik.desktop" >/dev/null; }
@@ -77,17 +73,12 @@ denetle "metadata launches $kimlik.desktop" \
     grep -q "<launchable type=\"desktop-id\">$kimlik.desktop</launchable>" "$bilgi"
 denetle "metadata lists release $surum" grep -q "<release version=\"$surum\"" "$bilgi"
 
-# The package: what Debian's checker accepts, naming no folder of this build (a library loaded
-# from there would be whatever that folder holds once the package is installed elsewhere).
-"$cpack" --config "$yapi/CPackConfig.cmake" -B "$kok/paket" >"$kok/cpack.log" 2>&1 || {
-    cat "$kok/cpack.log"
-    denetle "cpack" false
-    bitir
-}
+# The package: what lintian accepts, naming no folder of this build (a library loaded from there).
+"$cpack" --config "$yapi/CPackConfig.cmake" -B "$kok/paket" >"$kok/cpack.log" 2>&1 ||
+    dur "$kok/cpack.log" cpack
 paket=$(echo "$kok"/paket/mozeta-tr_"$surum"_*.deb)
 dpkg-deb -x "$paket" "$kok/deb"
-# A sanitizer build writes the paths of its generated sources into the instrumentation; only a
-# normal build is what ships.
+# A sanitizer build writes its source paths into the instrumentation; only a normal build ships.
 [ "${MOZETA_SANITIZE:-}" = 1 ] ||
     denetle "the package names no build folder" test -z "$(grep -rlF "$yapi" "$kok/deb")"
 var lintian lintian && denetle "lintian: no error, no warning" lintian --fail-on error,warning "$paket"
@@ -96,15 +87,12 @@ qt_abi=$(dpkg-query -W -f='${Provides}' libqt6core6 | grep -o 'qt6-base-abi (= [
 bagimli() { dpkg-deb -f "$paket" Depends | grep -F "$qt_abi" >/dev/null; }
 denetle "Depends: $qt_abi" bagimli
 
-# Start the menu entry's command as a desktop would, on a fresh account: the game must find its
-# sample photo through the link and show it.
 for arac in Xvfb:xvfb xdotool:xdotool import:imagemagick convert:imagemagick \
     dbus-daemon:dbus-daemon gapplication:libglib2.0-bin; do
     var "${arac%:*}" "${arac#*:}" || bitir
 done
-# A numbered display keeps its lock file (a server that picks its own number leaves none, and
-# another server trying that number unlinks its socket); -displayfd still says when the server
-# is ready, by writing the number. A number in use ends the server at once: another is tried.
+# A numbered display keeps its lock file (one picked by the server has none, and another server
+# unlinks its socket); -displayfd says when it is ready. A number in use ends it: another is tried.
 mkfifo "$kok/ekran"
 for numara in $(shuf -i 600-999 -n 20); do
     Xvfb ":$numara" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
@@ -113,15 +101,13 @@ for numara in $(shuf -i 600-999 -n 20); do
     kill $! 2>/dev/null
     ekran=
 done
-[ -n "$ekran" ] || { cat "$kok/xvfb.log"; denetle "Xvfb started" false; bitir; }
+[ -n "$ekran" ] || dur "$kok/xvfb.log" "Xvfb started"
 export DISPLAY=:$ekran
-mkdir -p "$kok/ev" "$kok/ayar" "$kok/gecici" "$kok/calisma"
-chmod 700 "$kok/calisma"
+mkdir -p -m 700 "$kok/ev" "$kok/ayar" "$kok/gecici" "$kok/calisma"
 # A fresh account; a private TMPDIR keeps this copy apart from any other running copy of the game.
 hesap=(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY PATH="$on/games:$PATH" HOME="$kok/ev"
     XDG_CONFIG_HOME="$kok/ayar" XDG_RUNTIME_DIR="$kok/calisma" TMPDIR="$kok/gecici" LC_ALL=C.UTF-8)
-# A session bus that starts what the install put in its service folder, and nothing else; its
-# services inherit the account.
+# A session bus that starts only what the install put in its service folder, on the account.
 cat >"$kok/bus.conf" <<SON
 <busconfig>
   <type>session</type>
@@ -134,27 +120,20 @@ SON
 mkfifo "$kok/bus"
 (cd "$kok/ev" && exec "${hesap[@]}" dbus-daemon --nofork --config-file="$kok/bus.conf" \
     --print-address=3 3>"$kok/bus") >"$kok/bus.log" 2>&1 &
-read -r -t $takilma DBUS_SESSION_BUS_ADDRESS <"$kok/bus" || {
-    cat "$kok/bus.log"
-    denetle "dbus-daemon started" false
-    bitir
-}
+read -r -t $takilma DBUS_SESSION_BUS_ADDRESS <"$kok/bus" || dur "$kok/bus.log" "dbus-daemon started"
 export DBUS_SESSION_BUS_ADDRESS
 # pencere log: waits for the game's window to be mapped; fails, showing the log, when none is.
 pencere() {
     pencere=$(timeout $takilma xdotool search --sync --onlyvisible \
         --name '^Nuv Vorudov - Mozeta [0-9]' | head -n1)
-    [ -n "$pencere" ] && return
-    cat "$kok/xvfb.log" "$1"
-    denetle "a game window is mapped" false
-    bitir
+    [ -n "$pencere" ] || dur <(cat "$kok/xvfb.log" "$1") "a game window is mapped"
 }
+kapandi() { timeout $takilma tail -s 0.1 --pid="$oyun_pid" -f /dev/null; }
 (cd "$kok/ev" && exec "${hesap[@]}" sh -c "exec $komut") >"$kok/oyun.log" 2>&1 &
 oyun_pid=$!
 pencere "$kok/oyun.log"
 
-# Without its photo the board is a few flat greys; the sample photo brings thousands of colours.
-# The window is looked at until it shows them: mapped is not yet painted.
+# The sample photo brings thousands of colours to the flat greys; mapped is not yet painted.
 renkler=0
 for ((son = SECONDS + takilma; renkler <= 1000 && SECONDS < son; )); do
     import -window "$pencere" "$kok/pencere.png" &&
@@ -162,9 +141,8 @@ for ((son = SECONDS + takilma; renkler <= 1000 && SECONDS < son; )); do
 done
 denetle "the board shows the sample photo (${renkler:-no} colours)" test "${renkler:-0}" -gt 1000
 
-# A click on the top-left piece deals a game; the next cannot move that piece, and its sound
-# loads the module beside the program. A click that comes while the deal is drawn can be lost,
-# so the piece is clicked until the module is there, half a second apart (never a double click).
+# A click on the top-left piece deals; a refused one's sound loads the module beside the program.
+# A click during the deal's drawing can be lost: clicked until the module is there, 0.5 s apart.
 modul=${program%/*}/mozeta-ses.so
 for ((son = SECONDS + takilma; SECONDS < son; )); do
     grep -qF "$modul" "/proc/$oyun_pid/maps" && break
@@ -175,10 +153,7 @@ denetle "the first sound loads $modul" grep -qF "$modul" "/proc/$oyun_pid/maps"
 
 # Without a window manager keys go to the window under the pointer.
 xdotool key Escape
-timeout $takilma tail -s 0.1 --pid="$oyun_pid" -f /dev/null || {
-    denetle "closed on Esc" false
-    bitir
-}
+kapandi || dur /dev/null "closed on Esc"
 wait "$oyun_pid"
 durum=$?
 # Sanitizer builds may end with a leak report's status; a signal is a crash.
@@ -187,8 +162,7 @@ ayarlar="$kok/ayar/Nuv Zovevav/Mozeta-Tr.ini"
 denetle "the photo came from the program's real folder" grep -qxF \
     "Son Fotograf=${program%/*}/Sample-1.jpg" "$ayarlar"
 
-# As GNOME and KDE start the entry (DBusActivatable): with no copy running, the bus starts the
-# installed program, which takes the photo; it keeps that photo when closed.
+# As GNOME and KDE start the entry (DBusActivatable): the bus starts the program with the photo.
 listede() { masaustunde gapplication list-apps | grep -xF $kimlik >/dev/null; }
 denetle "gapplication list-apps" listede
 cp "$kaynak/resources/samples/Sample-2.jpg" "$kok/foto.jpg"
@@ -196,6 +170,6 @@ cp "$kaynak/resources/samples/Sample-2.jpg" "$kok/foto.jpg"
 pencere "$kok/bus.log"
 oyun_pid=$(xdotool getwindowpid "$pencere")
 xdotool mousemove --window "$pencere" 90 80 key Escape
-timeout $takilma tail -s 0.1 --pid="$oyun_pid" -f /dev/null
+kapandi
 denetle "gapplication launch $kimlik PHOTO" grep -qxF "Son Fotograf=$kok/foto.jpg" "$ayarlar"
 bitir

@@ -10,14 +10,6 @@
 #include <QDirIterator>
 #include <QLabel>
 
-namespace {
-
-const QString Oyun = u"Oyun"_s;
-
-QString Tercih(const QString &anahtar) { return GetSetting(UygulamaAdı, u"Ayarlar"_s, anahtar); }
-
-} // namespace
-
 class PlayTest : public QObject {
     Q_OBJECT
 
@@ -28,22 +20,10 @@ class PlayTest : public QObject {
         return !iptal;
     }
 
-    // The window loaded with the generated sample and a saved 3 x 3 game one move from done
-    // (piece 7 on the corner, the empty place beside it) at 0:02:05 and 56 moves.
-    static std::unique_ptr<AnaForm> SonHamleyle(PencereOrtamı &ortam) {
-        ortam.ÖrnekYaz();
-        for (int yer = 0; yer < 9; ++yer)
-            SaveSetting(UygulamaAdı, Oyun, u"Foto-%1"_s.arg(yer),
-                        yer == 7 ? u"7B"_s : QString::number(std::min(yer, 7)));
-        for (const auto &[anahtar, değer] :
-             {std::pair{"Dakika", "2"}, {"Saniye", "5"}, {"Hamle", "56"}, {"Saat", "0"}})
-            SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
-        return ortam.Yükle();
-    }
-
 private slots:
     // Without a photo "Yeni Oyun" and a click on the board ask for one and focus the button.
-    void noPhotoAsksForOneAndFocusesTheButton() {
+    // Closing while minimised asks without centring the box and keeps the stored position.
+    void withoutAPhotoAndMinimised() {
         PencereOrtamı ortam;
         auto p = ortam.Yükle();
         QVERIFY(QTest::qWaitForWindowActive(p.get()));
@@ -54,14 +34,33 @@ private slots:
             QVERIFY(kutu.metin == LoadResString(1000) && kutu.simge == QMessageBox::Information);
         QCOMPARE(p->focusWidget(), p->YeniFotoğrafDüğmesi);
         QVERIFY(p->SüreHesapla.Interval() == 0 && ortam.sesler.isEmpty());
+        p->move(60, 45);
+        QVERIFY(KapatmaKutusu(*p));
+        const QString sol = GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Sol Bosluk"_s);
+        p->move(200, 150);
+        p->setWindowState(Qt::WindowMinimized);
+        // A box that is not centred leaves this hook armed; MesajıOrtala would replace it.
+        bool ortalanmadı = false;
+        SonrakiMesajKutusunuHazırla([&](QMessageBox &) { ortalanmadı = true; });
+        QVERIFY(KapatmaKutusu(*p));
+        SonrakiMesajKutusunuHazırla(nullptr);
+        QVERIFY(ortalanmadı);
+        QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Sol Bosluk"_s), sol);
     }
 
-    // A refused click only sounds; a press let go off a piece is no click; a move shows the
-    // piece on the empty place, the count and sounds; the finishing move fills the corner,
-    // stops the clock, congratulates and shows zeros; the next click deals.
+    // A refused click only sounds, a press let go off a piece is no click, a move shows and sounds;
+    // the finishing move fills the corner, stops the clock, congratulates, shows zeros. The game
+    // is stored one move from done (piece 7 on the corner) at 0:02:05 and 56 moves.
     void movesAndCompletionAsShown() {
         PencereOrtamı ortam;
-        auto p = SonHamleyle(ortam);
+        ortam.ÖrnekYaz();
+        for (int yer = 0; yer < 9; ++yer)
+            SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-%1"_s.arg(yer),
+                        yer == 7 ? u"7B"_s : QString::number(std::min(yer, 7)));
+        for (const auto &[anahtar, değer] :
+             {std::pair{"Dakika", "2"}, {"Saniye", "5"}, {"Hamle", "56"}, {"Saat", "0"}})
+            SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
+        auto p = ortam.Yükle();
         p->DağınıkParçalar_Click(5);
         QTest::mousePress(p->DağınıkParçalar(6), Qt::LeftButton);
         QTest::mouseRelease(p->DağınıkParçalar(6), Qt::LeftButton, {}, QPoint(-4, -4));
@@ -85,14 +84,15 @@ private slots:
     }
 
     // The close box asks: "Hayır" writes nothing and the game goes on; "Evet", the exit button
-    // and Esc from any control save the seven preferences and the running game, the exit
-    // button and Esc without asking.
+    // and Esc (these without asking) save the seven preferences and the running game; with the
+    // save option clear the saved game in the store is left as it was.
     void closing_data() {
         QTest::addColumn<int>("yol");
         QTest::newRow("close box, Hayır") << 0;
         QTest::newRow("close box, Evet") << 1;
         QTest::newRow("exit button") << 2;
         QTest::newRow("Esc") << 3;
+        QTest::newRow("exit button, save option clear") << 4;
     }
     void closing() {
         QFETCH(int, yol);
@@ -101,17 +101,20 @@ private slots:
         auto p = ortam.Yükle();
         QVERIFY(QTest::qWaitForWindowActive(p.get()));
         p->YeniOyunDüğmesi_Click();
-        p->OyunuKaydetOnayı->setChecked(true);
+        p->OyunuKaydetOnayı->setChecked(yol != 4);
+        p->SesleriKapatOnayı->setChecked(yol == 4);
+        if (yol == 4)
+            SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-0"_s, u"3"_s);
         p->DağınıkParçalar_Click(7);
         p->move(40, 30);
         p->SesleriKapatOnayı->setFocus();
         ortam.kutular.Yanıtlar = {yol ? u"Evet"_s : u"Hayır"_s};
         if (yol < 2)
             QCOMPARE(KapatmaKutusu(*p), yol == 1);
-        else if (yol == 2)
-            p->ÇıkışDüğmesi->click();
-        else
+        else if (yol == 3)
             QTest::keyClick(p->SesleriKapatOnayı, Qt::Key_Escape);
+        else
+            p->ÇıkışDüğmesi->click();
 
         QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(yol < 2));
         if (yol < 2) {
@@ -132,44 +135,14 @@ private slots:
         QStringList anahtarlar;
         for (const auto &[anahtar, değer] : GetAllSettings(UygulamaAdı, u"Ayarlar"_s))
             anahtarlar << anahtar + u'=' + değer;
-        QCOMPARE(anahtarlar, (QStringList{u"Sol Bosluk=%1"_s.arg(p->x() * 15),
-                                          u"Ust Bosluk=%1"_s.arg(p->y() * 15), u"Son Bolme=0"_s,
-                                          u"Son Fotograf="_s + FotoğrafYolu, u"Ornek Goster=1"_s,
-                                          u"Oyunu Kaydet=1"_s, u"Sesleri Kapat=0"_s}));
-        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).at(7).second, u"7B"_s);
-    }
-
-    // With the save option clear the preferences are written, the saved game in the store is
-    // left as it was (with no game running the session writes none).
-    void saveOptionClearLeavesTheSavedGame() {
-        PencereOrtamı ortam;
-        ortam.ÖrnekYaz();
-        auto p = ortam.Yükle();
-        SaveSetting(UygulamaAdı, Oyun, u"Foto-0"_s, u"3"_s);
-        p->OyunuKaydetOnayı->setChecked(false);
-        p->SesleriKapatOnayı->setChecked(true);
-        p->YeniOyunDüğmesi_Click();
-        QVERIFY(p->close());
-        QCOMPARE(Tercih(u"Oyunu Kaydet"_s) + Tercih(u"Sesleri Kapat"_s), u"01"_s);
-        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(1));
-    }
-
-    // Closing while minimised asks without centring the box and keeps the stored position.
-    void minimisedCloseAsksWithoutCentringAndKeepsPosition() {
-        PencereOrtamı ortam;
-        auto p = ortam.Yükle();
-        p->move(60, 45);
-        QVERIFY(KapatmaKutusu(*p));
-        const QString sol = Tercih(u"Sol Bosluk"_s);
-        p->move(200, 150);
-        p->setWindowState(Qt::WindowMinimized);
-        // A box that is not centred leaves this hook armed; MesajıOrtala would replace it.
-        bool ortalanmadı = false;
-        SonrakiMesajKutusunuHazırla([&](QMessageBox &) { ortalanmadı = true; });
-        QVERIFY(KapatmaKutusu(*p));
-        SonrakiMesajKutusunuHazırla(nullptr);
-        QVERIFY(ortalanmadı);
-        QCOMPARE(Tercih(u"Sol Bosluk"_s), sol);
+        QCOMPARE(
+            anahtarlar,
+            (QStringList{u"Sol Bosluk=%1"_s.arg(p->x() * 15), u"Ust Bosluk=%1"_s.arg(p->y() * 15),
+                         u"Son Bolme=0"_s, u"Son Fotograf="_s + FotoğrafYolu, u"Ornek Goster=1"_s,
+                         u"Oyunu Kaydet=%1"_s.arg(yol != 4), u"Sesleri Kapat=%1"_s.arg(yol == 4)}));
+        const auto oyun = GetAllSettings(UygulamaAdı, u"Oyun"_s);
+        QVERIFY(yol != 4 || oyun.size() == 1);
+        QCOMPARE(oyun.at(yol == 4 ? 0 : 7).second, yol == 4 ? u"3"_s : u"7B"_s);
     }
 };
 

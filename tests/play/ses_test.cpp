@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sound player: its libraries load at the first sound.
+// The sound player: its libraries, which cost every start memory and time, load at the first sound.
 #include "game/SesOynatici.h"
 
 #include <QFile>
@@ -18,8 +18,6 @@ class SoundTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The sound libraries cost every start memory and time, so the module that links them is
-    // loaded at the first sound, never by making the player.
     void soundLibrariesLoadAtTheFirstSound() {
         SesOynatıcı ses;
         QVERIFY(!Yüklü("mozeta-ses") && !Yüklü("libQt6Multimedia"));

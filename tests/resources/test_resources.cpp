@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the embedded sounds.
+// The embedded sounds: Qt Multimedia decodes each from the address the game plays it from.
 #include "resources/Kaynaklar.h"
 #include "tests/core/HataNumarasi.h"
 
@@ -12,7 +12,6 @@ class ResourcesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Qt Multimedia decodes each sound from the address the game plays it from.
     void sounds() {
         for (const QString &ad : {u"DUR"_s, u"TAMAM"_s, u"TEBRIK"_s}) {
             QVERIFY(LoadResData(ad).startsWith("RIFF"));
