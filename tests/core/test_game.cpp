@@ -16,27 +16,24 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Yields the same value for ever.
 struct SabitKaynak : RastgeleKaynak {
     explicit SabitKaynak(double d) : değer(d) {}
     double Rnd() override { return değer; }
     double değer;
 };
 
-// A deal sliding can solve: pieces 0..7 on places 0..7 in an even arrangement (inversions counted
-// here, cycles in the deal), the last piece left for the empty corner, and not already solved.
-bool OynanabilirMi(std::vector<int> d) {
+// A deal sliding can solve: an even arrangement of 0..7 (inversions counted here, cycles in the
+// deal), the last piece left for the empty corner, and not already solved.
+bool OynanabilirMi(const std::vector<int> &d) {
     const std::vector<int> sıralı{0, 1, 2, 3, 4, 5, 6, 7, 8};
-    if (d.size() != 9)
+    if (d.size() != 9 || d[8] != 8 || d == sıralı ||
+        !std::is_permutation(d.begin(), d.end(), sıralı.begin()))
         return false;
     int ters = 0;
     for (int i = 0; i < 8; ++i)
         for (int j = i + 1; j < 8; ++j)
             ters += d[i] > d[j];
-    if (d[8] != 8 || ters % 2 != 0 || d == sıralı)
-        return false;
-    std::sort(d.begin(), d.end());
-    return d == sıralı;
+    return ters % 2 == 0;
 }
 
 OyunSaati Süre(int saat, int dakika, int saniye) {
@@ -49,21 +46,16 @@ class GameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void neighbours() {
+    // Neighbours; a repeated piece refused; completion by Tag text, the last place left out.
+    void board() {
         for (int n = 3; n <= 5; ++n) {
-            // Each of the 2N(N-1) edges of the grid, seen from both ends, and nothing else: no
-            // place is its own neighbour and nothing outside the board is one.
+            // Each of the 2N(N-1) edges seen from both ends; no place its own, none off the board.
             int çiftler = 0;
             for (int i = -1; i <= n * n; ++i)
                 for (int e = -1; e <= n * n; ++e)
                     çiftler += KomşuMu(i, e, n);
             QCOMPARE(çiftler, 4 * n * (n - 1));
         }
-    }
-
-    // A deal with a piece twice is refused. Completion compares Tags as text and leaves the last
-    // place out (moves and refusals are the session's test).
-    void dealAndCompletion() {
         OyunTahtası tahta;
         tahta.SıralıGöster(3);
         QCOMPARE(HataNumarası([&] { tahta.Dağıt({0, 0, 1, 2, 3, 4, 5, 6}); }), 5);
@@ -91,9 +83,7 @@ private slots:
             for (int yer = 0; yer < 8; ++yer)
                 ++sayılar[yer][d[yer]];
         }
-        // Each piece on each place about 2500 times. With 49 degrees of freedom the statistic
-        // is about 49 +- 10; 120 is out of reach of a fair deal and well within that of a biased
-        // one (one place/piece pair off by 10 % already adds 25).
+        // 49 degrees of freedom: a fair deal gives about 49 +- 10; one pair off by 10 % adds 25.
         const double beklenen = DağıtımSayısı / 8.0;
         double kiKare = 0;
         for (auto &satır : sayılar)
@@ -136,8 +126,7 @@ private slots:
         const auto düzen = çöz(geçerli);
         QVERIFY(düzen && düzen->BoşParça == 4 && düzen->Etiketler[4] == u"4"_s);
         QCOMPARE(düzen->Parçalar, (std::vector<int>{3, 0, 1, 7, -1, 2, 6, 5, 4}));
-        // Rows no running game writes: wrong empty place, missing, repeated or out-of-range
-        // pieces, numbers not written as the program writes them, the finished picture.
+        // Rows no running game writes: bad empty place, pieces, number spelling, finished board.
         QList<std::pair<int, QString>> bozuklar{{4, u"3B"_s}, {4, u"8"_s}, {4, u"4b"_s}};
         for (const QString &değer : {u"0B"_s, u"0"_s, u"8"_s, u"-3"_s, u"03"_s, u" 3"_s, QString(),
                                      u"٣"_s, u"3.0"_s, u"99999999999999999999"_s})
@@ -167,7 +156,8 @@ private slots:
         }
     }
 
-    void longTimeWithoutTheTimeZone() {
+    // The long time without the time zone; the congratulation.
+    void texts() {
         QCOMPARE(UzunSaat(QLocale(QLocale::Turkish, QLocale::Turkey), 1, 2, 3), u"01:02:03"_s);
         QCOMPARE(HataNumarası([&] { UzunSaat(QLocale(), 24, 0, 0); }), 13);
         for (const auto &[biçim, beklenen] :
@@ -176,9 +166,6 @@ private slots:
               {u"HH:mm:ss, tttt"_s, u"HH:mm:ss"_s},
               {u"HH 'h' mm 'tt' ss t"_s, u"HH 'h' mm 'tt' ss"_s}}) // quoted text is kept
             QCOMPARE(SaatDiliminiAyıkla(biçim), beklenen);
-    }
-
-    void congratulation() {
         const QString baş = u"Tebrikler! Fotoğrafı tamamladınız!\r\n\r\nTamamlama Süreniz : "_s;
         const QString son = u"\r\n\r\nHamle Sayınız : "_s;
         QCOMPARE(TebrikMetni(Süre(0, 2, 5), 57), baş + u"2 dakika, 5 saniye"_s + son + u"57"_s);

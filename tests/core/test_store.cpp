@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the settings store: its file, key order, round trips, levels, damaged files, failed
-// and grouped writes.
+// Tests of the settings store: file, key order, round trips, levels, damage, failed writes.
 #include "HataNumarasi.h"
 #include "toolkit/AyarDeposu.h"
 
@@ -24,13 +23,6 @@ QByteArray İçerik(const QString &yol) {
     return dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
 }
 
-QStringList Anahtarlar(const QString &bölüm) {
-    QStringList anahtarlar;
-    for (const auto &satır : GetAllSettings(Uygulama, bölüm))
-        anahtarlar.append(satır.first);
-    return anahtarlar;
-}
-
 } // namespace
 
 class StoreTest : public QObject {
@@ -46,6 +38,7 @@ private slots:
         klasör_ = std::make_unique<QTemporaryDir>();
         AyarKlasörünüKur(klasör_->path());
         dosya_ = klasör_->path() + u"/Nuv Zovevav/Mozeta-Tr.ini"_s;
+        SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
     }
     void cleanup() { AyarKlasörünüKur({}); }
 
@@ -78,18 +71,20 @@ private slots:
             u"\xD800yalnız vekil\xDC00"_s, u"\u00a0bölünmez boşluk\u00a0"_s, u"\ufeffBOM"_s};
         // Each text as a value, and as a key (keys hold '=' and leading brackets too).
         for (int i = 0; i < metinler.size(); ++i) {
-            SaveSetting(Uygulama, Ayarlar, u"Değer-%1"_s.arg(i), metinler[i]);
+            SaveSetting(Uygulama, Bilgiler, u"Değer-%1"_s.arg(i), metinler[i]);
             SaveSetting(Uygulama, Oyun, metinler[i] + u'.', QString::number(i));
         }
         AyarlarıUnut();
-        const AyarListesi değerler = GetAllSettings(Uygulama, Ayarlar);
+        const AyarListesi değerler = GetAllSettings(Uygulama, Bilgiler),
+                          anahtarlar = GetAllSettings(Uygulama, Oyun);
         QCOMPARE(int(değerler.size()), metinler.size());
+        QCOMPARE(int(anahtarlar.size()), metinler.size());
         for (int i = 0; i < metinler.size(); ++i) {
             QCOMPARE(değerler[i].second, metinler[i]);
-            QCOMPARE(Anahtarlar(Oyun)[i], metinler[i] + u'.');
+            QCOMPARE(anahtarlar[i].first, metinler[i] + u'.');
         }
         // A stored empty text is a value: only an absent key takes the default.
-        QCOMPARE(GetSetting(Uygulama, Ayarlar, u"Değer-0"_s, u"d"_s), QString());
+        QCOMPARE(GetSetting(Uygulama, Bilgiler, u"Değer-0"_s, u"d"_s), QString());
     }
 
     // A section lists its own keys, not those of the levels inside it; deleting it takes them.
@@ -97,7 +92,7 @@ private slots:
         SaveSetting(Uygulama, Oyun, u"Foto-0"_s, u"0"_s);
         SaveSetting(Uygulama, Bilgiler, u"Hamle Bilgisi"_s, u"57"_s);
         QCOMPARE(GetSetting(Uygulama + u"\\Oyun"_s, u"Bilgiler"_s, u"Hamle Bilgisi"_s), u"57"_s);
-        QCOMPARE(Anahtarlar(Oyun), QStringList{u"Foto-0"_s});
+        QCOMPARE(GetAllSettings(Uygulama, Oyun), (AyarListesi{{u"Foto-0"_s, u"0"_s}}));
         QCOMPARE(HataNumarası([] { DeleteSetting(Uygulama, Oyun); }), 0);
         QVERIFY(GetAllSettings(Uygulama, Bilgiler).empty());
         QCOMPARE(HataNumarası([] { DeleteSetting(Uygulama, Oyun); }), 5); // missing section
@@ -105,7 +100,6 @@ private slots:
 
     // What can be read of a damaged file is read, also when it changed behind the store's back.
     void damagedLinesAreDropped() {
-        SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
         QCOMPARE(GetSetting(Uygulama, Ayarlar, u"Son Bolme"_s), u"1"_s);
         // A stray line before any section, broken lines and quotes, a doubled level separator.
         QFile dosya(dosya_);
@@ -120,10 +114,8 @@ private slots:
         QVERIFY(GetAllSettings(Uygulama, Bilgiler).empty());
     }
 
-    // A save that breaks off before the rename, as on a full disk, leaves the old file whole
-    // and is error 75; the store then shows what the disk holds.
+    // A save broken off on a full disk is error 75, leaves the old file, and shows what it holds.
     void failedWriteLeavesTheOldFile() {
-        SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
         const QByteArray eski = İçerik(dosya_);
         rlimit önceki{};
         getrlimit(RLIMIT_FSIZE, &önceki);
@@ -145,7 +137,6 @@ private slots:
 
     // The save at close is one change: one write when the outermost group ends.
     void groupWritesOnceAtTheOutermostEnd() {
-        SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
         const QByteArray önce = İçerik(dosya_);
         {
             AyarToplusu dış;
@@ -160,10 +151,8 @@ private slots:
         QCOMPARE(İçerik(dosya_), QByteArray("[Ayarlar]\nSon Bolme=2\n"));
     }
 
-    // A save killed before its rename leaves its temporary file; the next run's first read
-    // removes it, but neither a save of this run under way nor other files.
+    // A killed save's temporary file goes at the next first read; a save under way and others stay.
     void leftoverOfAKilledSaveGoes() {
-        SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
         const QDir klasör = QFileInfo(dosya_).absoluteDir();
         const QStringList adlar{u"Mozeta-Tr.ini.a1B2c3"_s, u"Mozeta-Tr.ini.d4E5f6"_s,
                                 u"Mozeta-Tr.ini.yedek"_s, u"Başka.ini.a1B2c3"_s};

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target: the settings file reader takes any bytes without harm, and what it reads is
-// written back as a text that reads as the same document again (that any document's keys keep
-// their values is fuzz_ayar_yazma's check).
+// Fuzz target: the settings file reader takes any bytes, and what it writes back reads as itself.
 #include "tests/fuzz/FuzzGirdisi.h"
 #include "toolkit/AyarBelgesi.h"
 

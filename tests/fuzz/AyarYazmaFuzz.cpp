@@ -1,31 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target: any key and any value the program stores, under any section the store can name,
-// survive being written to the file and read back: same sections, same keys in the same order,
-// same texts, to the last UTF-16 unit.
+// Fuzz target: any key and value under any section the store can name survive a write and a
+// read: same sections, same keys in the same order, same texts to the last UTF-16 unit.
 #include "tests/fuzz/FuzzGirdisi.h"
 #include "toolkit/AyarBelgesi.h"
 
 #include <vector>
-
-namespace {
-
-// A section path as the store makes them: up to four levels, none empty, none holding the
-// level separator (the store splits its names at it).
-AyarBelgesi::Yol FuzzYolu(FuzzedDataProvider &girdi) {
-    AyarBelgesi::Yol yol;
-    for (int i = girdi.ConsumeIntegralInRange(0, 4); i > 0; --i) {
-        const QString düzey =
-            girdi.ConsumeBool() ? QString("Oyun") : FuzzMetni(girdi, 8).replace(u'\\', u'/');
-        yol << (düzey.isEmpty() ? QString("x") : düzey);
-    }
-    return yol;
-}
-
-AyarListesi Satırları(const AyarBelgesi &belge, const AyarBelgesi::Yol &yol) {
-    return belge.Satırlar(yol) ? *belge.Satırlar(yol) : AyarListesi();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyut) {
     FuzzedDataProvider girdi(veri, boyut);
@@ -33,10 +12,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyu
     std::vector<AyarBelgesi::Yol> yollar{{}};
     // A save at close makes about forty changes; a few dozen of any kind keep each run quick.
     for (int değişiklik = 0; değişiklik < 64 && girdi.remaining_bytes() > 0; ++değişiklik) {
-        const bool eski = girdi.ConsumeBool(); // usually a section used before
-        yollar.push_back(
-            eski ? yollar[girdi.ConsumeIntegralInRange<std::size_t>(0, yollar.size() - 1)]
-                 : FuzzYolu(girdi));
+        if (girdi.ConsumeBool()) { // usually a section used before
+            yollar.push_back(
+                yollar[girdi.ConsumeIntegralInRange<std::size_t>(0, yollar.size() - 1)]);
+        } else { // up to four levels as the store makes them: none empty, none holding its '\\'
+            AyarBelgesi::Yol yol;
+            for (int i = girdi.ConsumeIntegralInRange(0, 4); i > 0; --i) {
+                const QString düzey = girdi.ConsumeBool()
+                                          ? QString("Oyun")
+                                          : FuzzMetni(girdi, 8).replace(u'\\', u'/');
+                yol << (düzey.isEmpty() ? QString("x") : düzey);
+            }
+            yollar.push_back(yol);
+        }
         switch (girdi.ConsumeIntegralInRange(0, 7)) {
         case 0:
             belge.Sil(yollar.back());
@@ -50,8 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyu
     }
     const QByteArray yazılan = belge.Yaz();
     const AyarBelgesi okunan = AyarBelgesi::Oku(yazılan);
+    const auto satırları = [](const AyarBelgesi &b, const AyarBelgesi::Yol &yol) {
+        return b.Satırlar(yol) ? *b.Satırlar(yol) : AyarListesi();
+    };
     for (const AyarBelgesi::Yol &yol : yollar)
-        FuzzGerekli(Satırları(belge, yol) == Satırları(okunan, yol), "a section's rows changed");
+        FuzzGerekli(satırları(belge, yol) == satırları(okunan, yol), "a section's rows changed");
     FuzzGerekli(okunan.Yaz() == yazılan, "the written file does not read back as itself");
     return 0;
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target: the EXIF small picture reader. Whatever bytes a file starts with, it gives a small
-// picture or none, reads nothing outside those bytes, and a picture cut to a photo's aspect keeps
-// that aspect.
+// Fuzz target: the EXIF small picture reader gives one or none from any bytes, reads nothing
+// beyond them, and keeps the photo's aspect when cut to it.
 #include "tests/fuzz/FuzzGirdisi.h"
 #include "toolkit/ExifKucukResim.h"
 

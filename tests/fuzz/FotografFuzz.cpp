@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target: photo files. Whatever bytes a file named like a photo holds, the check for a
-// picture cut short and the picture loader end in a picture or in ÇalışmaHatası, never in a
-// crash, and a picture that comes is never larger than the loader allows.
+// Fuzz target: photo files of any bytes end in a picture within the loader's limits or in
+// ÇalışmaHatası, both in the check for a picture cut short and in the loader.
 #include "tests/fuzz/FuzzGirdisi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/ResimYukleyici.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shared by the fuzz targets: Qt's application object, the input as bytes and as texts, and the
-// check that stops a run.
+// Shared by the fuzz targets: Qt's application, the input as bytes and texts, the failing check.
 #pragma once
 
 #include <QByteArray>
@@ -11,8 +10,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <iterator>
 
-// Qt finds its image decoders (plugins) only once an application object exists. Each target has
-// one source, which includes this file.
+// Qt finds its image decoder plugins only once an application exists; one source per target.
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
     static QCoreApplication uygulama(*argc, *argv);
     return 0;
@@ -22,9 +20,8 @@ inline QByteArray FuzzBaytları(const std::uint8_t *veri, std::size_t boyut) {
     return QByteArray(reinterpret_cast<const char *>(veri), qsizetype(boyut));
 }
 
-// A text made mostly of the characters the settings file treats specially (quotes, escapes,
-// '=', brackets, comment marks, line ends, spaces of every kind, the byte order mark, lone and
-// paired surrogates, noncharacters), some letters, and now and then any UTF-16 unit at all.
+// Mostly what the settings file treats specially or Unicode makes awkward (lone surrogates,
+// noncharacters, odd spaces), some letters, and now and then any UTF-16 unit at all.
 inline QString FuzzMetni(FuzzedDataProvider &girdi, std::size_t enÇok = 24) {
     static constexpr char16_t İlginç[] = {
         u' ',   u'"',   u'\\',  u'=',   u'[',   u']',   u';',   u'#',   u'\n',  u'\r',  u'\t',

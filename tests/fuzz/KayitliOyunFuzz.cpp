@@ -9,28 +9,6 @@
 #include <QList>
 #include <vector>
 
-namespace {
-
-// On every place but the empty one a piece other than the last, each once, with the Tag that
-// names it.
-void Sağlam(const OyunTahtası &tahta) {
-    const int son = tahta.YerSayısı() - 1;
-    std::vector<bool> görüldü(son, false);
-    for (int yer = 0; yer <= son; ++yer) {
-        const auto &bu = tahta.YerOf(yer);
-        if (yer == tahta.BoşParça()) {
-            FuzzGerekli(bu.Parça == OyunTahtası::ParçaYok, "a piece on the empty place");
-            continue;
-        }
-        FuzzGerekli(bu.Parça >= 0 && bu.Parça < son && !görüldü[bu.Parça] &&
-                        bu.Tag == QString::number(bu.Parça),
-                    "a place that breaks the board");
-        görüldü[bu.Parça] = true;
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyut) {
     if (boyut == 0)
         return 0;
@@ -60,6 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyu
         else
             tahta.YeriKur(yer, düzen->Parçalar[yer], düzen->Etiketler[yer]);
     }
-    Sağlam(tahta);
+    // On every place but the empty one a piece other than the last, each once, named by its Tag.
+    const int son = tahta.YerSayısı() - 1;
+    std::vector<bool> görüldü(son, false);
+    for (int yer = 0; yer <= son; ++yer) {
+        const auto &bu = tahta.YerOf(yer);
+        if (yer == tahta.BoşParça()) {
+            FuzzGerekli(bu.Parça == OyunTahtası::ParçaYok, "a piece on the empty place");
+            continue;
+        }
+        FuzzGerekli(bu.Parça >= 0 && bu.Parça < son && !görüldü[bu.Parça] &&
+                        bu.Tag == QString::number(bu.Parça),
+                    "a place that breaks the board");
+        görüldü[bu.Parça] = true;
+    }
     return 0;
 }

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test ground for the main window: private settings and program folders, the program's names,
-// the real error report answered by the test, every message box recorded and answered, a fixed
-// deal and the sounds recorded instead of heard.
+// Test ground for the main window: private folders, boxes answered, a fixed deal, sounds recorded.
 #pragma once
 
 #include "game/AnaForm.h"
@@ -29,8 +27,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// Answers every message box while it lives: with the next of `Yanıtlar`, else "Evet" (the error
-// report's "go on"), else the box's default or first button; records each box it answers.
+// Answers and records each box: the next of `Yanıtlar`, else "Evet", else its default or first.
 class KutuYanıtlayıcı {
 public:
     struct Kutu {
@@ -112,8 +109,7 @@ struct PencereOrtamı {
         AyarlarıUnut();
     }
 
-    // The main window with a fixed deal; its sounds land in `sesler` (the one place the tests
-    // reach into the sound output).
+    // The main window with a fixed deal; its sounds land in `sesler`.
     std::unique_ptr<AnaForm> Pencere(unsigned tohum = 20240601) {
         auto form = std::make_unique<AnaForm>();
         form->Oturum.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(tohum));

@@ -8,8 +8,7 @@
 #include <QImage>
 #include <random>
 
-// A smooth photo whose colour tells where a pixel lies: red grows to the right, green downwards.
-// Its cells are easy to recognise after scaling and JPEG compression.
+// Red grows to the right, green downwards: cells stay recognisable after scaling and JPEG.
 inline QRgb ÖrnekRengi(double x, double y, QSize boyut) {
     return qRgb(int(255 * x / boyut.width()), int(255 * y / boyut.height()), 96);
 }
