@@ -95,7 +95,6 @@ QString WebEtiketi::Caption() const { return Etiket->text(); }
 void WebEtiketi::SetCaption(const QString &New_Caption) {
     Etiket->setText(New_Caption);
     Etiket->adjustSize();
-    emit PropertyChanged(QStringLiteral("Caption"));
     UserControl_Resize();
 }
 
@@ -106,28 +105,20 @@ void WebEtiketi::SetFontUnderline(bool New_FontUnderline) {
     yazıTipi.setUnderline(New_FontUnderline);
     Etiket->setFont(yazıTipi);
     Etiket->adjustSize();
-    emit PropertyChanged(QStringLiteral("FontUnderline"));
 }
 
 QColor WebEtiketi::ForeColor() const { return Etiket->palette().color(QPalette::WindowText); }
 
-void WebEtiketi::SetForeColor(const QColor &New_ForeColor) {
-    EtiketRengi(New_ForeColor);
-    emit PropertyChanged(QStringLiteral("ForeColor"));
-}
+void WebEtiketi::SetForeColor(const QColor &New_ForeColor) { EtiketRengi(New_ForeColor); }
 
 const QFont &WebEtiketi::Font() const { return Etiket->font(); }
 
 void WebEtiketi::SetFont(const QFont &New_Font) {
     Etiket->setFont(New_Font);
     Etiket->adjustSize();
-    emit PropertyChanged(QStringLiteral("Font"));
 }
 
-void WebEtiketi::SetPasifRenk(const QColor &YeniRenk) {
-    pasifRenk_ = YeniRenk;
-    emit PropertyChanged(QStringLiteral("PasifRenk"));
-}
+void WebEtiketi::SetPasifRenk(const QColor &YeniRenk) { pasifRenk_ = YeniRenk; }
 
 QColor WebEtiketi::AktifRenk() {
     EtiketRengi(aktifRenk_);
@@ -136,19 +127,12 @@ QColor WebEtiketi::AktifRenk() {
 
 void WebEtiketi::SetAktifRenk(const QColor &YeniRenk) {
     aktifRenk_ = YeniRenk;
-    emit PropertyChanged(QStringLiteral("AktifRenk"));
     EtiketRengi(YeniRenk);
 }
 
-void WebEtiketi::SetUrl(const QString &YeniDeğer) {
-    url_ = YeniDeğer;
-    emit PropertyChanged(QStringLiteral("Url"));
-}
+void WebEtiketi::SetUrl(const QString &YeniDeğer) { url_ = YeniDeğer; }
 
-void WebEtiketi::SetRenkDeğiştir(bool YeniDeğer) {
-    renkDeğiştir_ = YeniDeğer;
-    emit PropertyChanged(QStringLiteral(u"RenkDeğiştir"));
-}
+void WebEtiketi::SetRenkDeğiştir(bool YeniDeğer) { renkDeğiştir_ = YeniDeğer; }
 
 void WebEtiketi::ReadProperties(const ÖzellikÇantası &çanta) {
     Etiket->setText(çanta.ReadProperty(QStringLiteral("Caption"), VarsayılanBaşlık));

@@ -16,8 +16,7 @@ inline const QString ÜreticiAdresi = QStringLiteral("https://nuvvorudov.example
 
 // The control never changes its own look on hover; it reports the pointer over its text with
 // MouseMove and the host applies the effect its four own values describe (AktifRenk, PasifRenk,
-// RenkDeğiştir, Url). Every setter reports the persistence name of what it changed with
-// PropertyChanged, so the host knows its stored layout is out of date.
+// RenkDeğiştir, Url).
 class WebEtiketi : public QWidget {
     Q_OBJECT
 
@@ -55,7 +54,7 @@ public:
     bool RenkDeğiştir() const { return renkDeğiştir_; }
     void SetRenkDeğiştir(bool YeniDeğer);
 
-    // The stored layout: reading sets the label directly (no PropertyChanged, no layout);
+    // The stored layout: reading sets the label directly (no layout);
     // writing omits values equal to their defaults except the font.
     void ReadProperties(const ÖzellikÇantası &çanta);
     void WriteProperties(ÖzellikÇantası &çanta) const;
@@ -73,7 +72,6 @@ public:
 signals:
     // Raised while the pointer moves over the text only, never over the margin around it.
     void MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, QPointF konum);
-    void PropertyChanged(const QString &name);
 
 protected:
     void resizeEvent(QResizeEvent *olay) override;
