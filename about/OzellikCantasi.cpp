@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The property bag: text values of one control, omitted when they equal their defaults.
+// The property bag: text values of one control, read back in the type asked for.
 #include "about/OzellikCantasi.h"
 
-#include "toolkit/YaziTipi.h"
 #include "toolkit/CalismaHatasi.h"
+#include "toolkit/YaziTipi.h"
 
 namespace {
 
-// Colours as "red,green,blue" in decimal.
-QString RenkMetni(const QColor &renk) {
-    return QStringLiteral("%1,%2,%3").arg(renk.red()).arg(renk.green()).arg(renk.blue());
-}
-
+// Colours are "red,green,blue" in decimal.
 QColor MetindenRenk(const QString &metin) {
     const QStringList alanlar = metin.split(u',');
     if (alanlar.size() != 3)
@@ -25,8 +21,6 @@ QColor MetindenRenk(const QString &metin) {
     }
     return QColor(bileşen[0], bileşen[1], bileşen[2]);
 }
-
-QString BoolMetni(bool değer) { return değer ? QStringLiteral("1") : QStringLiteral("0"); }
 
 bool MetindenBool(const QString &metin) {
     const QString kırpılmış = metin.trimmed();
@@ -55,22 +49,9 @@ void ÖzellikÇantası::Sakla(const QString &ad, const QString &metin) {
         değerler_.append({ad, metin});
 }
 
-void ÖzellikÇantası::Sil(const QString &ad) {
-    const int yer = Bul(ad);
-    if (yer >= 0)
-        değerler_.removeAt(yer);
-}
-
 QString ÖzellikÇantası::Metin(const QString &ad) const {
     const int yer = Bul(ad);
     return yer >= 0 ? değerler_[yer].second : QString();
-}
-
-QStringList ÖzellikÇantası::Adlar() const {
-    QStringList adlar;
-    for (const auto &[ad, metin] : değerler_)
-        adlar.append(ad);
-    return adlar;
 }
 
 QString ÖzellikÇantası::ReadProperty(const QString &ad, const QString &varsayılan) const {
@@ -89,33 +70,6 @@ QFont ÖzellikÇantası::ReadProperty(const QString &ad, const QFont &varsayıla
     return Saklıyor(ad) ? MetindenYazıTipi(Metin(ad)) : varsayılan;
 }
 
-void ÖzellikÇantası::WriteProperty(const QString &ad, const QString &değer,
-                                   const QString &varsayılan) {
-    if (değer == varsayılan)
-        Sil(ad);
-    else
-        Sakla(ad, değer);
-}
-
-void ÖzellikÇantası::WriteProperty(const QString &ad, bool değer, bool varsayılan) {
-    if (değer == varsayılan)
-        Sil(ad);
-    else
-        Sakla(ad, BoolMetni(değer));
-}
-
-void ÖzellikÇantası::WriteProperty(const QString &ad, const QColor &değer,
-                                   const QColor &varsayılan) {
-    if (değer.rgb() == varsayılan.rgb())
-        Sil(ad);
-    else
-        Sakla(ad, RenkMetni(değer));
-}
-
-void ÖzellikÇantası::WriteProperty(const QString &ad, const QFont &değer) {
-    Sakla(ad, YazıTipiMetni(değer));
-}
-
 ÖzellikÇantası ÖzellikÇantası::JsonNesnesinden(const QJsonObject &nesne) {
     ÖzellikÇantası çanta;
     for (auto it = nesne.begin(); it != nesne.end(); ++it) {
@@ -124,11 +78,4 @@ void ÖzellikÇantası::WriteProperty(const QString &ad, const QFont &değer) {
         çanta.Sakla(it.key(), it.value().toString());
     }
     return çanta;
-}
-
-QJsonObject ÖzellikÇantası::JsonNesnesi() const {
-    QJsonObject nesne;
-    for (const auto &[ad, metin] : değerler_)
-        nesne.insert(ad, metin);
-    return nesne;
 }

@@ -8,12 +8,10 @@
 #include <QList>
 #include <QPair>
 #include <QString>
-#include <QStringList>
 
-// Values are kept as text, in the order they were written. A value equal to its default is not
-// kept, so a layout records only what differs from a newly placed control; a font is always
-// kept. Reading a name that is absent gives the default; reading a text that is not of the
-// asked type throws ÇalışmaHatası 13.
+// Values are kept as text. A layout records only what differs from a newly placed control, so
+// reading a name that is absent gives the default; reading a text that is not of the asked type
+// throws ÇalışmaHatası 13.
 class ÖzellikÇantası {
 public:
     QString ReadProperty(const QString &ad, const QString &varsayılan) const;
@@ -25,23 +23,15 @@ public:
     QColor ReadProperty(const QString &ad, const QColor &varsayılan) const;
     QFont ReadProperty(const QString &ad, const QFont &varsayılan) const;
 
-    void WriteProperty(const QString &ad, const QString &değer, const QString &varsayılan);
-    void WriteProperty(const QString &ad, bool değer, bool varsayılan);
-    void WriteProperty(const QString &ad, const QColor &değer, const QColor &varsayılan);
-    void WriteProperty(const QString &ad, const QFont &değer);
-
     bool Saklıyor(const QString &ad) const { return Bul(ad) >= 0; }
-    QStringList Adlar() const;
     QString Metin(const QString &ad) const; // the stored text; empty when absent
 
     // A control's entry in a stored layout: a JSON object of texts.
     static ÖzellikÇantası JsonNesnesinden(const QJsonObject &nesne);
-    QJsonObject JsonNesnesi() const;
 
 private:
     int Bul(const QString &ad) const;
     void Sakla(const QString &ad, const QString &metin);
-    void Sil(const QString &ad);
 
     QList<QPair<QString, QString>> değerler_;
 };

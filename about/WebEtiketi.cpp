@@ -148,17 +148,6 @@ void WebEtiketi::ReadProperties(const ÖzellikÇantası &çanta) {
     url_ = çanta.ReadProperty(QStringLiteral("Url"), ÜreticiAdresi);
 }
 
-void WebEtiketi::WriteProperties(ÖzellikÇantası &çanta) const {
-    çanta.WriteProperty(QStringLiteral("Caption"), Caption(), VarsayılanBaşlık);
-    çanta.WriteProperty(QStringLiteral("FontUnderline"), FontUnderline(), false);
-    çanta.WriteProperty(QStringLiteral("ForeColor"), ForeColor(), VarsayılanYazıRengi());
-    çanta.WriteProperty(QStringLiteral("Font"), Font());
-    çanta.WriteProperty(QStringLiteral("AktifRenk"), aktifRenk_, VarsayılanAktifRenk);
-    çanta.WriteProperty(QStringLiteral("PasifRenk"), pasifRenk_, VarsayılanPasifRenk);
-    çanta.WriteProperty(QStringLiteral(u"RenkDeğiştir"), renkDeğiştir_, false);
-    çanta.WriteProperty(QStringLiteral("Url"), url_, ÜreticiAdresi);
-}
-
 void WebEtiketi::UserControl_Resize() {
     Etiket->move(Piksel(30), Piksel(30));
     // Sizing from inside the rule runs it again; the second pass finds nothing to change.

@@ -54,10 +54,9 @@ public:
     bool RenkDeğiştir() const { return renkDeğiştir_; }
     void SetRenkDeğiştir(bool YeniDeğer);
 
-    // The stored layout: reading sets the label directly (no layout);
-    // writing omits values equal to their defaults except the font.
+    // The stored layout sets the label directly (no layout rule); what it leaves out takes the
+    // default.
     void ReadProperties(const ÖzellikÇantası &çanta);
-    void WriteProperties(ÖzellikÇantası &çanta) const;
 
     // The layout rule: the label at 30 twips from the top left, the control hugging it with the
     // same margin on the right and below. Runs when the control is sized and after a caption

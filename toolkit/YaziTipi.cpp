@@ -33,16 +33,6 @@ bool BayrakOku(const QString &alan) {
 
 QFont PencereYazıTipi() { return MetindenYazıTipi(QStringLiteral("MS Sans Serif,8.25,400,0,0,0")); }
 
-QString YazıTipiMetni(const QFont &yazıTipi) {
-    const QStringList aileler = yazıTipi.families();
-    const QString aile = aileler.isEmpty() ? yazıTipi.family() : aileler.first();
-    return QStringLiteral("%1,%2,%3,%4,%5,%6")
-        .arg(aile, QString::number(yazıTipi.pointSizeF()),
-             QString::number(static_cast<int>(yazıTipi.weight())),
-             QString::number(yazıTipi.italic()), QString::number(yazıTipi.underline()),
-             QString::number(yazıTipi.strikeOut()));
-}
-
 QFont MetindenYazıTipi(const QString &metin) {
     const QStringList alanlar = metin.split(u',');
     if (alanlar.size() != 6 || alanlar[0].trimmed().isEmpty())
