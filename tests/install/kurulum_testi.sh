@@ -58,8 +58,7 @@ komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
 denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;"
 # "Open with" offers the game for both kinds, on a desktop with the prefix among its data folders.
 masaustunde() { PATH=$on/games:$PATH XDG_DATA_DIRS=$on/share XDG_DATA_HOME=$kok/veri "$@"; }
-# (grep reads to the end: under pipefail a writer cut short would fail the check)
-acar_mi() { masaustunde gio mime "$1" | grep -F "$kimlik.desktop" >/dev/null; }
+acar_mi() { grep -qF "$kimlik.desktop" <(masaustunde gio mime "$1"); }
 if var gio libglib2.0-bin; then
     for tur in image/jpeg image/bmp; do denetle "gio mime $tur" acar_mi $tur; done
 fi
@@ -84,8 +83,7 @@ dpkg-deb -x "$paket" "$kok/deb"
 var lintian lintian && denetle "lintian: no error, no warning" lintian --fail-on error,warning "$paket"
 # The program uses Qt's private platform interface: only the Qt it was built with will do.
 qt_abi=$(dpkg-query -W -f='${Provides}' libqt6core6 | grep -o 'qt6-base-abi (= [^)]*)')
-bagimli() { dpkg-deb -f "$paket" Depends | grep -F "$qt_abi" >/dev/null; }
-denetle "Depends: $qt_abi" bagimli
+denetle "Depends: $qt_abi" grep -qF "$qt_abi" <(dpkg-deb -f "$paket" Depends)
 
 for arac in Xvfb:xvfb xdotool:xdotool import:imagemagick convert:imagemagick \
     dbus-daemon:dbus-daemon gapplication:libglib2.0-bin; do
@@ -163,8 +161,7 @@ denetle "the photo came from the program's real folder" grep -qxF \
     "Son Fotograf=${program%/*}/Sample-1.jpg" "$ayarlar"
 
 # As GNOME and KDE start the entry (DBusActivatable): the bus starts the program with the photo.
-listede() { masaustunde gapplication list-apps | grep -xF $kimlik >/dev/null; }
-denetle "gapplication list-apps" listede
+denetle "gapplication list-apps" grep -qxF $kimlik <(masaustunde gapplication list-apps)
 cp "$kaynak/resources/samples/Sample-2.jpg" "$kok/foto.jpg"
 "${hesap[@]}" gapplication launch $kimlik "$kok/foto.jpg" >>"$kok/bus.log" 2>&1
 pencere "$kok/bus.log"

@@ -24,18 +24,6 @@ QByteArray BoyutuDeğiş(QByteArray b, int en, int boy, uchar tür = 0xC0) {
     return b;
 }
 
-// A progressive JPEG whose last scan comes `kez` times: each scan is a pass over the whole picture.
-QByteArray TaramaBombası(int en, int boy, int kez) {
-    QByteArray b;
-    QBuffer tampon(&b);
-    QImageWriter yazıcı(&tampon, "jpeg");
-    yazıcı.setProgressiveScanWrite(true);
-    yazıcı.write(Gürültü(256, 256));
-    const qsizetype son = b.lastIndexOf("\xff\xda"), bitiş = b.size() - 2;
-    const QByteArray tarama = b.mid(son, bitiş - son);
-    return BoyutuDeğiş(b.left(bitiş) + tarama.repeated(kez - 1) + "\xff\xd9", en, boy, 0xC2);
-}
-
 qint64 SüreçDeğeri(const char *dosya, const char *ad) {
     QFile f(QString::fromLatin1(dosya));
     const QByteArray metin = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -109,11 +97,18 @@ private slots:
         QTemporaryDir klasör;
         const auto yol = [&](const char *ad) { return klasör.filePath(QString::fromLatin1(ad)); };
         QVERIFY(mkfifo(QFile::encodeName(yol("fifo.jpg")), 0600) == 0 &&
-                QDir().mkpath(yol("folder.jpg")) && QFile::link(u"/dev/zero"_s, yol("zero.jpg")) &&
-                QFile::link(yol("self.jpg"), yol("self.jpg")) &&
+                QDir().mkpath(yol("folder.jpg")) && QFile::link(yol("self.jpg"), yol("self.jpg")) &&
                 QFile::link(u"/proc/self/pagemap"_s, yol("pagemap.jpg")));
         const QByteArray jpeg = Kodla(DüzFotoğraf(qRgb(200, 120, 40), 1600, 1200), "JPG");
         const QByteArray küçük = Kodla(DüzFotoğraf(Qt::gray, 64, 48), "JPG");
+        // A progressive JPEG whose last scan comes 2000 times: each scan is a pass over it all.
+        QByteArray bomba;
+        QBuffer tampon(&bomba);
+        QImageWriter yazıcı(&tampon, "jpeg");
+        yazıcı.setProgressiveScanWrite(true);
+        yazıcı.write(Gürültü(256, 256));
+        const qsizetype son = bomba.lastIndexOf("\xff\xda"), bitiş = bomba.size() - 2;
+        bomba = bomba.left(bitiş) + bomba.mid(son, bitiş - son).repeated(1999) + "\xff\xd9";
         const std::tuple<const char *, QByteArray, int> dosyalar[] = {
             {"truncated.jpg", jpeg.left(jpeg.size() * 2 / 5), 481},
             {"30000.jpg", BoyutuDeğiş(küçük, 30000, 30000), 481},
@@ -127,14 +122,11 @@ private slots:
                         35),
              481},
             {"2048x1536.jpg", Kodla(DüzFotoğraf(Qt::gray, 2048, 1536), "JPG"), 0},
-            {"scan bomb.jpg", TaramaBombası(10000, 10000, 2000), 7},
-            {"30000 scan bomb.jpg", TaramaBombası(30000, 30000, 2000), 7},
+            {"scan bomb.jpg", BoyutuDeğiş(bomba, 10000, 10000, 0xC2), 7},
             {"huge header.jpg", BoyutuDeğiş(Kodla(Gürültü(1200, 1200), "JPG"), 12000, 12000), 7},
             {"sparse 16 GiB.jpg", {}, 7},
             {"pagemap.jpg", {}, 481},
             {"fifo.jpg", {}, 481},
-            {"zero.jpg", {}, 481},
-            {"missing.jpg", {}, 53},
             {"folder.jpg", {}, 53},
             {"self.jpg", {}, 53}};
         DosyaYaz(yol("sparse 16 GiB.jpg"), jpeg.left(600));
