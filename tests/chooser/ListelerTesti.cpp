@@ -18,6 +18,8 @@
 class ListelerTesti : public QObject {
     Q_OBJECT
 
+    QTemporaryDir klasör_;
+
 private slots:
     void drivesAndPathsReadLikeADriveList() {
         // clang-format off
@@ -41,8 +43,7 @@ private slots:
         QCOMPARE(Atalar("/", "/home/ali/"), (QStringList{"/", "/home", "/home/ali"}));
         QCOMPARE(Atalar("/media/usb", "/media/usb/DCIM"),
                  (QStringList{"/media/usb", "/media/usb/DCIM"}));
-        QCOMPARE(YolaEkle("/", "a.jpg") + YolaEkle("/m", "a.jpg"),
-                 QStringLiteral("/a.jpg/m/a.jpg"));
+        QCOMPARE(YolaEkle("/", "a.jpg"), QStringLiteral("/a.jpg")); // no doubled '/' at the root
     }
 
     void folderContentsLeaveHiddenOutAndSortForPeople() {
@@ -72,8 +73,7 @@ private slots:
     // Picture data that stops early is told from whole, also past an EXIF small picture's end
     // marker and with data behind (a motion photo); files that are no pictures go to the loader.
     void truncatedPhotosAreToldFromWholeOnes() {
-        QTemporaryDir klasör;
-        const QString yol = klasör.filePath("dosya");
+        const QString yol = klasör_.filePath("dosya");
         const auto yarım = [&](const QByteArray &baytlar) {
             DosyaYaz(yol, baytlar);
             return YarımResimMi(yol);
@@ -95,10 +95,8 @@ private slots:
                 QTest::addRow("%s %d", mm ? "MM" : "II", yön)
                     << mm << yön << QSize(64, 48) << QRect(0, 0, 160, 120);
         QTest::newRow("3:2 letterboxed") << true << 1 << QSize(96, 64) << QRect(0, 6, 160, 107);
-        QTest::newRow("3:2 letterboxed, upright")
-            << false << 8 << QSize(96, 64) << QRect(0, 7, 160, 107);
-        QTest::newRow("square pillarboxed")
-            << false << 1 << QSize(64, 64) << QRect(20, 0, 120, 120);
+        QTest::newRow("3:2 upright") << false << 8 << QSize(96, 64) << QRect(0, 7, 160, 107);
+        QTest::newRow("1:1 pillarboxed") << false << 1 << QSize(64, 64) << QRect(20, 0, 120, 120);
         // Turned by an editor that left the small picture as it was: it shows another picture.
         QTest::newRow("left lying") << false << 1 << QSize(48, 64) << QRect();
     }
@@ -111,8 +109,7 @@ private slots:
         QFETCH(QRect, içi);
         QImage küçük = DüzFotoğraf(Qt::black, 160, 120);
         QPainter(&küçük).drawImage(içi.isNull() ? küçük.rect() : içi, DörtRenkliFotoğraf(160, 120));
-        QTemporaryDir klasör;
-        const QString yol = klasör.filePath("kamera.jpg");
+        const QString yol = klasör_.filePath("kamera.jpg");
         DosyaYaz(yol, ExifliJpeg(DörtRenkliFotoğraf(foto.width(), foto.height()), küçük, mm, yön));
         const QImage resim = LoadPicture(yol).Resim, sonuç = ExifKüçükResmi(yol);
         QCOMPARE(sonuç.isNull(), içi.isNull());
