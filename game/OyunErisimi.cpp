@@ -95,18 +95,20 @@ private:
     const DeğerEtiketi *etiket() const { return static_cast<const DeğerEtiketi *>(widget()); }
 };
 
-QAccessibleInterface *Açıklama(const QString &sınıf, QObject *nesne) {
+// Chosen by type rather than by the class name Qt passes: a renamed or derived class keeps
+// its description.
+QAccessibleInterface *Açıklama(const QString &, QObject *nesne) {
     auto *pencereÖğesi = qobject_cast<QWidget *>(nesne);
     if (!pencereÖğesi)
         return nullptr;
-    if (sınıf == QLatin1String("TahtaAlani"))
+    if (qobject_cast<TahtaAlanı *>(nesne))
         return new QAccessibleWidget(pencereÖğesi, QAccessible::List);
     if (nesne->objectName() == DuyuruAdı)
         return new QAccessibleWidget(pencereÖğesi, QAccessible::Notification);
-    if (sınıf == QLatin1String("DegerEtiketi"))
+    if (qobject_cast<DeğerEtiketi *>(nesne))
         return new DeğerErişimi(pencereÖğesi);
-    if (sınıf == QLatin1String("ResimKutusu")) {
-        if (qobject_cast<TahtaAlanı *>(pencereÖğesi->parentWidget()))
+    if (qobject_cast<ResimKutusu *>(nesne)) {
+        if (TahtasıOf(pencereÖğesi))
             return new YerErişimi(pencereÖğesi);
         return new QAccessibleWidget(pencereÖğesi, QAccessible::Graphic);
     }
@@ -181,10 +183,7 @@ void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
     };
     alan.YerAdı = yerMetni(YerAdı);
     alan.YerKonumu = yerMetni(YerKonumu);
-    const auto adDeğişti = [yer](int i) {
-        QAccessibleEvent olay(yer(i), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&olay);
-    };
+    const auto adDeğişti = [yer](int i) { Bildir(yer(i), QAccessible::NameChanged); };
     const auto hepsi = [&oturum, adDeğişti] {
         for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
             adDeğişti(i);
