@@ -4,6 +4,7 @@
 #include "game/AnaForm.h"
 
 #include "game/DegerEtiketi.h"
+#include "game/DisFotografYukleyici.h"
 #include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
 #include "resources/ErisimMetinleri.h"

@@ -100,7 +100,7 @@ private:
     void GünDoldu();
 
     // --- Photos from outside (AnaFormFotograf.cpp) ---
-    std::shared_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;
+    std::unique_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;
     void DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğraf> &fotoğraf, int hata);
     void FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf);
 

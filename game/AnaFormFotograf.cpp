@@ -61,7 +61,7 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
         return;
     }
     if (!dışFotoğraflar_) {
-        dışFotoğraflar_ = std::make_shared<DışFotoğrafYükleyici>(
+        dışFotoğraflar_ = std::make_unique<DışFotoğrafYükleyici>(
             this, [this](const QString &ad, const std::optional<Fotoğraf> &foto, int hata) {
                 DışFotoğrafıAl(ad, foto, hata);
             });
