@@ -2,8 +2,7 @@
 // Walking a JPEG's markers and a BMP's header through a window of the file.
 #include "toolkit/YarimResim.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QIODevice>
 #include <QtEndian>
 #include <cstring>
 
@@ -194,14 +193,4 @@ ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut) {
     if (boyut >= 2 && p.Bayt(0) == 'B' && p.Bayt(1) == 'M')
         sonuç.Yarım = YarımBmp(p);
     return sonuç;
-}
-
-bool YarımResimMi(const QString &yol) {
-    // Only plain files: opening a pipe that happens to be named .jpg would wait for a writer.
-    if (!QFileInfo(yol).isFile())
-        return false;
-    QFile dosya(yol);
-    if (!dosya.open(QIODevice::ReadOnly))
-        return false;
-    return ResimYapısınıOku(dosya, dosya.size()).Yarım;
 }

@@ -3,8 +3,6 @@
 // cost.
 #pragma once
 
-#include <QSize>
-#include <QString>
 #include <QtGlobal>
 
 class QIODevice;
@@ -29,7 +27,3 @@ constexpr int EnÇokTarama = 100;
 // most a window of it in memory. Files that are neither JPEG nor BMP, and broken headers, are
 // left to the picture loader.
 ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut);
-
-// True for a plain file whose picture data stops early (see ResimYapısı::Yarım); false for
-// anything else, and for files that cannot be read.
-bool YarımResimMi(const QString &yol);
