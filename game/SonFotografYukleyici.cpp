@@ -23,17 +23,19 @@ SonFotoğrafYükleyici::SonFotoğrafYükleyici(QObject *bağlam, std::function<F
         HataKapanı::Kurtar([&] { sonuç.Yüklenen = çöz(); },
                            [&](const ÇalışmaHatası &h) { sonuç.Hata = h.Numara(); });
         {
+            // Knocked before the outcome can be seen: whoever sees it ended also finds the
+            // knock in the context's queue.
             const std::lock_guard kilit(ortak->kilit);
             ortak->sonuç = std::move(sonuç);
+            QMetaObject::invokeMethod(
+                bağlam_,
+                [this, bekçi] {
+                    if (bekçi.lock())
+                        Teslim();
+                },
+                Qt::QueuedConnection);
         }
         ortak->bitti.notify_all();
-        QMetaObject::invokeMethod(
-            bağlam_,
-            [this, bekçi] {
-                if (bekçi.lock())
-                    Teslim();
-            },
-            Qt::QueuedConnection);
     });
 }
 
@@ -58,9 +60,11 @@ void SonFotoğrafYükleyici::Sonra(Teslimci teslimci) {
     });
 }
 
-void SonFotoğrafYükleyici::Vazgeç() {
-    bitti_ = true;
-    teslimci_ = nullptr;
+void SonFotoğrafYükleyici::Vazgeç() { bitti_ = true; }
+
+bool SonFotoğrafYükleyici::Çözüldü() const {
+    const std::lock_guard kilit(ortak_->kilit);
+    return ortak_->sonuç.has_value();
 }
 
 void SonFotoğrafYükleyici::Teslim() {

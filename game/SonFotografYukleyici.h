@@ -39,6 +39,8 @@ public:
     void Vazgeç();
     // Neither handed over nor given up.
     bool Bekliyor() const { return !bitti_; }
+    // The decode has ended, its outcome taken or not.
+    bool Çözüldü() const;
 
 private:
     struct Ortak;
