@@ -5,6 +5,7 @@
 #pragma once
 
 #include "game/OyunOturumu.h"
+#include "game/SonFotografYukleyici.h"
 #include "game/TahtaAlani.h"
 #include "startup/AnaPencere.h"
 #include "toolkit/KapanmaNedeni.h"
@@ -14,6 +15,8 @@
 
 #include <QWidget>
 #include <array>
+#include <chrono>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -103,6 +106,21 @@ private:
     std::unique_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;
     void DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğraf> &fotoğraf, int hata);
     void FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf);
+    bool OyunuBırakmayaRazıMı(const QString &yol); // "Evet" to the question of box 3000
+
+    // --- The last photo, while it decodes (AnaFormYukle.cpp) ---
+    std::unique_ptr<SonFotoğrafYükleyici> sonFotoğraf_;
+    bool kayıtlıOyunBekliyor_ = false; // a saved game waits for the last photo
+    // How the last photo is decoded, and how long the load waits for it before the window shows
+    // without it; the tests hold the decode back.
+    std::function<Fotoğraf(const QString &yol, QSize enAz)> SonFotoğrafıÇöz =
+        [](const QString &yol, QSize enAz) { return LoadPicture(yol, enAz); };
+    std::chrono::milliseconds SonFotoğrafSabrı{300};
+    bool SonFotoğrafBekleniyor() const { return sonFotoğraf_ && sonFotoğraf_->Bekliyor(); }
+    void SonFotoğrafıKoy(HataKapanı &adım, SonFotoğrafYükleyici::Sonuç sonuç);
+    void SonFotoğrafGeldi(SonFotoğrafYükleyici::Sonuç sonuç);
+    void SonFotoğrafıBekle(bool bekliyor);
+    bool SonFotoğraftanVazgeç(); // true when a saved game was waiting for it
 
     // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
     void DüzeniKur();

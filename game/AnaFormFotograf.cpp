@@ -57,7 +57,8 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
     // is decoded on a worker, so that no file keeps the window frozen, and answered one at a
     // time; only a .bmp, .jpg or .jpeg file is looked at.
     if (yüklü) {
-        FotoğrafıKullan(yol, *yüklü);
+        if (!kayıtlıOyunBekliyor_ || OyunuBırakmayaRazıMı(yol))
+            FotoğrafıKullan(yol, *yüklü);
         return;
     }
     if (!dışFotoğraflar_) {
@@ -86,27 +87,36 @@ void AnaForm::DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğr
         adım([&] { MsgBox(RetMetni(yol, hata), BilgiSimgesi); });
         return;
     }
-    // Only the player throws a game away: a photo from outside asks first, and "Hayır" (also
-    // the default answer) leaves board, clock, moves and the saved game as they are.
-    if (Oturum.HamleVarMı()) {
-        int yanıt = HayırYanıtı;
-        adım([] { MesajıOrtala(); });
-        adım([&] {
-            yanıt = MsgBox(LoadResString(3000) + QStringLiteral("\n\n") + GösterilecekAd(yol),
-                           SoruSimgesi | EvetHayırDüğmeleri | İkinciDüğmeVarsayılan);
-        });
-        if (yanıt != EvetYanıtı)
-            return;
-    }
+    if ((Oturum.HamleVarMı() || kayıtlıOyunBekliyor_) && !OyunuBırakmayaRazıMı(yol))
+        return;
     FotoğrafıKullan(yol, *fotoğraf);
+}
+
+// Only the player throws a game away: a photo from outside asks first, and so does any photo
+// while a saved game still waits for the last one (nothing of it is on the board to be seen).
+// "Hayır" (also the default answer) leaves board, clock, moves and the saved game as they are.
+bool AnaForm::OyunuBırakmayaRazıMı(const QString &yol) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    int yanıt = HayırYanıtı;
+    adım([] { MesajıOrtala(); });
+    adım([&] {
+        yanıt = MsgBox(LoadResString(3000) + QStringLiteral("\n\n") + GösterilecekAd(yol),
+                       SoruSimgesi | EvetHayırDüğmeleri | İkinciDüğmeVarsayılan);
+    });
+    return yanıt == EvetYanıtı;
 }
 
 void AnaForm::FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    // A saved game that waited for the last photo counts as the game it would have become: the
+    // player has agreed to leave it, and the new photo gets a new game, as over a restored one.
+    const bool oyunBekliyordu = SonFotoğraftanVazgeç();
     adım([&] { FotoğrafYolu = yol; });
     adım([&] { FotoğrafıKoy(std::move(fotoğraf.Resim), fotoğraf.DoğalBoyut); });
     adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
     adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
+    if (oyunBekliyordu)
+        adım([&] { YeniOyunDüğmesi_Click(); });
 }
 
 // The drag cursor tells the player at once whether a drop would be taken.

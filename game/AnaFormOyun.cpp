@@ -75,6 +75,9 @@ void AnaForm::OyunDağıtıldı() {
 }
 
 void AnaForm::DağınıkParçalar_Click(int Index) {
+    // The board waits for the last photo (SonFotoğrafıBekle).
+    if (SonFotoğrafBekleniyor())
+        return;
     if (!Oturum.SürüyorMu()) {
         YeniOyunDüğmesi_Click();
         return;

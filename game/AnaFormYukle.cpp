@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -70,12 +71,17 @@ void AnaForm::Form_Load() {
     });
     // A photo that has gone is passed over silently; one that is there but cannot be read is
     // reported like any failing step. Either way the player starts without a photo and can
-    // choose another.
+    // choose another. The photo decodes on a worker: one of today's camera sizes is there within
+    // a fraction of a second and is waited for, so the window first shows with it; a larger one
+    // lets the window show first, its board blank, and comes with the grid and the saved game
+    // once it is ready (SonFotoğrafGeldi).
     if (YolVarMı(FotoğrafYolu)) {
-        adım([&] {
-            Fotoğraf foto = LoadPicture(FotoğrafYolu, TahtaÇözünürlüğü());
-            FotoğrafıKoy(std::move(foto.Resim), foto.DoğalBoyut);
-        });
+        sonFotoğraf_ = std::make_unique<SonFotoğrafYükleyici>(
+            this, [çöz = SonFotoğrafıÇöz, yol = FotoğrafYolu, enAz = TahtaÇözünürlüğü()] {
+                return çöz(yol, enAz);
+            });
+        if (auto sonuç = sonFotoğraf_->Bekle(SonFotoğrafSabrı))
+            SonFotoğrafıKoy(adım, std::move(*sonuç));
     }
     adım([&] { OyunYükleniyor = Oturum.KayıtlıOyunuOku(); });
     adım([&] {
@@ -89,10 +95,19 @@ void AnaForm::Form_Load() {
         BölmeSeçimi = static_cast<std::int16_t>(seçim);
     });
     adım([&] { ParçalaraBölSeçeneği.at(BölmeSeçimi)->setChecked(true); });
+    // The saved game waits for its photo: the board is laid out as without one meanwhile.
+    const bool bekleniyor = SonFotoğrafBekleniyor();
+    if (bekleniyor)
+        kayıtlıOyunBekliyor_ = std::exchange(OyunYükleniyor, false);
     adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
     if (OyunYükleniyor)
         Oturum.KayıtlıOyunuKur(adım);
     OyunYükleniyor = false;
+    if (bekleniyor) {
+        SonFotoğrafıBekle(true);
+        sonFotoğraf_->Sonra(
+            [this](SonFotoğrafYükleyici::Sonuç sonuç) { SonFotoğrafGeldi(std::move(sonuç)); });
+    }
     PencereyiYerleştir();
     adım([&] {
         show();
@@ -100,6 +115,54 @@ void AnaForm::Form_Load() {
         // window manager decides; without one this is what gives the window its focus).
         activateWindow();
     });
+}
+
+void AnaForm::SonFotoğrafıKoy(HataKapanı &adım, SonFotoğrafYükleyici::Sonuç sonuç) {
+    adım([&] {
+        if (!sonuç.Yüklenen)
+            throw ÇalışmaHatası(sonuç.Hata);
+        FotoğrafıKoy(std::move(sonuç.Yüklenen->Resim), sonuç.Yüklenen->DoğalBoyut);
+    });
+}
+
+// The rest of the load for a last photo that came after the window showed: cut with the stored
+// grid, and the saved game put back, as the load does with a photo that is there at once.
+void AnaForm::SonFotoğrafGeldi(SonFotoğrafYükleyici::Sonuç sonuç) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    SonFotoğrafıBekle(false);
+    SonFotoğrafıKoy(adım, std::move(sonuç));
+    OyunYükleniyor = std::exchange(kayıtlıOyunBekliyor_, false);
+    adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
+    if (OyunYükleniyor)
+        Oturum.KayıtlıOyunuKur(adım);
+    OyunYükleniyor = false;
+}
+
+// While the last photo is on its way the board, "Yeni Oyun", the grid and the save option wait:
+// a saved game must meet the grid it was saved with, and a player who clicks would only be asked
+// for a photo that is coming. The busy pointer says why; choosing another photo still works.
+void AnaForm::SonFotoğrafıBekle(bool bekliyor) {
+    for (QWidget *kontrol :
+         {static_cast<QWidget *>(ParçalaraBölSeçeneği[0]),
+          static_cast<QWidget *>(ParçalaraBölSeçeneği[1]),
+          static_cast<QWidget *>(ParçalaraBölSeçeneği[2]), static_cast<QWidget *>(OyunuKaydetOnayı),
+          static_cast<QWidget *>(YeniOyunDüğmesi)})
+        kontrol->setEnabled(!bekliyor);
+    const Qt::CursorShape imleç = bekliyor ? Qt::BusyCursor : Qt::PointingHandCursor;
+    DağınıkParçalar.HerBiri([&](int, ResimKutusu *yer) { yer->setCursor(imleç); });
+    if (bekliyor)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+// A newer photo takes the place of the last one still on its way; the decode may end, unseen.
+bool AnaForm::SonFotoğraftanVazgeç() {
+    if (!SonFotoğrafBekleniyor())
+        return false;
+    sonFotoğraf_->Vazgeç();
+    SonFotoğrafıBekle(false);
+    return std::exchange(kayıtlıOyunBekliyor_, false);
 }
 
 // The stored position in twips, each edge defaulting to the centre of the primary screen; a

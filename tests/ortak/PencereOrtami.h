@@ -113,6 +113,7 @@ struct PencereOrtamı {
     std::unique_ptr<AnaForm> Pencere(unsigned tohum = 20240601) {
         auto form = std::make_unique<AnaForm>();
         form->Oturum.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(tohum));
+        form->SonFotoğrafSabrı = std::chrono::minutes(10); // the last photo is there at load
         form->ses_->AygıtVarMı = [] { return true; };
         form->ses_->Çalındı = [this](const QString &ad) { sesler << ad; };
         return form;

@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QSemaphore>
 
 namespace {
 
@@ -206,6 +208,74 @@ private slots:
         }
         QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(3));
         QVERIFY(ortam.hatalar.isEmpty());
+    }
+
+    // A last photo that takes long (held back here): the window shows first with the stored
+    // 4 x 4 grid blank, and the board, "Yeni Oyun", the grid and the save option wait. Then it
+    // comes with the saved game (empty place 6), or is reported and the game put back on the blank
+    // board, as at once. A newer photo takes its place; over a saved game it asks first: "Hayır"
+    // keeps the load, "Evet" deals on the newer one.
+    void slowLastPhoto_data() {
+        QTest::addColumn<bool>("oyun");
+        QTest::addColumn<int>("kaynak"); // 1 a drop, 2 the chooser, 3 the last photo is a text
+        QTest::addColumn<QString>("yanıt");
+        QTest::newRow("waits, then the saved game") << true << 0 << QString();
+        QTest::newRow("not a photo") << true << 3 << u"Evet"_s;
+        QTest::newRow("drop, no saved game") << false << 1 << QString();
+        QTest::newRow("drop over the saved game, Hayır") << true << 1 << u"Hayır"_s;
+        QTest::newRow("chooser over the saved game, Evet") << true << 2 << u"Evet"_s;
+    }
+    void slowLastPhoto() {
+        QFETCH(bool, oyun);
+        QFETCH(int, kaynak);
+        QFETCH(QString, yanıt);
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        if (kaynak == 3)
+            DosyaYaz(ortam.program.filePath(u"Sample-1.jpg"_s), "bir metin\n");
+        ortam.Ayar(u"Son Bolme"_s, u"1"_s);
+        for (int yer = 0; oyun && yer < 16; ++yer)
+            SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-%1"_s.arg(yer),
+                        yer == 6 ? u"6B"_s : QString::number(yer - (yer > 6)));
+        const QString yeni = klasör_.filePath(u"yeni.jpg"_s);
+        QVERIFY(ÖrnekFotoğraf(QSize(800, 600)).save(yeni, nullptr, 95));
+        QSemaphore kilit;
+        auto form = ortam.Pencere();
+        const auto bırak = qScopeGuard([&] { kilit.release(); });
+        form->SonFotoğrafSabrı = {};
+        form->SonFotoğrafıÇöz = [&kilit](const QString &yol, QSize enAz) {
+            kilit.acquire();
+            return LoadPicture(yol, enAz);
+        };
+        form->Form_Load();
+        QVERIFY(form->isVisible() && !form->OrjinalFotoğrafKutusu->HasPicture() &&
+                form->DağınıkParçalar.Count() == 16 && !form->YeniOyunDüğmesi->isEnabled() &&
+                !form->OyunuKaydetOnayı->isEnabled() &&
+                !form->ParçalaraBölSeçeneği[0]->isEnabled());
+        form->DağınıkParçalar_Click(0);
+        QVERIFY(ortam.kutular.Kutular.empty() && form->SüreHesapla.Interval() == 0);
+        ortam.kutular.Yanıtlar = {yanıt};
+        if (kaynak == 1)
+            QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
+        if (kaynak == 2)
+            form->FotoğrafıAç(yeni, LoadPicture(yeni));
+        const bool yeniGelir = (kaynak == 1 || kaynak == 2) && yanıt != u"Hayır"_s;
+        QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(oyun && kaynak && kaynak < 3));
+        QTRY_COMPARE(FotoğrafYolu == yeni, yeniGelir);
+        kilit.release();
+        if (yeniGelir) {
+            QTRY_VERIFY(form->sonFotoğraf_->Çözüldü());
+            QCoreApplication::processEvents();
+            QVERIFY(form->OrjinalFotoğrafKutusu->ScaleWidth() == 800 && !form->Oturum.HamleVarMı());
+            QVERIFY(form->SüreHesapla.Interval() == (oyun ? 1000 : 0) &&
+                    form->YeniOyunDüğmesi->isEnabled());
+            return;
+        }
+        QTRY_VERIFY(form->Oturum.HamleVarMı() && form->Oturum.Tahta().BoşParça() == 6);
+        QCOMPARE(ortam.hatalar, kaynak == 3 ? QList<int>{481} : QList<int>{});
+        QCOMPARE(form->OrjinalFotoğrafKutusu->HasPicture(), kaynak != 3);
+        QCOMPARE(form->DağınıkParçalar(7)->Picture(), form->SıralıParçalar(6)->Picture());
+        QVERIFY(form->ParçalaraBölSeçeneği[1]->isChecked() && form->OyunuKaydetOnayı->isEnabled());
     }
 };
 
