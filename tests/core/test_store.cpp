@@ -111,7 +111,7 @@ private slots:
         QVERIFY(GetAllSettings(Uygulama, Bilgiler).empty());
     }
 
-    // A save broken off on a full disk is error 75, leaves the old file, and shows what it holds.
+    // A save broken off on a full disk is error 61, leaves the old file, and shows what it holds.
     void failedWriteLeavesTheOldFile() {
         rlimit önceki{};
         getrlimit(RLIMIT_FSIZE, &önceki);
@@ -123,7 +123,7 @@ private slots:
         });
         setrlimit(RLIMIT_FSIZE, &önceki);
         std::signal(SIGXFSZ, eskiİşleyici);
-        QCOMPARE(numara, 75);
+        QCOMPARE(numara, 61);
         QCOMPARE(İçerik(dosya_), QByteArray("[Ayarlar]\nSon Bolme=1\n"));
         QCOMPARE(QDir(QFileInfo(dosya_).absolutePath()).entryList(QDir::Files),
                  QStringList{u"Mozeta-Tr.ini"_s});
