@@ -27,6 +27,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
@@ -180,6 +181,19 @@ void KlasörüEşitle(const QString &klasör) {
     }
 }
 
+// A file-size limit (ulimit -f) ends a program that writes past it with SIGXFSZ, in the middle of
+// the close; ignored while the file is written, the write fails with EFBIG and is told instead.
+class BoyutSınırıSinyaliniYoksay {
+public:
+    BoyutSınırıSinyaliniYoksay() : önceki_(std::signal(SIGXFSZ, SIG_IGN)) {}
+    ~BoyutSınırıSinyaliniYoksay() { std::signal(SIGXFSZ, önceki_); }
+    BoyutSınırıSinyaliniYoksay(const BoyutSınırıSinyaliniYoksay &) = delete;
+    BoyutSınırıSinyaliniYoksay &operator=(const BoyutSınırıSinyaliniYoksay &) = delete;
+
+private:
+    void (*önceki_)(int);
+};
+
 // Writes the file; 0 when the new text is on disk under its name, else the error number, the old
 // file left byte for byte. Qt 6.4's commit() renames even when its own flush fails (a short write
 // on a full disk gives an empty or torn file), so the text is flushed and synced first and the
@@ -194,6 +208,7 @@ int DiskeYaz(const QString &yol, Dosya &dosya) {
     errno = 0;
     if (!QDir().mkpath(klasör))
         return YazmaHatası(errno);
+    const BoyutSınırıSinyaliniYoksay sinyalsiz;
     QSaveFile hedef(yol);
     const bool yazıldı = hedef.open(QIODevice::WriteOnly) && hedef.write(metin) == metin.size() &&
                          hedef.flush() && ::fsync(hedef.handle()) == 0;
