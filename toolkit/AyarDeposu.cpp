@@ -77,9 +77,9 @@ struct Dosya {
     AyarBelgesi belge;
     İmza imza;
     bool okunamadı = false; // exists but could not be opened: never overwrite what we cannot see
-    bool sınırDışı =
-        false; // exists but over the bounds: read as empty, kept aside at the next write
-    bool bekliyor = false; // changed inside a group, not yet written
+    bool bekliyor = false;  // changed inside a group, not yet written
+    // Exists but over the bounds: read as empty, kept aside at the next write.
+    bool sınırDışı = false;
 };
 
 struct Depo {
