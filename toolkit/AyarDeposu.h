@@ -44,9 +44,9 @@ AyarListesi GetAllSettings(const QString &uygulama, const QString &bölüm);
 
 // Groups the changes made during its lifetime into one atomic write at its end (the save at
 // close is one change). Groups may nest; the outermost one writes. A write that fails at the
-// end of a group is dropped with the changes, as at close, where every error is ignored; call
-// Yaz() first to learn of it. A file that is there but cannot be read (a folder, a pipe) fails
-// each change at once with ÇalışmaHatası 75, in a group as outside one.
+// end of a group is dropped with the changes, silently; call Yaz() first to learn of it (the
+// save at close does, to tell the player). A file that is there but cannot be read (a folder, a
+// pipe) fails each change at once with ÇalışmaHatası 75, in a group as outside one.
 class AyarToplusu {
 public:
     AyarToplusu();
