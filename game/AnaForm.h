@@ -141,7 +141,9 @@ private:
 
     // --- Sounds, counters and closing (AnaFormOyun.cpp) ---
     void SesÇal(const QString &ad); // unless the player turned sounds off
-    void KapanırkenKaydet();        // preferences, and the running game when asked for
-    void SayaçlarıGöster();         // the clock and the moves as the session has them
+    int KapanırkenKaydet(); // preferences, and the running game when asked for; 0 or the error
+    // After a failed save at close: whether the close goes on (AnaFormOyun.cpp).
+    bool KaydetmedenÇıkılsınMı(int hata, bool oyunKaydedilecek);
+    void SayaçlarıGöster(); // the clock and the moves as the session has them
     void SüreyiGöster();
 };

@@ -171,7 +171,29 @@ void AnaForm::Form_QueryUnload(bool &Cancel, KapanmaNedeni UnloadMode) {
             return;
         }
     }
-    KapanırkenKaydet();
+    const bool oyunKaydedilecek = Oturum.SürüyorMu() && OyunuKaydetOnayı->isChecked();
+    const int hata = KapanırkenKaydet();
+    if (hata != 0)
+        adım([&] { Cancel = !KaydetmedenÇıkılsınMı(hata, oyunKaydedilecek); });
+}
+
+// A save that failed at close is told, with its reason. A game that was to be saved need not be
+// lost: the player may stay and play on (and free some room, say) or leave without it; with only
+// the preferences at stake the close goes on.
+bool AnaForm::KaydetmedenÇıkılsınMı(int hata, bool oyunKaydedilecek) {
+    const int neden = hata == ÇalışmaHatası::DiskDolu  ? 3310
+                      : hata == ÇalışmaHatası::İzinYok ? 3311
+                                                       : 3312;
+    QString metin = LoadResString(oyunKaydedilecek ? 3301 : 3300) + LoadResString(neden);
+    if (!isMinimized())
+        MesajıOrtala();
+    if (!oyunKaydedilecek) {
+        MsgBox(metin, HataSimgesi);
+        return true;
+    }
+    metin += QStringLiteral("\n\n") + LoadResString(3320);
+    // "Hayır", which loses nothing, is what a hurried Enter chooses.
+    return MsgBox(metin, EvetHayırDüğmeleri | HataSimgesi | İkinciDüğmeVarsayılan) == EvetYanıtı;
 }
 
 void AnaForm::SesÇal(const QString &ad) {
@@ -179,11 +201,16 @@ void AnaForm::SesÇal(const QString &ad) {
         ses_->Çal(ad);
 }
 
-void AnaForm::KapanırkenKaydet() {
+int AnaForm::KapanırkenKaydet() {
     // One write for the whole save: a crash or a full disk half-way leaves the previous file,
     // never a board that disagrees with its photo or split.
     AyarToplusu toplu;
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    // Each step is skipped when it fails and the next runs; the first failure is kept, for the
+    // player to learn why nothing was saved.
+    int hata = 0;
+    const auto adım = [&](auto &&yap) {
+        HataKapanı::Kurtar(yap, [&](const ÇalışmaHatası &h) { hata = hata ? hata : h.Numara(); });
+    };
     const QString ayarlar = QStringLiteral("Ayarlar");
     const auto yaz = [&](const QString &bölüm, const QString &anahtar, const QString &değer) {
         adım([&] { SaveSetting(UygulamaAdı, bölüm, anahtar, değer); });
@@ -201,4 +228,6 @@ void AnaForm::KapanırkenKaydet() {
 
     if (OyunuKaydetOnayı->isChecked())
         Oturum.Kaydet();
+    adım([&] { toplu.Yaz(); });
+    return hata;
 }

@@ -7,15 +7,19 @@
 #include "game/Bolme.h"
 #include "game/ParcaKesici.h"
 #include "game/PencereKonumu.h"
+#include "resources/DizgiTablosu.h"
 #include "resources/Kaynaklar.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
+#include "toolkit/AyarDeposu.h"
 #include "toolkit/HataPolitikasi.h"
+#include "toolkit/MesajKutusu.h"
 #include "toolkit/ResimBicimi.h"
 #include "toolkit/ResimYukleyici.h"
 #include "toolkit/Twip.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -114,6 +118,15 @@ void AnaForm::Form_Load() {
         // A new game window takes the keyboard, so Esc and the access keys work at once (the
         // window manager decides; without one this is what gives the window its focus).
         activateWindow();
+    });
+    // A settings file far beyond any this program writes was not read: the player, who sees the
+    // defaults, learns why, and where the old file will be kept.
+    adım([&] {
+        const QString kenarda = KenaraKonacakDosya(UygulamaAdı, Ayarlar);
+        if (kenarda.isEmpty())
+            return;
+        MesajıOrtala();
+        MsgBox(LoadResString(3330) + u'\n' + QDir::toNativeSeparators(kenarda), BilgiSimgesi);
     });
 }
 

@@ -65,6 +65,16 @@ const std::map<int, QString> &Tablo() {
         {3140, QStringLiteral(u"Dosya bulunamadı.")},
         {3200, QStringLiteral(u"Mozeta zaten çalışıyor, ancak yanıt vermiyor. Lütfen, çalışan "
                               u"kopyayı kapatıp yeniden deneyiniz.")},
+        {3300, QStringLiteral(u"Ayarlarınız kaydedilemedi: ")},
+        {3301, QStringLiteral(u"Ayarlarınız ve oyununuz kaydedilemedi: ")},
+        {3310, QStringLiteral(u"diskte yer kalmadı.")},
+        {3311, QStringLiteral(u"ayar klasörüne yazma izniniz yok.")},
+        {3312, QStringLiteral(u"ayar dosyasına yazılamadı.")},
+        {3320, QStringLiteral(u"Oyunu kaydetmeden çıkmak istiyor musunuz? (Hayır derseniz oyununuz "
+                              u"sürer.)")},
+        {3330, QStringLiteral(u"Ayar dosyanız, bir ayar dosyası için fazla büyük olduğundan "
+                              u"okunmadı; oyun varsayılan ayarlarla açıldı. Dosya silinmeyecek: "
+                              u"ilk kayıtta şu adla saklanacak:")},
     };
     return tablo;
 }

@@ -24,7 +24,8 @@
 //
 // Reading never fails: a line that is none of the above is dropped, as are the keys under a header
 // that cannot be read; a later duplicate of a key replaces the value in the first one's place. A
-// file that is not valid UTF-8 reads as empty. The next save writes the file anew from what was
+// file that is not valid UTF-8, or that holds more headers or keys than any file of ours, reads as
+// empty. The next save writes the file anew from what was
 // read, so anything dropped is gone from disk then.
 //
 // Sections and keys are matched without regard to case, as the platform's own settings store
@@ -193,20 +194,31 @@ std::optional<AyarBelgesi::Yol> BaşlıkÇöz(QStringView satır) {
 
 } // namespace
 
-AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin) {
+AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin, bool *sığmadı) {
+    if (sığmadı)
+        *sığmadı = false;
     AyarBelgesi belge;
     QStringDecoder çözücü(QStringDecoder::Utf8);
     const QString yazı = çözücü.decode(metin);
     if (çözücü.hasError())
         return belge;
 
+    // Counted as read, so that the cost of a text of tiny sections stops at the bound.
+    int başlıklar = 0, anahtarlar = 0;
+    const auto çokFazla = [&] {
+        if (sığmadı)
+            *sığmadı = true;
+        return AyarBelgesi();
+    };
     std::optional<Yol> bölüm = Yol{};
-    for (QStringView satır : QStringView(yazı).split(u'\n')) {
+    for (QStringView satır : QStringView(yazı).tokenize(QChar(u'\n'))) {
         satır = satır.trimmed();
         if (satır.isEmpty() || satır.startsWith(u';') || satır.startsWith(u'#'))
             continue;
         if (satır.startsWith(u'[') && satır.endsWith(u']')) {
             bölüm = BaşlıkÇöz(satır);
+            if (bölüm && ++başlıklar > EnÇokBölüm)
+                return çokFazla();
             if (bölüm)
                 belge.BölümAç(*bölüm);
             continue;
@@ -228,7 +240,10 @@ AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin) {
         }
         if (!anahtar || eşittir < 0)
             continue;
-        if (const auto değer = AlanÇöz(satır.mid(eşittir + 1)))
+        const auto değer = AlanÇöz(satır.mid(eşittir + 1));
+        if (değer && ++anahtarlar > EnÇokAnahtar)
+            return çokFazla();
+        if (değer)
             belge.Kaydet(*bölüm, *anahtar, *değer);
     }
     return belge;

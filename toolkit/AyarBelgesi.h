@@ -17,8 +17,15 @@ public:
     // file's top level (keys before any header).
     using Yol = QStringList;
 
+    // The most a settings file holds. The program writes three sections and a few dozen keys; a
+    // text with more is no settings file of ours, and reading it could cost without bound.
+    static constexpr int EnÇokBölüm = 256;
+    static constexpr int EnÇokAnahtar = 2048; // in all sections together
+
     // Reads as much of the text as makes sense; text that is not UTF-8 reads as an empty file.
-    static AyarBelgesi Oku(const QByteArray &metin);
+    // A text with more sections or keys than the most reads as an empty file too, and sets
+    // `sığmadı`: reading stops at the first one too many.
+    static AyarBelgesi Oku(const QByteArray &metin, bool *sığmadı = nullptr);
     QByteArray Yaz() const;
 
     // The section's rows in first-written order, or nullptr when the section itself is absent.

@@ -5,9 +5,14 @@
 // Each file read is kept in memory together with its size and times on disk; every call looks
 // at those again (one stat) and reads the file anew when another hand has changed it. A change
 // is written at once with QSaveFile, which writes a temporary file beside the old one and
-// renames it over it: a crash or a full disk leaves the old file or the new one, never a torn
-// one. When a write fails, the copy in memory is dropped, so that the store shows what the disk
-// holds and the caller gets ÇalışmaHatası 75.
+// renames it over it once the new text is known to be on disk: a crash or a full disk leaves the
+// old file or the new one, never a torn one. When a write fails, the copy in memory is dropped,
+// so that the store shows what the disk holds, and the caller learns why (disk full, no
+// permission, anything else).
+//
+// A file over the bounds a settings file keeps to is read as empty and never written back: the
+// first write renames it aside (to its name with ".bozuk" added) just before the new file takes
+// its place.
 #include "toolkit/AyarDeposu.h"
 
 #include "toolkit/AyarBelgesi.h"
@@ -21,15 +26,35 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
-// A settings file is a few kilobytes; anything beyond this is not ours to read and is replaced
-// at the next save like any other unreadable text.
-constexpr qint64 EnBüyükDosya = 64 * 1024 * 1024;
+// A settings file is a few kilobytes (two paths of at most 4 KiB each, quoted, are the largest
+// values); anything beyond this is not ours to read, and is kept aside at the next save.
+constexpr qint64 EnBüyükDosya = 1024 * 1024;
 
-[[noreturn]] void ErişimHatasıAt() { throw ÇalışmaHatası(ÇalışmaHatası::DosyaErişimHatası); }
+const QString KenardakiEk = QStringLiteral(".bozuk");
+
+// The error a write that failed with the system's error `neden` reports.
+int YazmaHatası(int neden) {
+    switch (neden) {
+    case ENOSPC:
+    case EFBIG: // the file-size limit, as a full disk for this file
+    case EDQUOT:
+        return ÇalışmaHatası::DiskDolu;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ÇalışmaHatası::İzinYok;
+    default:
+        return ÇalışmaHatası::DosyaErişimHatası;
+    }
+}
 
 struct İmza {
     bool var = false;
@@ -53,6 +78,8 @@ struct Dosya {
     İmza imza;
     bool okunamadı = false; // exists but could not be opened: never overwrite what we cannot see
     bool bekliyor = false;  // changed inside a group, not yet written
+    // Exists but over the bounds: read as empty, kept aside at the next write.
+    bool sınırDışı = false;
 };
 
 struct Depo {
@@ -112,7 +139,7 @@ Dosya DiskteOku(const QString &yol, const İmza &imza) {
     YarımKalanKayıtlarıSil(yol);
     Dosya dosya;
     dosya.imza = imza;
-    if (!imza.var || imza.boyut > EnBüyükDosya)
+    if (!imza.var)
         return dosya;
     // Anything but a regular file is neither read nor replaced: opening a FIFO blocks until a
     // writer comes, and a device (a link to /dev/zero) pours bytes without end.
@@ -120,12 +147,16 @@ Dosya DiskteOku(const QString &yol, const İmza &imza) {
         dosya.okunamadı = true;
         return dosya;
     }
+    if (imza.boyut > EnBüyükDosya) {
+        dosya.sınırDışı = true;
+        return dosya;
+    }
     QFile okunan(yol);
     if (!okunan.open(QIODevice::ReadOnly)) {
         dosya.okunamadı = true;
         return dosya;
     }
-    dosya.belge = AyarBelgesi::Oku(okunan.read(EnBüyükDosya));
+    dosya.belge = AyarBelgesi::Oku(okunan.read(EnBüyükDosya), &dosya.sınırDışı);
     return dosya;
 }
 
@@ -140,47 +171,99 @@ Dosya &DosyaOf(const QString &yol) {
     return *dosyalar.insert(yol, DiskteOku(yol, imza));
 }
 
-bool DiskeYaz(const QString &yol, Dosya &dosya) {
-    if (dosya.okunamadı)
-        return false;
-    const QByteArray metin = dosya.belge.Yaz();
-    if (metin.size() > EnBüyükDosya || !QDir().mkpath(QFileInfo(yol).absolutePath()))
-        return false;
-    QSaveFile hedef(yol);
-    if (!hedef.open(QIODevice::WriteOnly) || hedef.write(metin) != metin.size() || !hedef.commit())
-        return false;
-    dosya.imza = İmzaOf(yol);
-    dosya.bekliyor = false;
-    return true;
+// The rename is on disk only once the folder is: without this a power cut could bring back the
+// old name. The file is in place by now, so a folder that cannot be synced changes nothing more.
+void KlasörüEşitle(const QString &klasör) {
+    const int tanıtıcı = ::open(QFile::encodeName(klasör).constData(), O_RDONLY | O_DIRECTORY);
+    if (tanıtıcı >= 0) {
+        ::fsync(tanıtıcı);
+        ::close(tanıtıcı);
+    }
 }
 
-// Writes every file changed inside the group that just ended; false when any could not be.
-bool BekleyenleriYaz() {
-    bool hepsi = true;
+// A file-size limit (ulimit -f) ends a program that writes past it with SIGXFSZ, in the middle of
+// the close; ignored while the file is written, the write fails with EFBIG and is told instead.
+class BoyutSınırıSinyaliniYoksay {
+public:
+    BoyutSınırıSinyaliniYoksay() : önceki_(std::signal(SIGXFSZ, SIG_IGN)) {}
+    ~BoyutSınırıSinyaliniYoksay() { std::signal(SIGXFSZ, önceki_); }
+    BoyutSınırıSinyaliniYoksay(const BoyutSınırıSinyaliniYoksay &) = delete;
+    BoyutSınırıSinyaliniYoksay &operator=(const BoyutSınırıSinyaliniYoksay &) = delete;
+
+private:
+    void (*önceki_)(int);
+};
+
+// Writes the file; 0 when the new text is on disk under its name, else the error number, the old
+// file left byte for byte. Qt 6.4's commit() renames even when its own flush fails (a short write
+// on a full disk gives an empty or torn file), so the text is flushed and synced first and the
+// rename comes only after both succeeded.
+int DiskeYaz(const QString &yol, Dosya &dosya) {
+    if (dosya.okunamadı)
+        return ÇalışmaHatası::DosyaErişimHatası;
+    const QByteArray metin = dosya.belge.Yaz();
+    if (metin.size() > EnBüyükDosya)
+        return ÇalışmaHatası::DosyaErişimHatası;
+    const QString klasör = QFileInfo(yol).absolutePath();
+    errno = 0;
+    if (!QDir().mkpath(klasör))
+        return YazmaHatası(errno);
+    const BoyutSınırıSinyaliniYoksay sinyalsiz;
+    QSaveFile hedef(yol);
+    const bool yazıldı = hedef.open(QIODevice::WriteOnly) && hedef.write(metin) == metin.size() &&
+                         hedef.flush() && ::fsync(hedef.handle()) == 0;
+    const int neden = errno;
+    if (!yazıldı) {
+        hedef.cancelWriting(); // the temporary file goes with `hedef`
+        return YazmaHatası(neden);
+    }
+    // What could not be read is kept under another name, never lost; an older copy gives way.
+    if (dosya.sınırDışı &&
+        ::rename(QFile::encodeName(yol).constData(),
+                 QFile::encodeName(yol + KenardakiEk).constData()) != 0 &&
+        errno != ENOENT) {
+        const int kenaraNeden = errno;
+        hedef.cancelWriting();
+        return YazmaHatası(kenaraNeden);
+    }
+    if (!hedef.commit())
+        return YazmaHatası(errno);
+    KlasörüEşitle(klasör);
+    dosya.imza = İmzaOf(yol);
+    dosya.bekliyor = false;
+    dosya.sınırDışı = false;
+    return 0;
+}
+
+// Writes every file changed inside the group that just ended; 0, or the error of the first that
+// could not be written.
+int BekleyenleriYaz() {
+    int hata = 0;
     auto &dosyalar = depo().dosyalar;
     for (auto it = dosyalar.begin(); it != dosyalar.end();) {
-        if (it->bekliyor && !DiskeYaz(it.key(), *it)) {
+        const int yazılmadı = it->bekliyor ? DiskeYaz(it.key(), *it) : 0;
+        if (yazılmadı != 0) {
             it = dosyalar.erase(it);
-            hepsi = false;
+            hata = hata ? hata : yazılmadı;
         } else {
             ++it;
         }
     }
-    return hepsi;
+    return hata;
 }
 
 template <class Değişiklik> void Değiştir(const QString &yol, Değişiklik &&değişiklik) {
     Dosya &dosya = DosyaOf(yol);
     if (dosya.okunamadı)
-        ErişimHatasıAt();
+        throw ÇalışmaHatası(ÇalışmaHatası::DosyaErişimHatası);
     değişiklik(dosya.belge);
     if (depo().toplulukDerinliği > 0) {
         dosya.bekliyor = true;
         return;
     }
-    if (!DiskeYaz(yol, dosya)) {
+    if (const int hata = DiskeYaz(yol, dosya)) {
         depo().dosyalar.remove(yol);
-        ErişimHatasıAt();
+        throw ÇalışmaHatası(hata);
     }
 }
 
@@ -217,6 +300,13 @@ AyarListesi GetAllSettings(const QString &uygulama, const QString &bölüm) {
     return satırlar ? *satırlar : AyarListesi{};
 }
 
+QString KenaraKonacakDosya(const QString &uygulama, const QString &bölüm) {
+    const auto konum = KonumOf(uygulama, bölüm);
+    if (!konum || !DosyaOf(konum->dosya).sınırDışı)
+        return {};
+    return konum->dosya + KenardakiEk;
+}
+
 AyarToplusu::AyarToplusu() { ++depo().toplulukDerinliği; }
 
 AyarToplusu::~AyarToplusu() {
@@ -225,8 +315,10 @@ AyarToplusu::~AyarToplusu() {
 }
 
 void AyarToplusu::Yaz() {
-    if (depo().toplulukDerinliği == 1 && !BekleyenleriYaz())
-        ErişimHatasıAt();
+    if (depo().toplulukDerinliği != 1)
+        return;
+    if (const int hata = BekleyenleriYaz())
+        throw ÇalışmaHatası(hata);
 }
 
 QString AyarKlasörü() {

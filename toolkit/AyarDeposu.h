@@ -6,7 +6,11 @@
 // with section "Bilgiler" is application "A\B" with section "Oyun\Bilgiler". The first two
 // levels name one UTF-8 INI-style file, AyarKlasörü()/A/B.ini, the rest its section; keys keep
 // the order in which they were first written. Every change reaches the disk atomically
-// (temporary file, then rename). The store is used from the window thread only.
+// (temporary file, synced, then rename). The store is used from the window thread only.
+//
+// A file over the bounds a settings file keeps to (1 MiB, and AyarBelgesi's sections and keys)
+// reads as empty; the first change keeps it aside, renamed to KenaraKonacakDosya(), before the
+// new file is written.
 #pragma once
 
 #include <QString>
@@ -29,7 +33,9 @@ void SaveSetting(const QString &uygulama, const QString &bölüm, const QString 
 //
 // Names that cannot be stored (an empty level, "." or ".." in the file's part of the path) are
 // ÇalışmaHatası 5 for SaveSetting and DeleteSetting, absent for the readers. A file or folder
-// that cannot be written is ÇalışmaHatası 75; the store then holds what the disk holds.
+// that cannot be written is ÇalışmaHatası 61 when the disk is full (or the file is over the
+// file-size limit), 70 when writing there is not permitted (a read-only folder or disk) and 75
+// otherwise; the old file is then left as it was, and the store holds what the disk holds.
 void DeleteSetting(const QString &uygulama, const QString &bölüm);
 
 // Every key of the section with its value, in first-written order; empty ("Empty") when the
@@ -38,9 +44,9 @@ AyarListesi GetAllSettings(const QString &uygulama, const QString &bölüm);
 
 // Groups the changes made during its lifetime into one atomic write at its end (the save at
 // close is one change). Groups may nest; the outermost one writes. A write that fails at the
-// end of a group is dropped with the changes, as at close, where every error is ignored; call
-// Yaz() first to learn of it. A file that is there but cannot be read (a folder, a pipe) fails
-// each change at once with ÇalışmaHatası 75, in a group as outside one.
+// end of a group is dropped with the changes, silently; call Yaz() first to learn of it (the
+// save at close does, to tell the player). A file that is there but cannot be read (a folder, a
+// pipe) fails each change at once with ÇalışmaHatası 75, in a group as outside one.
 class AyarToplusu {
 public:
     AyarToplusu();
@@ -49,9 +55,14 @@ public:
     AyarToplusu &operator=(const AyarToplusu &) = delete;
 
     // Writes the changes so far when this is the outermost group (an inner group writes
-    // nothing); ÇalışmaHatası 75 when they cannot be written, and the changes are then dropped.
+    // nothing); ÇalışmaHatası 61, 70 or 75 when they cannot be written (as for SaveSetting), and
+    // the changes are then dropped.
     void Yaz();
 };
+
+// When the file that holds the section is there but over the bounds, the name it will be kept
+// under at the next change (its own with ".bozuk" added); else an empty text.
+QString KenaraKonacakDosya(const QString &uygulama, const QString &bölüm);
 
 // The folder that holds the store's files: $XDG_CONFIG_HOME, else ~/.config. Tests point it
 // at a temporary folder.

@@ -22,6 +22,10 @@ QString ÇalışmaHatası::StandartAçıklama(int numara) {
         return QStringLiteral(u"İç hata");
     case DosyaBulunamadı:
         return QStringLiteral(u"Dosya bulunamadı");
+    case DiskDolu:
+        return QStringLiteral(u"Disk dolu");
+    case İzinYok:
+        return QStringLiteral(u"İzin verilmedi");
     case DosyaErişimHatası:
         return QStringLiteral(u"Yol/dosya erişim hatası");
     case YolBulunamadı:

@@ -16,6 +16,8 @@ public:
         TürUyuşmazlığı = 13,
         İçHata = 51,
         DosyaBulunamadı = 53,
+        DiskDolu = 61,
+        İzinYok = 70,
         DosyaErişimHatası = 75,
         YolBulunamadı = 76,
         KaynakBulunamadı = 326,

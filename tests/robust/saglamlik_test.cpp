@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game against bad settings files and bad photos: it never crashes, blocks or eats memory,
 // and loads, plays and closes every time. Under the sanitizers it also shows that nothing leaks.
+#include "resources/DizgiTablosu.h"
 #include "tests/core/HataNumarasi.h"
 #include "tests/ortak/PencereOrtami.h"
+#include "toolkit/AyarBelgesi.h"
 #include "toolkit/ResimYukleyici.h"
 
 #include <QBuffer>
@@ -10,6 +12,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QRandomGenerator>
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -22,6 +27,11 @@ QByteArray BoyutuDeğiş(QByteArray b, int en, int boy, uchar tür = 0xC0) {
     qToBigEndian(quint16(boy), b.data() + k + 5);
     qToBigEndian(quint16(en), b.data() + k + 7);
     return b;
+}
+
+QByteArray İçerik(const QString &yol) {
+    QFile dosya(yol);
+    return dosya.open(QIODevice::ReadOnly) ? dosya.readAll() : QByteArray();
 }
 
 qint64 SüreçDeğeri(const char *dosya, const char *ad) {
@@ -48,27 +58,53 @@ private slots:
     // (1024 x 768 is 3 MB) and a large photo decoded at its full size does.
     void initTestCase() { QImageReader::setAllocationLimit(8); }
 
-    // Bad values, a file too large to read, a file's place taken by no file: the game plays and
-    // closes, reports only the bad values, never blocks on, writes through or replaces what stands
-    // there, and what it wrote reads back where it can write.
+    // Bad values, a file too large or too full to read, a file's place taken by no file, a full
+    // disk, a read-only folder: the game plays and closes, reports only the bad values, never
+    // blocks on, writes through or replaces what stands there, keeps aside what it did not read
+    // (saying so once), tells why a save failed (a game in progress may play on), and what it
+    // wrote reads back where it can write.
     void badSettings() {
-        for (const QString tür : {"values", "65 MB", "folder is a file", "fifo"}) {
+        const QByteArray eski = "[Ayarlar]\nSon Bolme=2\n";
+        QByteArray bölümler = eski, anahtarlar = eski;
+        for (int i = 0; i <= AyarBelgesi::EnÇokBölüm; ++i)
+            bölümler += "[" + QByteArray::number(i) + "]\n";
+        for (int i = 0; i <= AyarBelgesi::EnÇokAnahtar; ++i)
+            anahtarlar += QByteArray::number(i) + "=1\n";
+        // the file, kept aside (box at start), the save's reason (its box at close), its answer
+        const std::tuple<const char *, QByteArray, bool, int, QString> satırlar[] = {
+            {"values",
+             "[Ayarlar]\nUst Bosluk=1e999\nOyunu Kaydet=0x1\nSesleri Kapat=NaN\n",
+             false,
+             0,
+             {}},
+            {"2 MB", eski, true, 0, {}}, // sparse: it costs no disk
+            {"sections", bölümler, true, 0, {}},
+            {"keys", anahtarlar, true, 0, {}},
+            {"folder is a file", {}, false, 3312, u"Tamam"_s}, // no game to save: it only tells
+            {"fifo", {}, false, 3312, u"Evet"_s},
+            {"full disk", eski, false, 3310, u"Evet"_s},
+            {"full disk, play on", eski, false, 3310, u"Hayır"_s},
+            {"read-only folder", eski, false, 3311, u"Evet"_s}}; // last: it may be skipped
+        for (const auto &[tür, metin, kenara, neden, yanıt] : satırlar) {
             PencereOrtamı ortam;
             ortam.ÖrnekYaz();
-            const QString klasör = ortam.ayarlar.filePath(u"Nuv Zovevav"_s);
-            const bool yazılır = tür == u"values" || tür == u"65 MB";
-            if (tür == u"folder is a file")
+            const QString klasör = ortam.ayarlar.filePath(u"Nuv Zovevav"_s),
+                          tr = QString::fromUtf8(tür);
+            const QByteArray yer = QFile::encodeName(klasör);
+            if (tr == u"folder is a file")
                 DosyaYaz(klasör, "bir dosya");
-            else if (tür == u"fifo")
+            else if (tr == u"fifo")
                 QVERIFY(QDir().mkpath(klasör) &&
                         mkfifo(QFile::encodeName(ortam.AyarDosyası()).constData(), 0600) == 0);
             else
-                ortam.AyarDosyasıYaz(tür == u"values"
-                                         ? "[Ayarlar]\nUst Bosluk=1e999\nOyunu Kaydet=0x1\n"
-                                           "Sesleri Kapat=NaN\n"
-                                         : "[Ayarlar]\nSon Bolme=2\n");
-            if (tür == u"65 MB") // sparse: it costs no disk
-                QVERIFY(QFile::resize(ortam.AyarDosyası(), qint64(65) << 20));
+                ortam.AyarDosyasıYaz(metin);
+            if (tr == u"2 MB")
+                QVERIFY(QFile::resize(ortam.AyarDosyası(), qint64(2) << 20));
+            if (tr.startsWith(u"read-only") &&
+                (mount(yer, yer, nullptr, MS_BIND, nullptr) != 0 ||
+                 mount(nullptr, yer, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0))
+                QSKIP("a read-only mount needs root");
+            const QByteArray önce = metin.isEmpty() ? QByteArray() : İçerik(ortam.AyarDosyası());
             AyarlarıUnut();
             auto form = ortam.Yükle();
             form->YeniOyunDüğmesi_Click();
@@ -76,17 +112,49 @@ private slots:
             for (int tık = 0; tık < 40; ++tık)
                 form->DağınıkParçalar_Click(int(üreteç.bounded(form->DağınıkParçalar.Count())));
             QVERIFY(form->Oturum.HamleSayısı() > 0);
-            form->OyunuKaydetOnayı->setChecked(true);
+            form->OyunuKaydetOnayı->setChecked(tr != u"folder is a file");
+            ortam.kutular.Yanıtlar = {yanıt};
+            rlimit sınır{}, önceki{};
+            getrlimit(RLIMIT_FSIZE, &önceki);
+            sınır = {tr.startsWith(u"full") ? 64 : önceki.rlim_cur, önceki.rlim_max};
+            const auto işleyici = std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &sınır), 0);
             form->ÇıkışDüğmesi_Click();
+            setrlimit(RLIMIT_FSIZE, &önceki);
+            std::signal(SIGXFSZ, işleyici);
+            const bool sürüyor = form->isVisible() && form->Oturum.SürüyorMu();
+            QCOMPARE(sürüyor, yanıt == u"Hayır"); // "Hayır" plays on; the next close saves
+            if (sürüyor)
+                form->ÇıkışDüğmesi_Click();
+            if (tr.startsWith(u"read-only"))
+                QCOMPARE(umount2(yer, MNT_DETACH), 0);
             QVERIFY(!ortam.süreçBitti && !form->isVisible());
-            QCOMPARE(ortam.hatalar, tür == u"values" ? QList<int>({13, 13, 13}) : QList<int>());
-            QCOMPARE(int(ortam.kutular.Kutular.size()), ortam.hatalar.size()); // each reported
+            QCOMPARE(ortam.hatalar, tr == u"values" ? QList<int>({13, 13, 13}) : QList<int>());
+            if (kenara) // a later change of the same run leaves the copy aside alone
+                ortam.Ayar(u"Son Klasor"_s, u"/"_s);
+            const auto &kutular = ortam.kutular.Kutular; // the errors' reports, and these:
+            QCOMPARE(int(kutular.size()), ortam.hatalar.size() + kenara + (neden != 0));
+            QVERIFY(!kenara || kutular.front().metin ==
+                                   LoadResString(3330) + u'\n' + ortam.AyarDosyası() + u".bozuk"_s);
+            QVERIFY(!neden || kutular.back().metin.startsWith(
+                                  LoadResString(tr == u"folder is a file" ? 3300 : 3301) +
+                                  LoadResString(neden)));
+            QVERIFY(!neden ||
+                    kutular.back().düğmeler.size() == (tr == u"folder is a file" ? 1 : 2));
             AyarlarıUnut();
-            QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Bolme"_s),
-                     yazılır ? u"0"_s : QString());
-            QCOMPARE(int(GetAllSettings(UygulamaAdı, u"Oyun"_s).size()), yazılır ? 9 : 0);
-            QVERIFY(tür != u"fifo" || !QFileInfo(ortam.AyarDosyası()).isFile());
-            QVERIFY(tür != u"folder is a file" || QFileInfo(klasör).size() == 9);
+            // What the game read of the file: the defaults, or "Son Bolme=2", 5 x 5.
+            const bool yazılır = neden == 0 || sürüyor, kaldı = !önce.isEmpty() && !yazılır,
+                       okundu = !kenara && metin.contains("Son Bolme");
+            QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Bolme"_s), okundu    ? u"2"_s
+                                                                            : yazılır ? u"0"_s
+                                                                                      : QString());
+            QCOMPARE(int(GetAllSettings(UygulamaAdı, u"Oyun"_s).size()),
+                     yazılır ? (okundu ? 25 : 9) : 0);
+            QVERIFY(!kaldı || İçerik(ortam.AyarDosyası()) == önce); // byte for byte
+            QVERIFY(!kenara || (İçerik(ortam.AyarDosyası() + u".bozuk"_s) == önce &&
+                                QFileInfo(ortam.AyarDosyası()).size() < 1000));
+            QVERIFY(tr != u"fifo" || !QFileInfo(ortam.AyarDosyası()).isFile());
+            QVERIFY(tr != u"folder is a file" || QFileInfo(klasör).size() == 9);
         }
     }
 
