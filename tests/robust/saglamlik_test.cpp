@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game against bad settings files and bad photos: it never crashes, blocks or eats memory,
 // and loads, plays and closes every time. Under the sanitizers it also shows that nothing leaks.
+#include "resources/DizgiTablosu.h"
+#include "startup/UygulamaArayuzu.h"
 #include "tests/core/HataNumarasi.h"
 #include "tests/ortak/PencereOrtami.h"
 #include "toolkit/ResimYukleyici.h"
@@ -158,6 +160,33 @@ private slots:
         form->ÇıkışDüğmesi_Click();
         AyarlarıUnut();
         QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Fotograf"_s), yol);
+    }
+
+    // A request over the bus holding a relative path is refused with a box naming it, though
+    // the path leads to a photo from the game's folder; the game keeps its photo. A full one
+    // is taken.
+    void relativePathOverTheBus() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto form = ortam.Yükle();
+        QTemporaryDir klasör;
+        const QString foto = klasör.filePath(u"x/good.jpg"_s);
+        QVERIFY(QDir().mkpath(klasör.filePath(u"x"_s)) && DüzFotoğraf(Qt::red).save(foto));
+        QVERIFY(QDir::setCurrent(klasör.filePath(u"x"_s)));
+        ApplicationInterface arayüz;
+        arayüz.Karşıla(
+            {[](const QString &) {}, [&](const QString &yol) { form->FotoğrafıAç(yol); }});
+        for (const QString ad : {"good.jpg", "../x/good.jpg", "file:good.jpg", ""}) {
+            const std::size_t önce = ortam.kutular.Kutular.size();
+            arayüz.Open({ad}, {});
+            QTRY_COMPARE(ortam.kutular.Kutular.size(), önce + 1);
+            QCOMPARE(ortam.kutular.Kutular.back().metin,
+                     LoadResString(3100) + ad + u'\n' + LoadResString(3420));
+        }
+        QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
+        arayüz.Open({QUrl::fromLocalFile(foto).toString()}, {});
+        QTRY_COMPARE(FotoğrafYolu, foto);
+        form->ÇıkışDüğmesi_Click();
     }
 };
 
