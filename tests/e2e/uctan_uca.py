@@ -116,10 +116,15 @@ def pencere_yöneticisi(pencere, iş):  # what a window manager does and xdotool
 def dört_kopya(**değişenler):  # four copies started together leave one window; three end
     kopyalar = oyunlar(4, **değişenler)
     pencere = bekle(lambda: pencereler(ANA_PENCERE), "the main window")
-    bekle(lambda: sum(k.poll() is not None for k in kopyalar) == 3, "three copies to end")
+    ilk = next(k for k in kopyalar if k.pid == int(komut("xdotool", "getwindowpid", pencere[0])))
+    for k in (k for k in kopyalar if k is not ilk):
+        if değişenler:  # without a bus: each says in a box that it cannot reach the first, fails
+            tuş(bekle(lambda: komut("xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                    str(k.pid), "--name", "^Mozeta$").split(), "its box")[0],
+                "Return")
+        assert k.wait(BEKLEME) == (1 if değişenler else 0), çıktı(k)
     assert pencereler(ANA_PENCERE) == pencere, pencere
-    assert all(k.returncode == 0 for k in kopyalar if k.poll() is not None)
-    return pencere[0], next(k for k in kopyalar if k.poll() is None)
+    return pencere[0], ilk
 
 
 def kutuyu_kapat(tuşu="Return"):  # a box stands over the game: answered
@@ -147,7 +152,7 @@ def tek_kopya():
 
     # With the bus pointing nowhere, x.jpg on the command line: refused, the stored photo
     # stays. Killed outright, the copy leaves its lock behind, which does not stop the next
-    # start; a later copy ends and says why on standard error.
+    # start; a later copy, with a photo, says in a box that it cannot hand it over, and fails.
     otobüssüz = {"DBUS_SESSION_BUS_ADDRESS": "unix:path=%s/yok" % kök}
     ilk = oyunlar(1, metin, **otobüssüz)[0]
     pencere = bekle(lambda: pencereler(ANA_PENCERE), "the main window")[0]
@@ -156,10 +161,22 @@ def tek_kopya():
     ilk.kill()
     ilk.wait(BEKLEME)
     bekle(lambda: not pencereler(ANA_PENCERE), "the killed copy's window to go")
-    dört_kopya(**otobüssüz)
-    sonraki = oyunlar(1, **otobüssüz)[0]
-    assert sonraki.wait(BEKLEME) == 0 and çıktı(sonraki), çıktı(sonraki)
-    assert os.listdir(geçici) == [], os.listdir(geçici)
+    pencere, ilk = dört_kopya(**otobüssüz)
+    sonraki = oyunlar(1, renkli, **otobüssüz)[0]
+    kutuyu_kapat()
+    assert sonraki.wait(BEKLEME) == 1 and ilk.poll() is None, çıktı(sonraki)
+    tuş(pencere, "Escape")
+    assert ilk.wait(BEKLEME) == 0 and os.listdir(geçici) == [], çıktı(ilk)
+
+    # The runtime folder open to others and the cache folder a file: no folder of its own for
+    # the lock. The game runs alone, says so once, and leaves no lock anywhere.
+    os.chmod(kök + "/calisma", 0o755)
+    ilk = oyunlar(1, XDG_CACHE_HOME=metin, **otobüssüz)[0]
+    kutuyu_kapat()
+    pencere = bekle(lambda: pencereler(ANA_PENCERE), "the main window")[0]
+    assert [f for _, _, d in os.walk(kök) for f in d if f.endswith(".lock")] == []
+    tuş(pencere, "Escape")
+    assert ilk.wait(BEKLEME) == 0 and not pencereler("^Mozeta$"), çıktı(ilk)
 
 
 def saglam():
@@ -183,6 +200,12 @@ def saglam():
     otobüs.call_sync(*aç("file://localhost" + yeşil))
     bekle(lambda: renkte(pencere, (0, 255, 0)), "the green photo")
     assert not pencereler("^Mozeta$")
+    # A relative path (from the real client) is refused: in the game's folder it names the pink.
+    subprocess.run(["gdbus", "call", "--session", "--dest", "example.nuvvorudov.Mozeta",
+                    "--object-path", "/example/nuvvorudov/Mozeta", "--method",
+                    "org.freedesktop.Application.Open", "['../pembe.jpg']", "{}"], check=True)
+    kutuyu_kapat()
+    assert renkte(pencere, (0, 255, 0)) and ilk.poll() is None
 
     # A move made, then a photo from a later start: asked first; the default keeps the game.
     # Clicks: on the board deals, on the place above the empty corner moves, then "Çıkışta oyunu
