@@ -105,7 +105,7 @@ TekKopya::Durum TekKopya::KilidiAl(bool adSahibi) {
     kilit_->setStaleLockTime(0);
     if (kilit_->tryLock(0))
         return Durum::İlk;
-    // A folder where no lock can be made cannot tell: the game runs.
+    // A lock that cannot be made even there (a full disk, say) cannot tell: the game runs.
     return kilit_->error() == QLockFile::LockFailedError ? Durum::Ulaşılamaz : kilitsiz;
 }
 
