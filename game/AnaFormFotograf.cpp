@@ -41,7 +41,9 @@ QString GösterilecekAd(const QString &ad) {
 // Why a photo from outside was refused, in the player's words.
 QString RetMetni(const QString &ad, int hata) {
     int neden = 3110; // not a photo
-    if (hata == ÇalışmaHatası::DosyaBulunamadı || hata == ÇalışmaHatası::YolBulunamadı)
+    if (GöreliYolMu(ad))
+        neden = 3420; // a request over the bus that named no folder
+    else if (hata == ÇalışmaHatası::DosyaBulunamadı || hata == ÇalışmaHatası::YolBulunamadı)
         neden = 3140;
     else if (hata == ÇalışmaHatası::DosyaErişimHatası)
         neden = 3120;

@@ -53,9 +53,9 @@ std::optional<KayıtlıDüzen> KayıtlıDüzeniÇöz(const AyarListesi &satırla
         düzen.Parçalar[yer] = *parça;
         düzen.Etiketler[yer] = değer;
     }
-    // N*N - 1 distinct pieces below N*N - 1 and one empty place: nothing is missing.
-    if (düzen.BoşParça < 0)
-        return std::nullopt;
+    // N*N places, each the empty one or a piece below N*N - 1 seen once: with no empty place
+    // there would be N*N distinct pieces among N*N - 1, so the loop has found exactly one, and
+    // nothing is missing.
     // Nor is the finished picture ever saved: the move that completes it ends the game. Put
     // back, it would count the next slide of the piece beside the corner as a win, since the
     // place that piece leaves keeps its Tag, and the finished board would show a hole.

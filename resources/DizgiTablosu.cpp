@@ -75,6 +75,17 @@ const std::map<int, QString> &Tablo() {
         {3330, QStringLiteral(u"Ayar dosyanız, bir ayar dosyası için fazla büyük olduğundan "
                               u"okunmadı; oyun varsayılan ayarlarla açıldı. Dosya silinmeyecek: "
                               u"ilk kayıtta şu adla saklanacak:")},
+        {3400, QStringLiteral(u"Mozeta, yalnızca size ait bir klasör bulamadığı için ikinci bir "
+                              u"kopyasının açılmasını engelleyemiyor.")},
+        {3410,
+         QStringLiteral(u"Mozeta zaten çalışıyor, ancak oturum veri yolu olmadığından çalışan "
+                        u"kopya öne getirilemiyor. Lütfen, çalışan kopyanın penceresine "
+                        u"kendiniz geçiniz.")},
+        {3411,
+         QStringLiteral(u"Mozeta zaten çalışıyor, ancak oturum veri yolu olmadığından fotoğraf "
+                        u"çalışan kopyaya iletilemiyor. Lütfen, fotoğrafı çalışan kopyada "
+                        u"açınız.")},
+        {3420, QStringLiteral(u"Dosya yolu tam değil.")},
     };
     return tablo;
 }

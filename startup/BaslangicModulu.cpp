@@ -127,18 +127,20 @@ int Main(int argc, char **argv) {
     // Declared before the main window so that the running copy answers for as long as the
     // window lives.
     TekKopya tekKopya;
-    bool başkaKopyaVar = false;
-    adım([&] {
-        başkaKopyaVar = !tekKopya.İlkKopyaOl(fotoğraf, etkinleştirmeJetonu, başlangıçKimliği);
-    });
-    // A running copy that does not answer would otherwise leave the player with nothing.
-    if (başkaKopyaVar && tekKopya.Yanıtsız()) {
+    auto durum = TekKopya::Durum::İlk;
+    adım([&] { durum = tekKopya.İlkKopyaOl(fotoğraf, etkinleştirmeJetonu, başlangıçKimliği); });
+    if (durum == TekKopya::Durum::Devredildi)
+        return 0;
+    // A running copy that does not answer, or cannot be asked, would otherwise leave the player
+    // with nothing: the request is lost, and the box says so.
+    if (durum == TekKopya::Durum::Yanıtsız || durum == TekKopya::Durum::Ulaşılamaz) {
+        const int metin = durum == TekKopya::Durum::Yanıtsız ? 3200
+                          : fotoğraf.isEmpty()               ? 3410
+                                                             : 3411;
         adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(3200), HataSimgesi); });
+        adım([metin] { MsgBox(LoadResString(metin), HataSimgesi); });
         return 1;
     }
-    if (başkaKopyaVar)
-        return 0;
 
     adım(SürümKontrolü);
     adım([] {
@@ -156,6 +158,11 @@ int Main(int argc, char **argv) {
     if (!anaForm || !anaForm->Pencere().isVisible())
         return 0;
 
+    // Said once, over the window: nothing keeps a second copy from starting.
+    if (durum == TekKopya::Durum::Yalnız) {
+        adım([] { MesajıOrtala(); });
+        adım([] { MsgBox(LoadResString(3400), BilgiSimgesi); });
+    }
     // A photo named on the command line is taken as if chosen in the chooser.
     if (!fotoğraf.isEmpty())
         anaForm->FotoğrafıAç(fotoğraf);

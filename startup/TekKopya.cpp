@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The single instance: the name on the session bus, else a lock file in the runtime folder.
+// The single instance: the name on the session bus, else a lock file in a private folder.
 #include "startup/TekKopya.h"
 
+#include "startup/KilitKlasoru.h"
 #include "startup/PencereyiOneGetir.h"
 #include "startup/UygulamaArayuzu.h"
 #include "toolkit/DosyaAdresi.h"
@@ -9,9 +10,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDir>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <cstdio>
 
 const QString TekKopya::BusAdı = QStringLiteral("example.nuvvorudov.Mozeta");
@@ -23,24 +22,16 @@ const QString ArayüzAdı = QStringLiteral("org.freedesktop.Application");
 
 void Söyle(const char *metin) { std::fprintf(stderr, "Mozeta-Tr: %s\n", metin); }
 
-// The per-user runtime folder. Without XDG_RUNTIME_DIR Qt would make one in the shared
-// temporary folder: the user's cache folder serves instead.
-QString KilitKlasörü() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-}
-
 } // namespace
 
 TekKopya::TekKopya() = default;
 TekKopya::~TekKopya() = default;
 
-bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
-                          const QString &başlangıçKimliği) {
+TekKopya::Durum TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
+                                     const QString &başlangıçKimliği) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface())
-        return KilidiAl();
+        return KilidiAl(false);
 
     // The object is there before the name, so a copy that finds the name finds the object.
     arayüz_ = std::make_unique<ApplicationInterface>();
@@ -67,15 +58,15 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
             bus.interface()->registerService(BusAdı, QDBusConnectionInterface::DontQueueService,
                                              QDBusConnectionInterface::DontAllowReplacement);
         if (!yanıt.isValid()) // the bus refuses us the name: the lock file decides
-            return KilidiAl();
+            return KilidiAl(false);
         if (yanıt.value() == QDBusConnectionInterface::ServiceRegistered) {
             BusunİsteğiniBekle();
-            return KilidiAl();
+            return KilidiAl(true);
         }
 
         const QDBusMessage cevap = bus.call(çağrı, QDBus::Block, YanıtSüresi);
         if (cevap.type() == QDBusMessage::ReplyMessage)
-            return false;
+            return Durum::Devredildi;
         // Only a copy that ended meanwhile is worth another attempt; one that stays silent
         // would keep the player waiting without a word.
         if (cevap.errorName() != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") &&
@@ -83,8 +74,7 @@ bool TekKopya::İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştir
             break;
     }
     Söyle("çalışan kopya oturum veri yolunda yanıt vermiyor");
-    yanıtsız_ = true;
-    return false;
+    return Durum::Yanıtsız;
 }
 
 // A copy the bus started for a launcher (the menu entry is DBusActivatable) gets the launcher's
@@ -103,20 +93,20 @@ void TekKopya::BusunİsteğiniBekle() {
 }
 
 // Held until the process ends. A lock whose process is gone is taken over, however old; one
-// held by a live copy is never taken, however long that copy has been running.
-bool TekKopya::KilidiAl() {
+// held by a live copy is never taken, however long that copy has been running. The lock also
+// meets copies started without a bus; a copy that owns the bus name (`adSahibi`) is the only one
+// on its bus whether or not a lock can be had.
+TekKopya::Durum TekKopya::KilidiAl(bool adSahibi) {
+    const Durum kilitsiz = adSahibi ? Durum::İlk : Durum::Yalnız;
     const QString klasör = KilitKlasörü();
-    QDir().mkpath(klasör);
-    kilit_ = std::make_unique<QLockFile>(QDir(klasör).filePath(BusAdı + QStringLiteral(".lock")));
+    if (klasör.isEmpty())
+        return kilitsiz;
+    kilit_ = std::make_unique<QLockFile>(klasör + u'/' + BusAdı + QStringLiteral(".lock"));
     kilit_->setStaleLockTime(0);
     if (kilit_->tryLock(0))
-        return true;
-    if (kilit_->error() == QLockFile::LockFailedError) {
-        Söyle("başka bir kopya çalışıyor; oturum veri yolu olmadan öne getirilemiyor");
-        return false;
-    }
-    // A folder where no lock can be made cannot tell: the game runs.
-    return true;
+        return Durum::İlk;
+    // A lock that cannot be made even there (a full disk, say) cannot tell: the game runs.
+    return kilit_->error() == QLockFile::LockFailedError ? Durum::Ulaşılamaz : kilitsiz;
 }
 
 void TekKopya::İstekleriKarşıla(İstekler istekler) {

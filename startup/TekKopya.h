@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the game per user session: the first copy owns the program's name on the D-Bus
 // session bus and answers org.freedesktop.Application; a later copy hands it its request and
-// ends. Without a session bus a lock file in the runtime folder still refuses a second copy.
+// ends. Without a session bus a lock file in a folder of the user's own still refuses a second
+// copy.
 #pragma once
 
 #include <QString>
@@ -29,14 +30,21 @@ public:
     TekKopya(const TekKopya &) = delete;
     TekKopya &operator=(const TekKopya &) = delete;
 
-    // True when this copy is the running one from now on. Otherwise another copy runs: it has
-    // been asked to come forward (and to open `fotoğraf`, a full path or a URI, unless empty),
-    // passing the token this copy was started with; or, without a bus, it could not be asked;
-    // or it did not answer within YanıtSüresi (Yanıtsız()).
-    bool İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
-                    const QString &başlangıçKimliği);
-    // The running copy owns the bus name but did not answer: stopped, or hung.
-    bool Yanıtsız() const { return yanıtsız_; }
+    // How a start stands towards the other copies.
+    enum class Durum {
+        İlk,        // this copy is the running one from now on
+        Yalnız,     // it runs, but with neither the bus name nor a lock: a later copy cannot
+                    // be kept from starting
+        Devredildi, // another copy runs and has been asked to come forward (and to open the
+                    // photo), passing the token this copy was started with
+        Yanıtsız,   // the running copy owns the bus name but did not answer within YanıtSüresi:
+                    // stopped, or hung
+        Ulaşılamaz, // the running copy holds the lock, and without a bus it cannot be asked
+    };
+
+    // `fotoğraf` is a full path or a URI, or empty when only the window is asked for.
+    Durum İlkKopyaOl(const QString &fotoğraf, const QString &etkinleştirmeJetonu,
+                     const QString &başlangıçKimliği);
 
     // How long a later start waits for the running copy's answer, in milliseconds.
     static constexpr int YanıtSüresi = 5000;
@@ -45,10 +53,9 @@ public:
     void İstekleriKarşıla(İstekler istekler);
 
 private:
-    bool KilidiAl();
+    Durum KilidiAl(bool adSahibi);
     void BusunİsteğiniBekle();
 
     std::unique_ptr<ApplicationInterface> arayüz_;
     std::unique_ptr<QLockFile> kilit_;
-    bool yanıtsız_ = false;
 };

@@ -49,10 +49,10 @@ void ApplicationInterface::Zamanla() {
 }
 
 // One photo at a time: the first of the files asked for. A URI that names no file on this
-// machine is still handed on, so that its refusal names it.
+// machine, or a relative path, is still handed on, so that its refusal names it.
 void ApplicationInterface::Open(const QStringList &uris, const QVariantMap &platformData) {
     if (!uris.isEmpty())
-        bekleyenFoto_ = FotoğrafAdı(uris.first());
+        bekleyenFoto_ = İstenenFotoğrafAdı(uris.first());
     Activate(platformData);
 }
 

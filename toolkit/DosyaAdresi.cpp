@@ -2,6 +2,7 @@
 // File URIs and paths of photos named from outside.
 #include "toolkit/DosyaAdresi.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
@@ -33,6 +34,17 @@ QString FotoğrafAdı(const QString &argüman) {
         return QFileInfo(argüman).absoluteFilePath();
     const QString yol = YerelDosyaYolu(QUrl(argüman));
     return yol.isEmpty() ? argüman : QFileInfo(yol).absoluteFilePath();
+}
+
+bool GöreliYolMu(const QString &ad) {
+    if (!AdresMi(ad))
+        return !QDir::isAbsolutePath(ad);
+    const QString yol = YerelDosyaYolu(QUrl(ad));
+    return !yol.isEmpty() && !QDir::isAbsolutePath(yol);
+}
+
+QString İstenenFotoğrafAdı(const QString &giriş) {
+    return GöreliYolMu(giriş) ? giriş : FotoğrafAdı(giriş);
 }
 
 QString FotoğrafAdresi(const QString &ad) {

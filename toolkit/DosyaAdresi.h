@@ -15,6 +15,14 @@ QString YerelDosyaYolu(const QUrl &adres);
 // refusal names it.
 QString FotoğrafAdı(const QString &argüman);
 
+// What names a photo in a request over the bus: as FotoğrafAdı, except that a relative path (or
+// a file: URI holding one) is kept as given. The caller's folder is not known here, and the
+// game's own is no place to look: such a request is refused (GöreliYolMu).
+QString İstenenFotoğrafAdı(const QString &giriş);
+
+// True when `ad` is a relative path, or a file: URI of this machine holding one.
+bool GöreliYolMu(const QString &ad);
+
 // The URI that names the photo `ad` (a path or a URI as FotoğrafAdı leaves it), escaped as the
 // desktop's URI lists and org.freedesktop.Application.Open want it.
 QString FotoğrafAdresi(const QString &ad);

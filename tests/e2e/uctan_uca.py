@@ -87,8 +87,8 @@ def tuş(pencere, *tuşlar):
                     "20", "key", *tuşlar], check=True)
 
 
-def pencereler(başlık):
-    return komut("xdotool", "search", "--onlyvisible", "--name", başlık).split()
+def pencereler(başlık, *koşul):
+    return komut("xdotool", "search", "--all", "--onlyvisible", *koşul, "--name", başlık).split()
 
 
 def renkte(pencere, renk=(255, 0, 255)):  # the board's middle, (18, 18) to (401, 317): pink?
@@ -116,10 +116,13 @@ def pencere_yöneticisi(pencere, iş):  # what a window manager does and xdotool
 def dört_kopya(**değişenler):  # four copies started together leave one window; three end
     kopyalar = oyunlar(4, **değişenler)
     pencere = bekle(lambda: pencereler(ANA_PENCERE), "the main window")
-    bekle(lambda: sum(k.poll() is not None for k in kopyalar) == 3, "three copies to end")
+    ilk = next(k for k in kopyalar if k.pid == int(komut("xdotool", "getwindowpid", pencere[0])))
+    for k in (k for k in kopyalar if k is not ilk):
+        if değişenler:  # without a bus: each says in a box that it cannot reach the first, fails
+            tuş(bekle(lambda: pencereler("^Mozeta$", "--pid", str(k.pid)), "its box")[0], "Return")
+        assert k.wait(BEKLEME) == (1 if değişenler else 0), çıktı(k)
     assert pencereler(ANA_PENCERE) == pencere, pencere
-    assert all(k.returncode == 0 for k in kopyalar if k.poll() is not None)
-    return pencere[0], next(k for k in kopyalar if k.poll() is None)
+    return pencere[0], ilk
 
 
 def kutuyu_kapat(tuşu="Return"):  # a box stands over the game: answered
@@ -147,7 +150,7 @@ def tek_kopya():
 
     # With the bus pointing nowhere, x.jpg on the command line: refused, the stored photo
     # stays. Killed outright, the copy leaves its lock behind, which does not stop the next
-    # start; a later copy ends and says why on standard error.
+    # start; later copies say in a box that they cannot reach it, and fail.
     otobüssüz = {"DBUS_SESSION_BUS_ADDRESS": "unix:path=%s/yok" % kök}
     ilk = oyunlar(1, metin, **otobüssüz)[0]
     pencere = bekle(lambda: pencereler(ANA_PENCERE), "the main window")[0]
@@ -156,10 +159,16 @@ def tek_kopya():
     ilk.kill()
     ilk.wait(BEKLEME)
     bekle(lambda: not pencereler(ANA_PENCERE), "the killed copy's window to go")
-    dört_kopya(**otobüssüz)
-    sonraki = oyunlar(1, **otobüssüz)[0]
-    assert sonraki.wait(BEKLEME) == 0 and çıktı(sonraki), çıktı(sonraki)
-    assert os.listdir(geçici) == [], os.listdir(geçici)
+    pencere, ilk = dört_kopya(**otobüssüz)
+    tuş(pencere, "Escape")
+    assert ilk.wait(BEKLEME) == 0 and os.listdir(geçici) == [], çıktı(ilk)
+    # No private folder for the lock: the game runs alone, says so once, leaves no lock anywhere.
+    os.chmod(kök + "/calisma", 0o755)
+    ilk = oyunlar(1, XDG_CACHE_HOME=metin, **otobüssüz)[0]
+    kutuyu_kapat()
+    assert not [f for _, _, d in os.walk(kök) for f in d if f.endswith(".lock")]
+    tuş(pencereler(ANA_PENCERE)[0], "Escape")
+    assert ilk.wait(BEKLEME) == 0 and not pencereler("^Mozeta$"), çıktı(ilk)
 
 
 def saglam():
@@ -183,6 +192,12 @@ def saglam():
     otobüs.call_sync(*aç("file://localhost" + yeşil))
     bekle(lambda: renkte(pencere, (0, 255, 0)), "the green photo")
     assert not pencereler("^Mozeta$")
+    # A relative path (from the real client) is refused: from the game's folder it is the pink.
+    subprocess.run(["gdbus", "call", "-e", "-d", "example.nuvvorudov.Mozeta", "-o",
+                    "/example/nuvvorudov/Mozeta", "-m", "org.freedesktop.Application.Open",
+                    "['../pembe.jpg']", "{}"], check=True)
+    kutuyu_kapat()
+    assert renkte(pencere, (0, 255, 0)) and ilk.poll() is None
 
     # A move made, then a photo from a later start: asked first; the default keeps the game.
     # Clicks: on the board deals, on the place above the empty corner moves, then "Çıkışta oyunu

@@ -2,6 +2,7 @@
 // The game against bad settings files and bad photos: it never crashes, blocks or eats memory,
 // and loads, plays and closes every time. Under the sanitizers it also shows that nothing leaks.
 #include "resources/DizgiTablosu.h"
+#include "startup/UygulamaArayuzu.h"
 #include "tests/core/HataNumarasi.h"
 #include "tests/ortak/PencereOrtami.h"
 #include "toolkit/AyarBelgesi.h"
@@ -226,6 +227,25 @@ private slots:
         form->ÇıkışDüğmesi_Click();
         AyarlarıUnut();
         QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Fotograf"_s), yol);
+    }
+
+    // A relative path over the bus is refused with a box naming it, though from the game's
+    // folder it names a photo.
+    void relativePathOverTheBus() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        auto form = ortam.Yükle();
+        QVERIFY(DüzFotoğraf(Qt::red).save(ortam.program.filePath(u"good.jpg"_s)) &&
+                QDir::setCurrent(ortam.program.path()));
+        ApplicationInterface arayüz;
+        arayüz.Karşıla(
+            {[](const QString &) {}, [&](const QString &yol) { form->FotoğrafıAç(yol); }});
+        for (const QString ad : {"good.jpg", "file:good.jpg"}) {
+            arayüz.Open({ad}, {});
+            QTRY_COMPARE(ortam.kutular.Kutular.empty() ? QString()
+                                                       : ortam.kutular.Kutular.back().metin,
+                         LoadResString(3100) + ad + u'\n' + LoadResString(3420));
+        }
     }
 };
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the routines every window shares: title, program folder, the photo on the command
-// line, error report, centred message boxes and window texts.
+// line, the single instance's lock folder, error report, centred message boxes and window texts.
 #include "startup/BaslangicModulu.h"
+#include "startup/KilitKlasoru.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
@@ -10,6 +11,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +63,38 @@ private slots:
         QCOMPARE(FotoğrafAdresi(u"/tmp/Türkçe klasör/#1.jpg"_s),
                  u"file:///tmp/T%C3%BCrk%C3%A7e%20klas%C3%B6r/%231.jpg"_s);
         QCOMPARE(FotoğrafAdresi(u"file://tmp/a.jpg"_s), u"file://tmp/a.jpg"_s);
+    }
+
+    // The lock lies in the runtime folder only when it is the user's own with mode 0700, else in
+    // the game's folder under the cache folder (XDG_CACHE_HOME when absolute, else ~/.cache),
+    // made 0700; one found there is taken only when private.
+    void lockFolder() {
+        QTemporaryDir kök;
+        const auto yol = [&](const char *ad) { return kök.filePath(QString::fromUtf8(ad)); };
+        const auto kur = [&](const char *ad, int kip) {
+            return QDir().mkpath(yol(ad)) && chmod(QFile::encodeName(yol(ad)), kip) == 0;
+        };
+        QVERIFY(kur("özel", 0700) && kur("açık", 0755) && kur("ö/Mozeta-Tr", 0755) &&
+                kur("ev", 0700) && kur("b", 0700) && kur("başkası", 0700) &&
+                QDir::setCurrent(kök.path()) && QFile::link(yol("özel"), yol("b/Mozeta-Tr")));
+        // Another user's folder: made so as root, else root's own.
+        QVERIFY(geteuid() != 0 || chown(QFile::encodeName(yol("başkası")), 65534, 65534) == 0);
+        qputenv("HOME", QFile::encodeName(yol("ev")));
+        const std::tuple<QString, const char *, QString> satırlar[] = {
+            {yol("özel"), "", yol("özel")},
+            {yol("açık"), "ö1", yol("ö1/Mozeta-Tr")},
+            {geteuid() ? u"/root"_s : yol("başkası"), "ö2", yol("ö2/Mozeta-Tr")},
+            {u"özel"_s, nullptr, yol("ev/.cache/Mozeta-Tr")}, // both relative
+            {yol("açık"), "b", {}},
+            {yol("açık"), "ö", {}}};
+        for (const auto &[çalışma, önbellek, beklenen] : satırlar) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(çalışma));
+            qputenv("XDG_CACHE_HOME", önbellek ? QFile::encodeName(yol(önbellek)) : "ö3");
+            const QFileInfo klasör(KilitKlasörü());
+            QCOMPARE(klasör.filePath(), beklenen);
+            QVERIFY(beklenen.isEmpty() ||
+                    (klasör.ownerId() == geteuid() && (klasör.permissions() & 0x7077) == 0x7000));
+        }
     }
 
     // A failing step of a report-and-continue routine shows the report; Esc and the close
