@@ -4,7 +4,6 @@
 #include "toolkit/ResimYukleyici.h"
 
 #include "toolkit/CalismaHatasi.h"
-#include "toolkit/YarimResim.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,7 +45,7 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     // A photo cut short (an interrupted copy) would come out with grey filler; a header alone
     // would even pass for a picture of any size.
     const ResimYapısı yapı = ResimYapısınıOku(dosya, boyut);
-    if (yapı.TaramaSayısı > EnÇokTarama || yapı.KatsayıBelleği > EnÇokKatsayıBelleği)
+    if (SınırlarıAşar(yapı))
         throw ÇalışmaHatası(ÇalışmaHatası::YetersizBellek);
     if (yapı.Yarım)
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
