@@ -27,7 +27,7 @@ QByteArray BoyutuDeğiş(QByteArray b, int en, int boy, uchar tür = 0xC0) {
 qint64 SüreçDeğeri(const char *dosya, const char *ad) {
     QFile f(QString::fromLatin1(dosya));
     const QByteArray metin = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    return metin.mid(metin.indexOf(ad) + qstrlen(ad)).trimmed().split(' ').first().toLongLong();
+    return metin.mid(metin.indexOf(ad) + qstrlen(ad)).simplified().split(' ').first().toLongLong();
 }
 
 // A real 24-bit BMP whose info header claims another size.
