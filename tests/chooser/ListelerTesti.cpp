@@ -65,7 +65,7 @@ private slots:
         // A photo whose headers would cost more than the loader allows shows no small picture.
         QByteArray yorumlu =
             ExifliJpeg(DüzFotoğraf(Qt::gray, 64, 48), DüzFotoğraf(Qt::red, 32, 24));
-        yorumlu.insert(yorumlu.indexOf("\xff\xdb"),
+        yorumlu.insert(yorumlu.lastIndexOf("\xff\xc0"),
                        QByteArray("\xff\xfe\xff\xff").leftJustified(65537).repeated(80));
         DosyaYaz(klasör_.filePath("yorumlu.jpg"), yorumlu);
         QVERIFY(ExifKüçükResmi(klasör_.filePath("yorumlu.jpg")).isNull());
