@@ -179,7 +179,8 @@ QImage ExifKüçükResmi(const QString &yol) {
     if (!QFileInfo(yol).isFile())
         return {};
     QFile dosya(yol);
-    if (!dosya.open(QIODevice::ReadOnly))
+    // Unbuffered, as the photo's loader reads: the headers are walked a little at a time.
+    if (!dosya.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
     const QByteArray baş = dosya.read(ExifBaşUzunluğu);
     const auto yer = KüçükResmiBul(baş);
