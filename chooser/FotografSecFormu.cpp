@@ -9,7 +9,6 @@
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
 #include "toolkit/AyarDeposu.h"
-#include "toolkit/ExifKucukResim.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
 #include "toolkit/ResimKutusu.h"
@@ -22,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -29,6 +29,9 @@ namespace {
 constexpr int YolRolü = Qt::UserRole;
 constexpr int DerinlikRolü = Qt::UserRole + 1;
 constexpr int GirintiPikseli = 8;
+// How long a small picture may stay after another photo has been selected whose own small
+// picture has not come (a slow disk): far longer than one takes to read.
+constexpr int EskiKüçükResimSüresi = 200;
 
 // Draws each folder of the folder list indented by its depth below the drive's root, as the
 // folder list of a file dialog does: the open folders down to the current one, then its
@@ -57,10 +60,13 @@ private:
 } // namespace
 
 FotografSecFormu::FotografSecFormu(QWidget &sahip)
-    : QDialog(&sahip), yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
-                           this, [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
-                               FotoğrafYüklendi(yol, sonuç);
-                           })) {
+    : QDialog(&sahip),
+      yükleyici_(std::make_unique<ÖnizlemeYükleyici>(
+          this,
+          [this](const QString &yol, const ÖnizlemeYükleyici::Sonuç &sonuç) {
+              FotoğrafYüklendi(yol, sonuç);
+          },
+          [this](const QString &yol, const QImage &küçük) { KüçükResmiGöster(yol, küçük); })) {
     DüzeniKur();
     Form_Load();
 }
@@ -298,24 +304,26 @@ void FotografSecFormu::DosyaListesi_Click() {
             SeçimiBırak();
             return;
         }
-        // A camera's photo takes longer to decode than a key press lasts: its small picture
-        // shows at once, before the decode is asked for, so that a decode ready already
-        // replaces it before it is ever drawn.
-        KüçükResmiGöster(yol);
-        // The picture arrives once decoded (FotoğrafYüklendi); the photo after it in the
-        // direction of travel is decoded meanwhile, ready for the next key press.
+        // The picture arrives once decoded (FotoğrafYüklendi), a camera's small picture
+        // before it (KüçükResmiGöster); the photo after it in the direction of travel is decoded
+        // meanwhile, ready for the next key press.
         const int satır = DosyaListesi->currentRow();
         const int yön = satır < sonSeçilenSatır_ ? -1 : 1;
         sonSeçilenSatır_ = satır;
         const QListWidgetItem *sıradaki = DosyaListesi->item(satır + yön);
         yükleyici_->İste(yol, sıradaki ? YolaEkle(dosyaKlasörü_, sıradaki->text()) : QString());
+        // The previous photo's small picture gives way to this one's a millisecond later, so
+        // the arrow keys show no flash of an older preview between them; should this one's
+        // not come soon, the older one must not stand for this photo any longer.
+        if (küçükResim_)
+            QTimer::singleShot(EskiKüçükResimSüresi, this, [this, yol] {
+                if (küçükResimYolu_ != yol && YolaEkle(dosyaKlasörü_, DosyaListesiSeçili()) == yol)
+                    ÖnizlemeyiGeriAl();
+            });
     });
 }
 
-void FotografSecFormu::KüçükResmiGöster(const QString &yol) {
-    // Read on this thread: 64 KiB and a 160 x 120 decode take about a millisecond, and so
-    // the small picture shown is always the selected photo's.
-    const QImage küçük = ExifKüçükResmi(yol);
+void FotografSecFormu::KüçükResmiGöster(const QString &yol, const QImage &küçük) {
     if (küçük.isNull()) {
         // The previous photo's small picture must not stand for this one.
         ÖnizlemeyiGeriAl();
@@ -323,9 +331,11 @@ void FotografSecFormu::KüçükResmiGöster(const QString &yol) {
     }
     ÖnizlemeKutusu->SetStretchedPicture(küçük);
     küçükResim_ = true;
+    küçükResimYolu_ = yol;
 }
 
 void FotografSecFormu::ÖnizlemeyiGeriAl() {
+    küçükResimYolu_.clear();
     if (std::exchange(küçükResim_, false))
         ÖnizlemeKutusu->SetPicture(netÖnizleme_);
 }

@@ -88,8 +88,9 @@ private:
     void DosyaListesiYolunuKur(const QString &klasör);
     // The selected file's picture has been decoded (or could not be).
     void FotoğrafYüklendi(const QString &yol, const std::optional<Fotoğraf> &fotoğraf);
-    // Shows the small picture stored in the photo's EXIF block, if it has one.
-    void KüçükResmiGöster(const QString &yol);
+    // Shows the small picture stored in the EXIF block of the photo selected at `yol`, read off
+    // this thread; a null one means it has none.
+    void KüçükResmiGöster(const QString &yol, const QImage &küçük);
     // The preview of the photo loaded again, in place of a small picture.
     void ÖnizlemeyiGeriAl();
     // Nothing waits for a decode any more, and no small picture stays.
@@ -103,6 +104,7 @@ private:
     int sonSeçilenSatır_ = -1; // the direction of travel decides which photo to decode ahead
     QImage netÖnizleme_;       // the preview of the photo loaded, kept while a small picture shows
     bool küçükResim_ = false;
+    QString küçükResimYolu_; // the file whose small picture shows, if one does
     std::unique_ptr<ÖnizlemeYükleyici> yükleyici_;
 };
 using FotoğrafSeçFormu = FotografSecFormu;

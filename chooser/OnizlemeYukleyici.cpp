@@ -2,17 +2,20 @@
 // The chooser's photo decoding on worker threads.
 #include "chooser/OnizlemeYukleyici.h"
 
+#include "toolkit/ExifKucukResim.h"
 #include "toolkit/HataPolitikasi.h"
 
 #include <QMetaObject>
 #include <QObject>
 #include <utility>
 
-ÖnizlemeYükleyici::ÖnizlemeYükleyici(QObject *bağlam, Teslimci teslimci)
-    : bağlam_(bağlam), teslimci_(std::move(teslimci)) {
+ÖnizlemeYükleyici::ÖnizlemeYükleyici(QObject *bağlam, Teslimci teslimci,
+                                     KüçükTeslimci küçükTeslimci)
+    : bağlam_(bağlam), teslimci_(std::move(teslimci)), küçükTeslimci_(std::move(küçükTeslimci)) {
     // One decode at a time, the selected photo before the one ahead: two JPEG decodes side by
     // side each ran at half speed here, so the photo waited for came later.
     havuz_.setMaxThreadCount(1);
+    küçükHavuz_.setMaxThreadCount(1);
 }
 
 ÖnizlemeYükleyici::~ÖnizlemeYükleyici() {
@@ -23,7 +26,9 @@
         işler_.clear();
     }
     havuz_.clear();
+    küçükHavuz_.clear();
     havuz_.waitForDone();
+    küçükHavuz_.waitForDone();
 }
 
 ÖnizlemeYükleyici::Sonuç ÖnizlemeYükleyici::Çöz(const QString &yol) {
@@ -54,6 +59,23 @@ void ÖnizlemeYükleyici::İste(const QString &seçili, const QString &sıradaki
     if (!sıradaki.isEmpty())
         Başlat(sıradaki, 0);
     Teslim();
+    if (!seçili_.isEmpty()) // the photo was not ready: its small picture comes first
+        KüçükResmiBaşlat(seçili);
+}
+
+void ÖnizlemeYükleyici::KüçükResmiBaşlat(const QString &yol) {
+    küçükHavuz_.clear(); // small pictures of files passed over are not read
+    küçükHavuz_.start([this, yol, bekçi = std::weak_ptr<int>(canlı_)] {
+        const QImage küçük = ExifKüçükResmi(yol);
+        QMetaObject::invokeMethod(
+            bağlam_,
+            [this, yol, küçük, bekçi] {
+                // The player may have moved on, or the photo itself have come.
+                if (bekçi.lock() && yol == seçili_)
+                    küçükTeslimci_(yol, küçük);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void ÖnizlemeYükleyici::Tamamla() {

@@ -2,6 +2,8 @@
 // EXIF small pictures: a bounded walk of the JPEG markers and of the first two TIFF directories.
 #include "toolkit/ExifKucukResim.h"
 
+#include "toolkit/ResimYukleyici.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +116,11 @@ QImage Çöz(QByteArrayView jpeg) {
     QByteArray baytlar = jpeg.toByteArray();
     QBuffer tampon(&baytlar);
     tampon.open(QIODevice::ReadOnly);
+    // Small in bytes is not small to decode: thousands of scans over a large picture fit in
+    // 64 KiB. The photo's own limits hold here too.
+    const ResimYapısı yapı = ResimYapısınıOku(tampon, baytlar.size());
+    if (yapı.Yarım || SınırlarıAşar(yapı) || !tampon.seek(0))
+        return {};
     QImageReader okuyucu(&tampon, "jpeg");
     okuyucu.setAutoDetectImageFormat(false);
     const QSize boyut = okuyucu.size();
@@ -172,13 +179,15 @@ QImage ExifKüçükResmi(const QString &yol) {
     if (!QFileInfo(yol).isFile())
         return {};
     QFile dosya(yol);
-    if (!dosya.open(QIODevice::ReadOnly))
+    // Unbuffered, as the photo's loader reads: the headers are walked a little at a time.
+    if (!dosya.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
     const QByteArray baş = dosya.read(ExifBaşUzunluğu);
     const auto yer = KüçükResmiBul(baş);
     if (!yer || !dosya.seek(0))
         return {};
-    // The photo's stored size comes from its header alone.
-    QImageReader okuyucu(&dosya, "jpeg");
-    return Hazırla(*yer, okuyucu.size());
+    // The photo's stored size comes from its headers alone, walked without keeping them: the
+    // decoder would keep every comment before its frame header in memory.
+    const ResimYapısı başlık = ResimBaşlığınıOku(dosya, dosya.size());
+    return SınırlarıAşar(başlık) ? QImage() : Hazırla(*yer, başlık.Boyut);
 }

@@ -4,7 +4,6 @@
 #include "toolkit/ResimYukleyici.h"
 
 #include "toolkit/CalismaHatasi.h"
-#include "toolkit/YarimResim.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +33,9 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     if (!bilgi.isFile())
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);
     QFile dosya(yol);
-    if (!dosya.open(QIODevice::ReadOnly))
+    // Unbuffered: the look at the structure jumps from header to header and reads a little at
+    // each, where a buffer would read 16 KiB.
+    if (!dosya.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw ÇalışmaHatası(ÇalışmaHatası::DosyaErişimHatası);
     // The size of the file opened, not of the name: everything below reads only this much. A
     // file of size 0 holds no photo; the kernel's own files (/proc) say 0 and never end.
@@ -46,7 +47,7 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     // A photo cut short (an interrupted copy) would come out with grey filler; a header alone
     // would even pass for a picture of any size.
     const ResimYapısı yapı = ResimYapısınıOku(dosya, boyut);
-    if (yapı.TaramaSayısı > EnÇokTarama || yapı.KatsayıBelleği > EnÇokKatsayıBelleği)
+    if (SınırlarıAşar(yapı))
         throw ÇalışmaHatası(ÇalışmaHatası::YetersizBellek);
     if (yapı.Yarım)
         throw ÇalışmaHatası(ÇalışmaHatası::GeçersizResim);

@@ -3,6 +3,8 @@
 // decoded no larger than the caller needs, while its natural size stays known.
 #pragma once
 
+#include "toolkit/YarimResim.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -20,6 +22,13 @@ constexpr int EnBüyükKenar = 30000;
 constexpr qint64 EnBüyükDosya = qint64(300) << 20;
 constexpr qint64 EnÇokPiksel = 120'000'000;
 constexpr qint64 EnÇokKatsayıBelleği = qint64(400) << 20; // see ResimYapısı
+
+// True when decoding a file of this structure would cost more than the limits allow: too many
+// scans, too much coefficient memory, or too much kept beside the picture.
+inline bool SınırlarıAşar(const ResimYapısı &yapı) {
+    return yapı.TaramaSayısı > EnÇokTarama || yapı.KatsayıBelleği > EnÇokKatsayıBelleği ||
+           yapı.SaklananBaytlar > EnÇokSaklanan || yapı.ÜstBilgiBaytları > EnÇokÜstBilgi;
+}
 
 // The board and the sample never show a photo larger than this (the board is about 350 x 260
 // pixels, twice that on a high-density screen): a decode of at least this size loses nothing.

@@ -16,16 +16,17 @@ public:
 
     qint64 Boyut() const { return boyut_; }
 
-    // The byte at `k`; -1 past the end (or where the file could not be read).
+    // The byte at `k`; -1 past the end (or where the file could not be read). Only a little is
+    // read around it: the walk jumps from header to header over segments it never looks into.
     int Bayt(qint64 k) {
-        if (!İçinde(k) && !Yükle(k))
+        if (!İçinde(k) && !Yükle(k, BaşlıkPenceresi))
             return -1;
         return uchar(tampon_.at(k - baş_));
     }
 
     // Where the next byte FF lies at or after `k`; Boyut() when none does.
     qint64 FFAra(qint64 k) {
-        while (İçinde(k) || Yükle(k)) {
+        while (İçinde(k) || Yükle(k, PencereBoyu)) {
             const char *başlangıç = tampon_.constData() + (k - baş_);
             const qint64 kalan = baş_ + tampon_.size() - k;
             if (const void *bulunan = std::memchr(başlangıç, 0xFF, size_t(kalan)))
@@ -37,13 +38,14 @@ public:
 
 private:
     static constexpr qint64 PencereBoyu = qint64(1) << 20;
+    static constexpr qint64 BaşlıkPenceresi = 4096;
 
     bool İçinde(qint64 k) const { return k >= baş_ && k < baş_ + tampon_.size(); }
 
-    bool Yükle(qint64 k) {
+    bool Yükle(qint64 k, qint64 uzunluk) {
         if (k < 0 || k >= boyut_ || !dosya_.seek(k))
             return false;
-        tampon_ = dosya_.read(qMin(PencereBoyu, boyut_ - k));
+        tampon_ = dosya_.read(qMin(uzunluk, boyut_ - k));
         baş_ = k;
         if (tampon_.isEmpty()) // the file is shorter than it said: it ends here
             boyut_ = k;
@@ -65,6 +67,7 @@ qint64 Yukarı(qint64 a, qint64 b) { return (a + b - 1) / b; }
 struct Çerçeve {
     qint64 en = 0, boy = 0;
     bool ilerlemeli = false;
+    bool aritmetik = false;    // arithmetic coding instead of Huffman's
     qint64 bloklar = 0;        // 8 x 8 blocks of the first colour
     qint64 katsayıBelleği = 0; // every colour's blocks, at 64 coefficients of 2 bytes
 };
@@ -72,6 +75,7 @@ struct Çerçeve {
 Çerçeve ÇerçeveyiOku(DosyaPenceresi &p, qint64 i, int işaret) {
     Çerçeve ç;
     ç.ilerlemeli = işaret == 0xC2 || işaret == 0xC6 || işaret == 0xCA || işaret == 0xCE;
+    ç.aritmetik = işaret >= 0xC9;
     ç.boy = p.Bayt(i + 5) << 8 | p.Bayt(i + 6);
     ç.en = p.Bayt(i + 7) << 8 | p.Bayt(i + 8);
     ç.bloklar = Yukarı(ç.en, 8) * Yukarı(ç.boy, 8);
@@ -93,7 +97,25 @@ struct Çerçeve {
     return ç;
 }
 
-ResimYapısı JpegYapısı(DosyaPenceresi &p) {
+// Whether the bytes at `k` begin with `önek`.
+bool ÖnekMi(DosyaPenceresi &p, qint64 k, QByteArrayView önek) {
+    for (qsizetype n = 0; n < önek.size(); ++n)
+        if (p.Bayt(k + n) != uchar(önek[n]))
+            return false;
+    return true;
+}
+
+// Adds the segment at `i` (marker `işaret`, `uzunluk` bytes after it) to what the decoder keeps
+// in memory: every comment, APP1 and APP2. XMP, standard or extended, goes to the first sum only.
+void SaklananıSay(ResimYapısı &sonuç, DosyaPenceresi &p, qint64 i, int işaret, qint64 uzunluk) {
+    if (işaret != 0xFE && işaret != 0xE1 && işaret != 0xE2)
+        return;
+    sonuç.SaklananBaytlar += uzunluk;
+    if (işaret != 0xE1 || !ÖnekMi(p, i + 4, "http://ns.adobe.com/"))
+        sonuç.ÜstBilgiBaytları += uzunluk;
+}
+
+ResimYapısı JpegYapısı(DosyaPenceresi &p, bool başlıkta) {
     // Walk the segments by their lengths (an embedded thumbnail in APP1 has an end-of-image
     // marker of its own, which must not count) and each scan's compressed data up to the marker
     // that ends it. The walk stops at the picture's end marker: some phones append more data
@@ -116,8 +138,10 @@ ResimYapısı JpegYapısı(DosyaPenceresi &p) {
             // Huffman coding spends at least two bits on every block (its DC difference and
             // its end of block), so far fewer bytes than blocks / 16 cannot be the whole picture:
             // a header that promises a huge photo over the data of a small one would come out
-            // as grey filler.
-            sonuç.Yarım = sonuç.TaramaSayısı == 0 || veri * 16 < çerçeve.bloklar;
+            // as grey filler. Arithmetic coding spends next to nothing on a flat area: a whole
+            // 4000 x 3000 picture of one colour takes three bytes.
+            sonuç.Yarım =
+                sonuç.TaramaSayısı == 0 || (!çerçeve.aritmetik && veri * 16 < çerçeve.bloklar);
             if (çerçeve.ilerlemeli || sonuç.TaramaSayısı > 1)
                 sonuç.KatsayıBelleği = çerçeve.katsayıBelleği;
             return sonuç;
@@ -130,15 +154,22 @@ ResimYapısı JpegYapısı(DosyaPenceresi &p) {
         if (düşük < 0)
             break;
         const qint64 segmentSonu = i + 2 + (yüksek << 8 | düşük);
+        SaklananıSay(sonuç, p, i, işaret, yüksek << 8 | düşük);
+        if (sonuç.SaklananBaytlar > EnÇokSaklanan || sonuç.ÜstBilgiBaytları > EnÇokÜstBilgi)
+            return sonuç; // refused: what follows does not matter
         const bool huffmanÇerçevesi = işaret >= 0xC0 && işaret <= 0xC7 && işaret != 0xC4;
-        if (huffmanÇerçevesi || (işaret >= 0xC9 && işaret <= 0xCF && işaret != 0xCC))
+        if (huffmanÇerçevesi || (işaret >= 0xC9 && işaret <= 0xCF && işaret != 0xCC)) {
             çerçeve = ÇerçeveyiOku(p, i, işaret);
+            sonuç.Boyut = QSize(int(çerçeve.en), int(çerçeve.boy));
+            if (başlıkta)
+                return sonuç;
+        }
         if (işaret != 0xDA) {
             i = segmentSonu;
             continue;
         }
-        if (++sonuç.TaramaSayısı > EnÇokTarama)
-            return sonuç; // no need to read further: the file is refused
+        if (başlıkta || ++sonuç.TaramaSayısı > EnÇokTarama)
+            return sonuç; // the headers end here, or the file is refused: no need to read on
         // In compressed data a byte FF is followed by 00 (a data byte), a restart marker or
         // more fill; anything else is the next marker.
         qint64 j = segmentSonu;
@@ -188,9 +219,16 @@ bool YarımBmp(DosyaPenceresi &p) {
 ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut) {
     DosyaPenceresi p(dosya, boyut);
     if (boyut >= 4 && p.Bayt(0) == 0xFF && p.Bayt(1) == 0xD8)
-        return JpegYapısı(p);
+        return JpegYapısı(p, false);
     ResimYapısı sonuç;
     if (boyut >= 2 && p.Bayt(0) == 'B' && p.Bayt(1) == 'M')
         sonuç.Yarım = YarımBmp(p);
     return sonuç;
+}
+
+ResimYapısı ResimBaşlığınıOku(QIODevice &dosya, qint64 boyut) {
+    DosyaPenceresi p(dosya, boyut);
+    if (boyut >= 4 && p.Bayt(0) == 0xFF && p.Bayt(1) == 0xD8)
+        return JpegYapısı(p, true);
+    return {};
 }

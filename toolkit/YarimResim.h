@@ -3,7 +3,7 @@
 // cost.
 #pragma once
 
-#include <QtGlobal>
+#include <QSize>
 
 class QIODevice;
 
@@ -17,13 +17,31 @@ struct ResimYapısı {
     // The memory a JPEG decode keeps for the whole picture's coefficients when the picture
     // comes in several scans (progressive, or its colours one after the other); 0 otherwise.
     qint64 KatsayıBelleği = 0;
+    // The segments the decoder keeps in memory whole, wherever they stand (between scans too):
+    // comments, APP1 (EXIF, XMP) and APP2 (colour profile). The walk stops once either sum is
+    // over its bound below, so a sum over the bound need not be the file's whole.
+    qint64 SaklananBaytlar = 0;
+    qint64 ÜstBilgiBaytları = 0; // the same without XMP: comments, EXIF, colour profile
+    QSize Boyut;                 // a JPEG's stored size, as its frame header gives it
 };
 
 // Real encoders write a progressive JPEG in about ten scans; every scan is a pass over the whole
 // picture, so a file that repeats one thousands of times keeps the decoder busy for minutes.
 constexpr int EnÇokTarama = 100;
 
+// A camera writes a comment of a few bytes, an EXIF block of at most 64 KiB and a colour profile
+// well under 1 MiB; a phone's XMP, which carries depth maps and such, reaches a few MiB. The
+// decoder keeps all of it and copies the texts and the EXIF block again, several bytes for each
+// (a file padded with 295 MB of comments took 1.45 GiB), so these sums bound what a photo's
+// extras may cost.
+constexpr qint64 EnÇokÜstBilgi = qint64(4) << 20;
+constexpr qint64 EnÇokSaklanan = qint64(16) << 20;
+
 // Reads `dosya` (a file of `boyut` bytes, open for reading) never past `boyut` and holding at
 // most a window of it in memory. Files that are neither JPEG nor BMP, and broken headers, are
 // left to the picture loader.
 ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut);
+
+// The same read only as far as a JPEG's frame header, for its size and the segments before it:
+// this costs the headers alone, however long the picture's data.
+ResimYapısı ResimBaşlığınıOku(QIODevice &dosya, qint64 boyut);

@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class ListelerTesti : public QObject {
     Q_OBJECT
@@ -60,6 +62,13 @@ private slots:
         const QString boru = d.filePath("boru.jpg");
         QCOMPARE(mkfifo(QFile::encodeName(boru).constData(), 0600), 0);
         QVERIFY(ExifKüçükResmi(boru).isNull());
+        // A photo whose headers would cost more than the loader allows shows no small picture.
+        QByteArray yorumlu =
+            ExifliJpeg(DüzFotoğraf(Qt::gray, 64, 48), DüzFotoğraf(Qt::red, 32, 24));
+        yorumlu.insert(yorumlu.lastIndexOf("\xff\xc0"),
+                       QByteArray("\xff\xfe\xff\xff").leftJustified(65537).repeated(80));
+        DosyaYaz(klasör_.filePath("yorumlu.jpg"), yorumlu);
+        QVERIFY(ExifKüçükResmi(klasör_.filePath("yorumlu.jpg")).isNull());
         for (const char *ad :
              {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül", "ılık", "İnci"})
             QVERIFY(d.mkdir(ad));
@@ -141,6 +150,16 @@ private slots:
         QTest::newRow("after another APP1 and fill bytes")
             << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
         QTest::newRow("second directory loops to the first") << yamalı(iyi, 22, 8) << false;
+        QTest::newRow("first directory loops to itself")
+            << yamalı(yamalı(iyi, 4, 26), 52, 26) << false;
+        QTest::newRow("directory at the data's last byte")
+            << yamalı(iyi, 22, 55 + küçükBoyu).left(12 + 56 + küçükBoyu) << false;
+        const auto bomba = [](int kez) {
+            return ExifliJpeg(DüzFotoğraf(Qt::gray, 64, 48), {}, false, 1,
+                              TaramaBombası(DüzFotoğraf(Qt::red, 32, 24), kez));
+        };
+        QTest::newRow("progressive, 50 scans") << bomba(50) << true;
+        QTest::newRow("progressive, 150 scans") << bomba(150) << false;
         QTest::newRow("entry count past the end") << yamalı(iyi, 26, 0xFFFF, 2) << false;
         QTest::newRow("place past the end") << yamalı(iyi, 36, 0x10000) << false;
         QTest::newRow("length past the end") << yamalı(iyi, 48, küçükBoyu + 1) << false;
@@ -155,10 +174,16 @@ private slots:
     void brokenExifBlocksGiveNoSmallPicture() {
         QFETCH(QByteArray, baytlar);
         QFETCH(bool, bulunur);
-        // Exactly as many bytes as given, so that a read past them is caught under the sanitizers.
-        const std::vector<char> tam(baytlar.begin(), baytlar.end());
-        QCOMPARE(!ExifKüçükResmi({tam.data(), qsizetype(tam.size())}, {640, 480}).isNull(),
-                 bulunur);
+        // Exactly as many bytes as given, right before a page that cannot be read: a read past
+        // them ends the test.
+        const qsizetype sayfa = sysconf(_SC_PAGESIZE), boy = (baytlar.size() / sayfa + 2) * sayfa;
+        auto *bellek = static_cast<char *>(
+            mmap(nullptr, boy, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        QVERIFY(bellek != MAP_FAILED && mprotect(bellek + boy - sayfa, sayfa, PROT_NONE) == 0);
+        char *baş = bellek + boy - sayfa - baytlar.size();
+        std::memcpy(baş, baytlar.constData(), baytlar.size());
+        QCOMPARE(!ExifKüçükResmi({baş, baytlar.size()}, {640, 480}).isNull(), bulunur);
+        munmap(bellek, boy);
     }
 };
 

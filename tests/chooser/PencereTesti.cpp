@@ -87,7 +87,9 @@ private slots:
     void cancelOrOk() {
         AnaForm &ana = *o->anaForm;
         const QString alt = o->foto + "/alt klasör";
-        DörtRenkliFotoğraf(2400, 1800).save(alt + "/büyük.jpg", nullptr, 95);
+        // Its camera's small picture is one of thousands of scans: the photo itself is shown.
+        DosyaYaz(alt + "/büyük.jpg", ExifliJpeg(DörtRenkliFotoğraf(2400, 1800), {}, false, 1,
+                                                TaramaBombası(DüzFotoğraf(Qt::red, 64, 48), 4000)));
         ana.ParçalaraBölSeçeneği_Click(2);
         for (const bool tamam : {false, true}) {
             ana.YeniOyunDüğmesi_Click();
@@ -95,6 +97,7 @@ private slots:
             auto form = Aç();
             KlasörüAç(*form, alt);
             Seç(*form, "büyük.jpg");
+            QVERIFY(!form->KüçükResimGösteriliyor());
             if (tamam)
                 form->TamamDüğmesi->click();
             else

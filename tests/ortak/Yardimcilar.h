@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <random>
 
 // Red grows to the right, green downwards: cells stay recognisable after scaling and JPEG.
@@ -69,12 +70,25 @@ inline void DosyaYaz(const QString &yol, const QByteArray &içerik) {
         qFatal("cannot write %s", qPrintable(yol));
 }
 
+// `resim` as a progressive JPEG whose last scan comes `kez` times: each scan is a pass over it all.
+inline QByteArray TaramaBombası(const QImage &resim, int kez) {
+    QByteArray b;
+    QBuffer tampon(&b);
+    QImageWriter yazıcı(&tampon, "jpeg");
+    yazıcı.setProgressiveScanWrite(true);
+    yazıcı.write(resim);
+    const qsizetype son = b.lastIndexOf("\xff\xda"), bitiş = b.size() - 2;
+    return b.left(bitiş) + b.mid(son, bitiş - son).repeated(kez - 1) + "\xff\xd9";
+}
+
 // A JPEG as a camera writes it: after the start marker an EXIF block in Motorola (`mm`) or Intel
-// order, orientation `yön`, small picture `küçük`. Its TIFF data starts at byte 12: directories at
-// 8 and 26 (pointer at 22), the small picture's place and length at 36 and 48, itself at 56.
-inline QByteArray ExifliJpeg(const QImage &resim, const QImage &küçük, bool mm = false,
-                             int yön = 1) {
-    const QByteArray küçükJpeg = Kodla(küçük, "JPG");
+// order, orientation `yön`, small picture `küçük` (or the JPEG `küçükJpeg`). Its TIFF data starts
+// at byte 12: directories at 8 and 26 (pointer at 22), the small picture's place and length at 36
+// and 48, itself at 56.
+inline QByteArray ExifliJpeg(const QImage &resim, const QImage &küçük, bool mm = false, int yön = 1,
+                             QByteArray küçükJpeg = {}) {
+    if (küçükJpeg.isEmpty())
+        küçükJpeg = Kodla(küçük, "JPG");
     // clang-format off
     const int alanlar[][3] = { // place, value, width
         {0, mm ? 0x4D4D : 0x4949, 2}, {2, 42, 2}, {4, 8, 4},

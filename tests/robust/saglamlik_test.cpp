@@ -38,7 +38,7 @@ QByteArray İçerik(const QString &yol) {
 qint64 SüreçDeğeri(const char *dosya, const char *ad) {
     QFile f(QString::fromLatin1(dosya));
     const QByteArray metin = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    return metin.mid(metin.indexOf(ad) + qstrlen(ad)).trimmed().split(' ').first().toLongLong();
+    return metin.mid(metin.indexOf(ad) + qstrlen(ad)).simplified().split(' ').first().toLongLong();
 }
 
 // A real 24-bit BMP whose info header claims another size.
@@ -170,14 +170,19 @@ private slots:
                 QFile::link(u"/proc/self/pagemap"_s, yol("pagemap.jpg")));
         const QByteArray jpeg = Kodla(DüzFotoğraf(qRgb(200, 120, 40), 1600, 1200), "JPG");
         const QByteArray küçük = Kodla(DüzFotoğraf(Qt::gray, 64, 48), "JPG");
-        // A progressive JPEG whose last scan comes 2000 times: each scan is a pass over it all.
-        QByteArray bomba;
-        QBuffer tampon(&bomba);
-        QImageWriter yazıcı(&tampon, "jpeg");
-        yazıcı.setProgressiveScanWrite(true);
-        yazıcı.write(Gürültü(256, 256));
-        const qsizetype son = bomba.lastIndexOf("\xff\xda"), bitiş = bomba.size() - 2;
-        bomba = bomba.left(bitiş) + bomba.mid(son, bitiş - son).repeated(1999) + "\xff\xd9";
+        const QByteArray bomba = TaramaBombası(Gürültü(256, 256), 2000);
+        // `jpeg` with `kez` segments of 64 KiB of the marker `tür`, starting with `önek`, before
+        // its scan `tarama`: the decoder keeps comments, APP1 and APP2 in memory.
+        const auto dolgulu = [](const QByteArray &jpeg, char tür, const char *önek, int kez,
+                                int tarama = 0) {
+            qsizetype yer = jpeg.indexOf("\xff\xda");
+            while (tarama-- > 0)
+                yer = jpeg.indexOf("\xff\xda", yer + 2);
+            const QByteArray dolgu =
+                (QByteArray("\xff") + tür + "\xff\xff" + önek).leftJustified(65537);
+            return jpeg.left(yer) + dolgu.repeated(kez) + jpeg.mid(yer);
+        };
+        const char *xmp = "http://ns.adobe.com/xmp/extension/";
         const std::tuple<const char *, QByteArray, int> dosyalar[] = {
             {"truncated.jpg", jpeg.left(jpeg.size() * 2 / 5), 481},
             {"30000.jpg", BoyutuDeğiş(küçük, 30000, 30000), 481},
@@ -194,6 +199,19 @@ private slots:
             {"scan bomb.jpg", BoyutuDeğiş(bomba, 10000, 10000, 0xC2), 7},
             {"huge header.jpg", BoyutuDeğiş(Kodla(Gürültü(1200, 1200), "JPG"), 12000, 12000), 7},
             {"sparse 16 GiB.jpg", {}, 7},
+            {"1x30001.jpg", Kodla(DüzFotoğraf(Qt::gray, 1, 30001), "JPG"), 7},
+            {"comments 5 MiB.jpg", dolgulu(küçük, '\xfe', "", 80), 7},
+            {"EXIF 5 MiB between scans.jpg",
+             dolgulu(TaramaBombası(DüzFotoğraf(Qt::gray, 64, 48), 1), '\xe1', "Exif", 80, 1), 7},
+            {"XMP 17 MiB.jpg", dolgulu(küçük, '\xe1', xmp, 272), 7},
+            {"1600x1200 XMP 12 MiB.jpg", dolgulu(jpeg, '\xe1', xmp, 192), 0},
+            // One flat colour, arithmetic-coded: three bytes of picture data.
+            {"2048x1536 arithmetic.jpg",
+             QByteArray("\xff\xd8\xff\xdb\0\x43\0", 7) + QByteArray(64, 1) +
+                 QByteArray("\xff\xc9\0\x0b\x08\x06\0\x08\0\x01\x01\x11\0\xff\xcc\0\x06\0\x10"
+                            "\x10\x05\xff\xda\0\x08\x01\x01\0\0\x3f\0\x1e\xb7\x80\xff\xd9",
+                            37),
+             0},
             {"pagemap.jpg", {}, 481},
             {"fifo.jpg", {}, 481},
             {"folder.jpg", {}, 53},
@@ -206,12 +224,18 @@ private slots:
             DosyaYaz(u"/proc/self/clear_refs"_s, "5"); // the peak starts again from here
             const qint64 okunan = SüreçDeğeri("/proc/self/io", "rchar:");
             const qint64 bellek = SüreçDeğeri("/proc/self/status", "VmRSS:");
-            const int numara = HataNumarası([&] { LoadPicture(yol(ad), OyunİçinEnAzBoyut); });
+            QSize boyut;
+            const int numara =
+                HataNumarası([&] { boyut = LoadPicture(yol(ad), OyunİçinEnAzBoyut).DoğalBoyut; });
             const qint64 okundu = SüreçDeğeri("/proc/self/io", "rchar:") - okunan;
             const qint64 tutuldu = (SüreçDeğeri("/proc/self/status", "VmHWM:") - bellek) << 10;
             QVERIFY2(numara == hata && (hata == 0 || (okundu < (4 << 20) && tutuldu < (64 << 20))),
                      qPrintable(QString::asprintf("%s: error %d, %lld bytes read, %lld more held",
                                                   ad, numara, okundu, tutuldu)));
+            // A photo that loads has the size its name begins with.
+            QVERIFY(hata ||
+                    QString::number(boyut.width()) + 'x' + QString::number(boyut.height()) ==
+                        QString(ad).section(QRegularExpression("[ .]"), 0, 0));
         }
     }
 
