@@ -58,8 +58,8 @@ QWidget *AltlıkYap(QWidget *ebeveyn) {
 // The four labels of the game information. A caption ends at 1320 twips and a value starts at
 // 1380: each label spans the panel from its anchor outwards and is aligned to the anchor, so a
 // text of any length keeps to its side of the gap without re-placing the label.
-QLabel *EtiketYap(QWidget *altlık, int üst, bool değer) {
-    QLabel *etiket = değer ? new DeğerEtiketi(altlık) : new QLabel(altlık);
+QLabel *EtiketYap(QLabel *etiket, int üst, bool değer) {
+    QWidget *altlık = etiket->parentWidget();
     int sol = 0, sağ = Piksel(1320);
     if (değer) {
         sol = Piksel(1380);
@@ -166,12 +166,12 @@ void AnaForm::DüzeniKur() {
     // The clock and the move counter.
     Çerçeve[3] = Yerleştir(ÇerçeveYap(this, "500"), 6330, 3720, 2895, 1035);
     Altlık[1] = Yerleştir(AltlıkYap(Çerçeve[3]), 120, 210, 2655, 705);
-    Etiket[0] = EtiketYap(Altlık[1], 90, false);
+    Etiket[0] = EtiketYap(new QLabel(Altlık[1]), 90, false);
     Etiket[0]->setText(QStringLiteral("510"));
-    Etiket[1] = EtiketYap(Altlık[1], 90, true);
-    Etiket[2] = EtiketYap(Altlık[1], 390, false);
+    Etiket[1] = EtiketYap(SüreEtiketi = new DeğerEtiketi(Altlık[1]), 90, true);
+    Etiket[2] = EtiketYap(new QLabel(Altlık[1]), 390, false);
     Etiket[2]->setText(QStringLiteral("520"));
-    Etiket[3] = EtiketYap(Altlık[1], 390, true);
+    Etiket[3] = EtiketYap(HamleEtiketi = new DeğerEtiketi(Altlık[1]), 390, true);
 
     // The commands.
     const auto düğmeYap = [this](const char *kimlik, int sol, int üst, int en) {
@@ -186,8 +186,8 @@ void AnaForm::DüzeniKur() {
                                     ParçalaraBölSeçeneği[1],
                                     ParçalaraBölSeçeneği[2],
                                     OyunAlanı,
-                                    Etiket[1],
-                                    Etiket[3],
+                                    SüreEtiketi,
+                                    HamleEtiketi,
                                     FotoğrafınÖrneğiniGöster,
                                     OyunuKaydetOnayı,
                                     SesleriKapatOnayı,
@@ -202,8 +202,8 @@ void AnaForm::DüzeniKur() {
     OyunErişiminiKur();
     OyunAlanı->setAccessibleName(ErişimMetni::OyunTahtası);
     ÖrnekKutusu->setAccessibleName(ErişimMetni::FotoğrafÖrneği);
-    Etiket[1]->setAccessibleName(ErişimMetni::GeçenSüre);
-    Etiket[3]->setAccessibleName(ErişimMetni::HamleSayısı);
+    SüreEtiketi->setAccessibleName(ErişimMetni::GeçenSüre);
+    HamleEtiketi->setAccessibleName(ErişimMetni::HamleSayısı);
 
     // Handlers. The options and check boxes answer the player's clicks only: setting them from
     // the load runs no handler, the load calls what it needs itself. Choosing the grid that is

@@ -4,6 +4,7 @@
 // reports.
 #pragma once
 
+#include "game/DegerEtiketi.h"
 #include "game/OyunOturumu.h"
 #include "game/SonFotografYukleyici.h"
 #include "game/TahtaAlani.h"
@@ -26,6 +27,7 @@ class QPushButton;
 class QRadioButton;
 class DışFotoğrafYükleyici;
 class SesOynatıcı;
+enum class Ses;
 
 class HataKapanı;
 
@@ -70,6 +72,8 @@ private:
     QCheckBox *OyunuKaydetOnayı = nullptr;
     QCheckBox *SesleriKapatOnayı = nullptr;
     std::array<QLabel *, 4> Etiket{};
+    DeğerEtiketi *SüreEtiketi = nullptr;  // Etiket[1], the elapsed time
+    DeğerEtiketi *HamleEtiketi = nullptr; // Etiket[3], the move count
     QPushButton *YeniOyunDüğmesi = nullptr;
     QPushButton *YeniFotoğrafDüğmesi = nullptr;
     QPushButton *HakkındaDüğmesi = nullptr;
@@ -140,7 +144,7 @@ private:
     void YeriGöster(int yer);
 
     // --- Sounds, counters and closing (AnaFormOyun.cpp) ---
-    void SesÇal(const QString &ad); // unless the player turned sounds off
+    void SesÇal(Ses ses);   // unless the player turned sounds off
     int KapanırkenKaydet(); // preferences, and the running game when asked for; 0 or the error
     // After a failed save at close: whether the close goes on (AnaFormOyun.cpp).
     bool KaydetmedenÇıkılsınMı(int hata, bool oyunKaydedilecek);

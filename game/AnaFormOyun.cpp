@@ -36,7 +36,7 @@ void AnaForm::OturumuBağla() {
     connect(&Oturum, &OyunOturumu::Dealt, this, [this] { OyunDağıtıldı(); });
     connect(&Oturum, &OyunOturumu::Moved, this,
             [this](int from, int to) { HamleYapıldı(from, to); });
-    connect(&Oturum, &OyunOturumu::MoveRefused, this, [this] { SesÇal(QStringLiteral("DUR")); });
+    connect(&Oturum, &OyunOturumu::MoveRefused, this, [this] { SesÇal(Ses::Dur); });
     connect(&Oturum, &OyunOturumu::Ticked, this, [this] { SüreyiGöster(); });
     connect(&Oturum, &OyunOturumu::DayFull, this, [this] { GünDoldu(); });
     connect(&Oturum, &OyunOturumu::Completed, this,
@@ -44,7 +44,7 @@ void AnaForm::OturumuBağla() {
     connect(&Oturum, &OyunOturumu::Ended, this, [this] { SayaçlarıGöster(); });
     OyunErişiminiBağla(
         Oturum, *OyunAlanı, [this](int yer) -> QWidget * { return DağınıkParçalar(yer); },
-        *static_cast<DeğerEtiketi *>(Etiket[1]), *static_cast<DeğerEtiketi *>(Etiket[3]));
+        *SüreEtiketi, *HamleEtiketi);
 }
 
 void AnaForm::YeniOyunDüğmesi_Click() {
@@ -90,15 +90,15 @@ void AnaForm::HamleYapıldı(int from, int to) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { YeriGöster(to); });
     adım([&] { YeriGöster(from); }); // blank, in the empty-place colour
-    adım([&] { Etiket[3]->setText(QString::number(Oturum.HamleSayısı())); });
-    adım([&] { SesÇal(QStringLiteral("TAMAM")); });
+    adım([&] { HamleEtiketi->setText(QString::number(Oturum.HamleSayısı())); });
+    adım([&] { SesÇal(Ses::Tamam); });
 }
 
 void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { SüreHesapla.SetInterval(0); });
     adım([&] { YeriGöster(Oturum.Tahta().YerSayısı() - 1); });
-    adım([&] { SesÇal(QStringLiteral("TEBRIK")); });
+    adım([&] { SesÇal(Ses::Tebrik); });
     adım([] { MesajıOrtala(); });
     adım([&] { MsgBox(TebrikMetni(süre, hamle), BilgiSimgesi); });
 }
@@ -123,15 +123,15 @@ void AnaForm::GünDoldu() {
 void AnaForm::SayaçlarıGöster() {
     const OyunSaati &süre = Oturum.Süre();
     if (süre.Saat == 0 && süre.Dakika == 0 && süre.Saniye == 0)
-        Etiket[1]->setText(SıfırSüre);
+        SüreEtiketi->setText(SıfırSüre);
     else
         SüreyiGöster();
-    Etiket[3]->setText(QString::number(Oturum.HamleSayısı()));
+    HamleEtiketi->setText(QString::number(Oturum.HamleSayısı()));
 }
 
 void AnaForm::SüreyiGöster() {
     const OyunSaati &süre = Oturum.Süre();
-    Etiket[1]->setText(UzunSaat(QLocale(), süre.Saat, süre.Dakika, süre.Saniye));
+    SüreEtiketi->setText(UzunSaat(QLocale(), süre.Saat, süre.Dakika, süre.Saniye));
 }
 
 void AnaForm::OyunuKaydetOnayı_Click() {
@@ -196,9 +196,9 @@ bool AnaForm::KaydetmedenÇıkılsınMı(int hata, bool oyunKaydedilecek) {
     return MsgBox(metin, EvetHayırDüğmeleri | HataSimgesi | İkinciDüğmeVarsayılan) == EvetYanıtı;
 }
 
-void AnaForm::SesÇal(const QString &ad) {
+void AnaForm::SesÇal(Ses ses) {
     if (!SesleriKapatOnayı->isChecked())
-        ses_->Çal(ad);
+        ses_->Çal(ses);
 }
 
 int AnaForm::KapanırkenKaydet() {

@@ -69,13 +69,14 @@ public:
 // screen reader reads on focus and in review, and the value as a number.
 class DeğerErişimi : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit DeğerErişimi(QWidget *etiket) : QAccessibleWidget(etiket, QAccessible::StaticText) {}
+    explicit DeğerErişimi(DeğerEtiketi *etiket)
+        : QAccessibleWidget(etiket, QAccessible::StaticText), etiket_(etiket) {}
 
     QString text(QAccessible::Text tür) const override {
         if (tür == QAccessible::Value)
-            return etiket()->text();
+            return etiket_->text();
         if (tür == QAccessible::Name)
-            return ErişimMetni::Değer.arg(QAccessibleWidget::text(tür), etiket()->text());
+            return ErişimMetni::Değer.arg(QAccessibleWidget::text(tür), etiket_->text());
         return QAccessibleWidget::text(tür);
     }
 
@@ -85,14 +86,15 @@ public:
         return QAccessibleWidget::interface_cast(tür);
     }
 
-    QVariant currentValue() const override { return etiket()->Sayı(); }
+    QVariant currentValue() const override { return etiket_->Sayı(); }
     void setCurrentValue(const QVariant &) override {} // shown, never set by the player
     QVariant maximumValue() const override { return {}; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
 private:
-    const DeğerEtiketi *etiket() const { return static_cast<const DeğerEtiketi *>(widget()); }
+    // Qt deletes the description with its label.
+    const DeğerEtiketi *etiket_;
 };
 
 // Chosen by type rather than by the class name Qt passes: a renamed or derived class keeps
@@ -105,8 +107,8 @@ QAccessibleInterface *Açıklama(const QString &, QObject *nesne) {
         return new QAccessibleWidget(pencereÖğesi, QAccessible::List);
     if (nesne->objectName() == DuyuruAdı)
         return new QAccessibleWidget(pencereÖğesi, QAccessible::Notification);
-    if (qobject_cast<DeğerEtiketi *>(nesne))
-        return new DeğerErişimi(pencereÖğesi);
+    if (auto *değer = qobject_cast<DeğerEtiketi *>(nesne))
+        return new DeğerErişimi(değer);
     if (qobject_cast<ResimKutusu *>(nesne)) {
         if (TahtasıOf(pencereÖğesi))
             return new YerErişimi(pencereÖğesi);

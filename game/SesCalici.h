@@ -3,7 +3,6 @@
 // libraries are loaded at the first sound instead of at every start.
 #pragma once
 
-#include <QString>
 #include <QUrl>
 
 class SesÇalıcı {
@@ -11,8 +10,8 @@ public:
     virtual ~SesÇalıcı() = default;
     // Whether the machine has an audio output (asks the sound server: a round trip).
     virtual bool AygıtVarMı() = 0;
-    // Plays the sound at `kaynak` under the name `ad`, cutting short the one still playing.
-    virtual void Çal(const QString &ad, const QUrl &kaynak) = 0;
+    // Plays the sound at `kaynak`, cutting short the one still playing.
+    virtual void Çal(const QUrl &kaynak) = 0;
 };
 
 // The module's one entry point: a new player, owned by the caller.

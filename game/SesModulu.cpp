@@ -15,8 +15,8 @@ class QtSesÇalıcısı final : public SesÇalıcı {
 public:
     bool AygıtVarMı() override { return !QMediaDevices::audioOutputs().isEmpty(); }
 
-    void Çal(const QString &ad, const QUrl &kaynak) override {
-        auto &ses = sesler_[ad];
+    void Çal(const QUrl &kaynak) override {
+        auto &ses = sesler_[kaynak];
         if (!ses) {
             ses = std::make_unique<QSoundEffect>();
             ses->setSource(kaynak);
@@ -30,7 +30,7 @@ public:
     }
 
 private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> sesler_;
+    std::map<QUrl, std::unique_ptr<QSoundEffect>> sesler_;
     QSoundEffect *çalan_ = nullptr;
 };
 

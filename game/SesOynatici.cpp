@@ -43,11 +43,11 @@ SesOynatıcı::SesOynatıcı() : iç_(std::make_unique<İç>()) {
 
 SesOynatıcı::~SesOynatıcı() = default;
 
-void SesOynatıcı::Çal(const QString &ad) {
+void SesOynatıcı::Çal(Ses ses) {
     if (!AygıtVarMı || !AygıtVarMı())
         return;
     if (SesÇalıcı *çalıcı = iç_->Çalıcı())
-        çalıcı->Çal(ad, QUrl(SesKaynağıUrl(ad)));
+        çalıcı->Çal(QUrl(SesKaynağıUrl(ses)));
     if (Çalındı)
-        Çalındı(ad);
+        Çalındı(ses);
 }

@@ -6,15 +6,27 @@
 
 #include <QFile>
 
-QByteArray LoadResData(const QString &ad) {
-    QFile dosya(QStringLiteral(":/sounds/") + ad + QStringLiteral(".wav"));
-    if (ad.isEmpty() || !dosya.open(QIODevice::ReadOnly))
+QString SesAdı(Ses ses) {
+    switch (ses) {
+    case Ses::Dur:
+        return QStringLiteral("DUR");
+    case Ses::Tamam:
+        return QStringLiteral("TAMAM");
+    case Ses::Tebrik:
+        return QStringLiteral("TEBRIK");
+    }
+    return {};
+}
+
+QByteArray LoadResData(Ses ses) {
+    QFile dosya(QStringLiteral(":/sounds/") + SesAdı(ses) + QStringLiteral(".wav"));
+    if (!dosya.open(QIODevice::ReadOnly))
         throw ÇalışmaHatası(ÇalışmaHatası::KaynakBulunamadı);
     return dosya.readAll();
 }
 
-QString SesKaynağıUrl(const QString &ad) {
-    return QStringLiteral("qrc:/sounds/") + ad + QStringLiteral(".wav");
+QString SesKaynağıUrl(Ses ses) {
+    return QStringLiteral("qrc:/sounds/") + SesAdı(ses) + QStringLiteral(".wav");
 }
 
 QIcon ProgramSimgesi() {

@@ -6,12 +6,17 @@
 #include <QIcon>
 #include <QString>
 
-// The complete WAVE file of the sound `ad` ("DUR", "TAMAM" or "TEBRIK"); throws ÇalışmaHatası 326
-// when there is no sound of that name.
-QByteArray LoadResData(const QString &ad);
+// The game's sounds: a refused click, a move, a finished photo.
+enum class Ses { Dur, Tamam, Tebrik };
 
-// The address a QSoundEffect plays the sound `ad` from; it only accepts qrc: URLs.
-QString SesKaynağıUrl(const QString &ad);
+// The name of the sound's resource: "DUR", "TAMAM" or "TEBRIK".
+QString SesAdı(Ses ses);
+
+// The complete WAVE file of the sound; throws ÇalışmaHatası 326 when its resource is missing.
+QByteArray LoadResData(Ses ses);
+
+// The address a QSoundEffect plays the sound from; it only accepts qrc: URLs.
+QString SesKaynağıUrl(Ses ses);
 
 // The main window's icon "1PROGRAM", with its 16, 32 and 48 pixel images.
 QIcon ProgramSimgesi();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start-up sequence: single instance, version check, shared values, the main window.
+// The start-up sequence: single instance, shared values, the main window.
 #include "startup/BaslangicModulu.h"
 
 #include "resources/DizgiTablosu.h"
@@ -20,10 +20,6 @@
 #include <QTranslator>
 #include <QWidget>
 #include <memory>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 QString PencereBaşlığınıOluştur(int major, int minor, int revision) {
     return LoadResString(10) + u' ' + QString::number(major) + u'.' + QString::number(minor) +
@@ -46,52 +42,11 @@ QString KomutSatırıFotoğrafı(const QStringList &argümanlar) {
     return {};
 }
 
-#ifdef Q_OS_WIN
-bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi) {
-    constexpr unsigned NTAilesi = 2;
-    if (platformKimliği != NTAilesi)
-        return true;
-    if (anaSürüm < 4)
-        return false;
-    if (anaSürüm > 4)
-        return true;
-    // NT 4 runs the program from Service Pack 3 on. The text ends at its first NUL and is
-    // compared exactly; a system reporting no service pack at all is let through.
-    const QString paket = servisPaketi.left(servisPaketi.indexOf(QChar(0)));
-    return paket != QLatin1String("Service Pack 1") && paket != QLatin1String("Service Pack 2");
-}
-#endif
-
 QString AyırıcıylaBiten(const QString &klasör) {
     return klasör.endsWith(u'/') ? klasör : klasör + u'/';
 }
 
 namespace {
-
-// The version check on Windows; elsewhere every system is accepted and NTSistemi keeps its
-// value.
-void SürümKontrolü() {
-#ifdef Q_OS_WIN
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    bool kabul = false; // a query that fails is a refusal
-    adım([&] {
-        OSVERSIONINFOA bilgi{};
-        bilgi.dwOSVersionInfoSize = sizeof bilgi;
-        if (GetVersionExA(&bilgi) == 0)
-            return;
-        NTSistemi = bilgi.dwPlatformId == VER_PLATFORM_WIN32_NT;
-        kabul = SürümKabulEdilirMi(
-            bilgi.dwPlatformId, bilgi.dwMajorVersion,
-            QString::fromLocal8Bit(bilgi.szCSDVersion,
-                                   qstrnlen(bilgi.szCSDVersion, sizeof bilgi.szCSDVersion)));
-    });
-    if (!kabul) {
-        adım([] { MesajıOrtala(); });
-        adım([] { MsgBox(LoadResString(30), HataSimgesi); });
-        SüreciBitir();
-    }
-#endif
-}
 
 // The toolkit's own texts (the standard buttons of dialogs) in Turkish, whatever the locale.
 void QtÇevirisiniYükle(QTranslator &çeviri) {
@@ -142,7 +97,8 @@ int Main(int argc, char **argv) {
         return 1;
     }
 
-    adım(SürümKontrolü);
+    // No system version is refused: the Qt 6 libraries the game is installed with already keep
+    // it off a system too old for it.
     adım([] {
         ProgramKlasörü =
             AyırıcıylaBiten(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's entry: single instance, version check, shared values, the main window.
+// The program's entry: single instance, shared values, the main window.
 #pragma once
 
 #include <QString>
@@ -13,12 +13,6 @@ QString PencereBaşlığınıOluştur(); // for this release
 // The photo named on the command line (a path or a file: URI) as a full path, or a URI of
 // another machine as given; empty when none.
 QString KomutSatırıFotoğrafı(const QStringList &argümanlar);
-
-#ifdef Q_OS_WIN
-// The Windows version test: true when a system with this platform id, major version and
-// service-pack text may run the program.
-bool SürümKabulEdilirMi(unsigned platformKimliği, unsigned anaSürüm, const QString &servisPaketi);
-#endif
 
 // The folder with the separator appended unless it already ends in one (the root "/").
 QString AyırıcıylaBiten(const QString &klasör);

@@ -5,6 +5,6 @@
 QString ProgramKlasörü;
 QString PencereBaşlığı;
 QString UygulamaAdı;
-bool NTSistemi = true;
+bool NTSistemi = false;
 QString FotoğrafYolu;
 std::int16_t BölmeSeçimi = 0;

@@ -12,7 +12,8 @@ extern QString ProgramKlasörü;
 extern QString PencereBaşlığı;
 // The settings-store application name: "Nuv Zovevav\" followed by the product name.
 extern QString UygulamaAdı;
-// True on the NT family of Windows systems; always true elsewhere.
+// True on the NT family of Windows systems, whose file names are UTF-16. False here: this system
+// names files in bytes of the locale's encoding, and YolVarMı tests a path one way only.
 extern bool NTSistemi;
 // Full path of the current photo.
 extern QString FotoğrafYolu;

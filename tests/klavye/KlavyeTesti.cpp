@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(p->Oturum.Tahta().YerOf(8).Tag, beşte);
         QTest::keyClick(p->OyunAlanı, Qt::Key_Right);
         QCOMPARE(p->Oturum.Tahta().BoşParça(), 4);
-        QCOMPARE(p->Etiket[3]->text(), u"2"_s);
+        QCOMPARE(p->HamleEtiketi->text(), u"2"_s);
         QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
         QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
         QCOMPARE(p->Oturum.HamleSayısı(), 2);
@@ -65,8 +65,8 @@ private slots:
         QCOMPARE(erişim(p->DağınıkParçalar(4))->text(QAccessible::Name), u"Boş yer"_s);
         QCOMPARE(erişim(p->DağınıkParçalar(8))->text(QAccessible::Name),
                  YerAdı(p->Oturum.Tahta(), 8));
-        QCOMPARE(erişim(p->Etiket[3])->valueInterface()->currentValue().toInt(), 2);
-        QCOMPARE(erişim(p->Etiket[1])->valueInterface()->currentValue().toInt(), 61);
+        QCOMPARE(erişim(p->HamleEtiketi)->valueInterface()->currentValue().toInt(), 2);
+        QCOMPARE(erişim(p->SüreEtiketi)->valueInterface()->currentValue().toInt(), 61);
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a

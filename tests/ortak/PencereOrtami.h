@@ -115,7 +115,7 @@ struct PencereOrtamı {
         form->Oturum.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(tohum));
         form->SonFotoğrafSabrı = std::chrono::minutes(10); // the last photo is there at load
         form->ses_->AygıtVarMı = [] { return true; };
-        form->ses_->Çalındı = [this](const QString &ad) { sesler << ad; };
+        form->ses_->Çalındı = [this](Ses ses) { sesler << SesAdı(ses); };
         return form;
     }
 

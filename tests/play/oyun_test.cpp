@@ -68,7 +68,7 @@ private slots:
         const QImage altı = p->DağınıkParçalar(6)->Picture();
         p->DağınıkParçalar_Click(6);
         QVERIFY(p->DağınıkParçalar(7)->Picture() == altı && !p->DağınıkParçalar(6)->HasPicture());
-        QCOMPARE(p->Etiket[3]->text(), u"57"_s);
+        QCOMPARE(p->HamleEtiketi->text(), u"57"_s);
         p->DağınıkParçalar_Click(7);
         p->DağınıkParçalar_Click(8);
         QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(p->SüreHesapla.Interval(), 0);
         for (int yer = 0; yer < 9; ++yer)
             QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Picture());
-        QCOMPARE(p->Etiket[1]->text() + p->Etiket[3]->text(), u"00:00:000"_s);
+        QCOMPARE(p->SüreEtiketi->text() + p->HamleEtiketi->text(), u"00:00:000"_s);
         p->DağınıkParçalar_Click(5);
         QVERIFY(p->SüreHesapla.Interval() == 1000 && p->Oturum.SürüyorMu());
     }
