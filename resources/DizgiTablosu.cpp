@@ -72,9 +72,9 @@ const std::map<int, QString> &Tablo() {
         {3312, QStringLiteral(u"ayar dosyasına yazılamadı.")},
         {3320, QStringLiteral(u"Oyunu kaydetmeden çıkmak istiyor musunuz? (Hayır derseniz oyununuz "
                               u"sürer.)")},
-        {3330, QStringLiteral(u"Ayar dosyanız, bir ayar dosyası için fazla büyük olduğundan "
-                              u"okunmadı; oyun varsayılan ayarlarla açıldı. Dosya silinmeyecek: "
-                              u"ilk kayıtta şu adla saklanacak:")},
+        {3330, QStringLiteral(u"Ayar dosyanız, fazla büyük ya da bozuk olduğundan okunmadı; oyun "
+                              u"varsayılan ayarlarla açıldı. Dosya silinmeyecek: ilk kayıtta şu "
+                              u"adla saklanacak:")},
         {3400, QStringLiteral(u"Mozeta, yalnızca size ait bir klasör bulamadığı için ikinci bir "
                               u"kopyasının açılmasını engelleyemiyor.")},
         {3410,

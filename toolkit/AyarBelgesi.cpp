@@ -24,9 +24,9 @@
 //
 // Reading never fails: a line that is none of the above is dropped, as are the keys under a header
 // that cannot be read; a later duplicate of a key replaces the value in the first one's place. A
-// file that is not valid UTF-8, or that holds more headers or keys than any file of ours, reads as
-// empty. The next save writes the file anew from what was
-// read, so anything dropped is gone from disk then.
+// file that is not valid UTF-8, or that holds more headers or keys than any file of ours, is no
+// file of ours: it reads as empty, and the store keeps it aside. Otherwise the next save writes
+// the file anew from what was read, so anything dropped is gone from disk then.
 //
 // Sections and keys are matched without regard to case, as the platform's own settings store
 // does; the spelling first written is kept.
@@ -194,22 +194,22 @@ std::optional<AyarBelgesi::Yol> BaşlıkÇöz(QStringView satır) {
 
 } // namespace
 
-AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin, bool *sığmadı) {
-    if (sığmadı)
-        *sığmadı = false;
+AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin, bool *yabancı) {
+    const auto bizimDeğil = [&] {
+        if (yabancı)
+            *yabancı = true;
+        return AyarBelgesi();
+    };
+    if (yabancı)
+        *yabancı = false;
     AyarBelgesi belge;
     QStringDecoder çözücü(QStringDecoder::Utf8);
     const QString yazı = çözücü.decode(metin);
     if (çözücü.hasError())
-        return belge;
+        return bizimDeğil();
 
     // Counted as read, so that the cost of a text of tiny sections stops at the bound.
     int başlıklar = 0, anahtarlar = 0;
-    const auto çokFazla = [&] {
-        if (sığmadı)
-            *sığmadı = true;
-        return AyarBelgesi();
-    };
     std::optional<Yol> bölüm = Yol{};
     for (QStringView satır : QStringView(yazı).tokenize(QChar(u'\n'))) {
         satır = satır.trimmed();
@@ -218,7 +218,7 @@ AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin, bool *sığmadı) {
         if (satır.startsWith(u'[') && satır.endsWith(u']')) {
             bölüm = BaşlıkÇöz(satır);
             if (bölüm && ++başlıklar > EnÇokBölüm)
-                return çokFazla();
+                return bizimDeğil();
             if (bölüm)
                 belge.BölümAç(*bölüm);
             continue;
@@ -242,7 +242,7 @@ AyarBelgesi AyarBelgesi::Oku(const QByteArray &metin, bool *sığmadı) {
             continue;
         const auto değer = AlanÇöz(satır.mid(eşittir + 1));
         if (değer && ++anahtarlar > EnÇokAnahtar)
-            return çokFazla();
+            return bizimDeğil();
         if (değer)
             belge.Kaydet(*bölüm, *anahtar, *değer);
     }

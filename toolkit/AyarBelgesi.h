@@ -22,10 +22,10 @@ public:
     static constexpr int EnÇokBölüm = 256;
     static constexpr int EnÇokAnahtar = 2048; // in all sections together
 
-    // Reads as much of the text as makes sense; text that is not UTF-8 reads as an empty file.
-    // A text with more sections or keys than the most reads as an empty file too, and sets
-    // `sığmadı`: reading stops at the first one too many.
-    static AyarBelgesi Oku(const QByteArray &metin, bool *sığmadı = nullptr);
+    // Reads as much of the text as makes sense. A text that is not UTF-8, or that holds more
+    // sections or keys than the most, is no file of ours: it reads as empty and sets `yabancı`
+    // (reading stops at the first section or key too many).
+    static AyarBelgesi Oku(const QByteArray &metin, bool *yabancı = nullptr);
     QByteArray Yaz() const;
 
     // The section's rows in first-written order, or nullptr when the section itself is absent.

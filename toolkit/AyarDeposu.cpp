@@ -10,7 +10,8 @@
 // so that the store shows what the disk holds, and the caller learns why (disk full, no
 // permission, anything else).
 //
-// A file over the bounds a settings file keeps to is read as empty and never written back: the
+// A file over the bounds a settings file keeps to, or not UTF-8, is read as empty and never
+// written back: the
 // first write renames it aside (to its name with ".bozuk" added) just before the new file takes
 // its place.
 #include "toolkit/AyarDeposu.h"
@@ -78,7 +79,8 @@ struct Dosya {
     İmza imza;
     bool okunamadı = false; // exists but could not be opened: never overwrite what we cannot see
     bool bekliyor = false;  // changed inside a group, not yet written
-    // Exists but over the bounds: read as empty, kept aside at the next write.
+    // Exists but is no file of ours (over the bounds, not UTF-8): read as empty, kept aside at
+    // the next write.
     bool sınırDışı = false;
 };
 

@@ -8,9 +8,9 @@
 // the order in which they were first written. Every change reaches the disk atomically
 // (temporary file, synced, then rename). The store is used from the window thread only.
 //
-// A file over the bounds a settings file keeps to (1 MiB, and AyarBelgesi's sections and keys)
-// reads as empty; the first change keeps it aside, renamed to KenaraKonacakDosya(), before the
-// new file is written.
+// A file over the bounds a settings file keeps to (1 MiB, and AyarBelgesi's sections and keys),
+// or not UTF-8, reads as empty; the first change keeps it aside, renamed to KenaraKonacakDosya(),
+// before the new file is written.
 #pragma once
 
 #include <QString>
@@ -60,8 +60,9 @@ public:
     void Yaz();
 };
 
-// When the file that holds the section is there but over the bounds, the name it will be kept
-// under at the next change (its own with ".bozuk" added); else an empty text.
+// When the file that holds the section is there but no file of ours (over the bounds, not UTF-8),
+// the name it will be kept under at the next change (its own with ".bozuk" added); else an empty
+// text.
 QString KenaraKonacakDosya(const QString &uygulama, const QString &bölüm);
 
 // The folder that holds the store's files: $XDG_CONFIG_HOME, else ~/.config. Tests point it

@@ -5,11 +5,11 @@
 #include "toolkit/AyarBelgesi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *veri, std::size_t boyut) {
-    bool sığmadı = false;
-    const AyarBelgesi belge = AyarBelgesi::Oku(FuzzBaytları(veri, boyut), &sığmadı);
+    bool yabancı = false;
+    const AyarBelgesi belge = AyarBelgesi::Oku(FuzzBaytları(veri, boyut), &yabancı);
     const QByteArray yazılan = belge.Yaz();
-    FuzzGerekli(!sığmadı || yazılan.isEmpty(), "a file over the bounds was read");
-    FuzzGerekli(AyarBelgesi::Oku(yazılan, &sığmadı).Yaz() == yazılan && !sığmadı,
+    FuzzGerekli(!yabancı || yazılan.isEmpty(), "a file over the bounds was read");
+    FuzzGerekli(AyarBelgesi::Oku(yazılan, &yabancı).Yaz() == yazılan && !yabancı,
                 "the written file does not read back as itself");
     return 0;
 }

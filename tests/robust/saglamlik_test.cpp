@@ -81,6 +81,7 @@ private slots:
             {"2 MB", eski, true, 0, {}}, // sparse: it costs no disk
             {"sections", bölümler, true, 0, {}},
             {"keys", anahtarlar, true, 0, {}},
+            {"not UTF-8", eski + "\xff", true, 0, {}},
             {"folder is a file", {}, false, 3312, u"Tamam"_s}, // no game to save: it only tells
             {"fifo", {}, false, 3312, u"Evet"_s},
             {"full disk", eski, false, 3310, u"Evet"_s},
