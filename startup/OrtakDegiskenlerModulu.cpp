@@ -7,4 +7,3 @@ QString PencereBaşlığı;
 QString UygulamaAdı;
 bool NTSistemi = true;
 QString FotoğrafYolu;
-std::int16_t BölmeSeçimi = 0;

@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(p->Etiket[3]->text(), u"57"_s);
         p->DağınıkParçalar_Click(7);
         p->DağınıkParçalar_Click(8);
-        QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
+        QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
         QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{5, 2, 0}, 59));
         QCOMPARE(ortam.sesler,
                  (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
