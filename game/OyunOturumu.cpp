@@ -83,8 +83,6 @@ Dağıtılan OyunOturumu::YeniOyun() {
 }
 
 Dağıtılan OyunOturumu::Tıkla(int yer) {
-    if (fotoğrafYolda_)
-        return Dağıtılan::Yok;
     if (!sürüyor_)
         return YeniOyun();
     const int boş = tahta_.BoşParça();
