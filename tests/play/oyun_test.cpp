@@ -48,8 +48,8 @@ private slots:
     }
 
     // A refused click only sounds, a press let go off a piece is no click, a move shows and sounds;
-    // the finishing move fills the corner, stops the clock, congratulates, then shows zeros. The
-    // game is stored one move from done (piece 7 on the corner) at 0:02:05 and 56 moves.
+    // the finishing move fills the corner, stops the clock, congratulates, then shows zeros and
+    // deletes the game stored one move from done (piece 7 on the corner) at 0:02:05 and 56 moves.
     void movesAndCompletionAsShown() {
         PencereOrtamı ortam;
         ortam.ÖrnekYaz();
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{5, 2, 0}, 59));
         QCOMPARE(ortam.sesler,
                  (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
-        QCOMPARE(p->SüreHesapla.Interval(), 0);
+        QVERIFY(p->SüreHesapla.Interval() == 0 && GetAllSettings(UygulamaAdı, u"Oyun"_s).empty());
         for (int yer = 0; yer < 9; ++yer)
             QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Picture());
         QCOMPARE(p->Etiket[1]->text() + p->Etiket[3]->text(), u"00:00:000"_s);
