@@ -5,6 +5,7 @@
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/KlasorSimgeleri.h"
 #include "chooser/OnizlemeYukleyici.h"
+#include "game/OyunAyarlari.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -249,8 +250,7 @@ void FotografSecFormu::Form_Load() {
         SürücüyüSeç(ProgramSürücüsü());
     });
     adım([&] {
-        const QString sonKlasör =
-            GetSetting(UygulamaAdı, QStringLiteral("Ayarlar"), QStringLiteral("Son Klasor"));
+        const QString sonKlasör = KullanıcıAyarları().Oku(Anahtar::SonKlasör);
         KlasörListesiYolunuKur(YolVarMı(sonKlasör) ? sonKlasör : ProgramKlasörü);
     });
 }
@@ -406,10 +406,7 @@ void FotografSecFormu::İptalDüğmesi_Click() { reject(); }
 
 void FotografSecFormu::Form_QueryUnload() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    adım([&] {
-        SaveSetting(UygulamaAdı, QStringLiteral("Ayarlar"), QStringLiteral("Son Klasor"),
-                    klasörYolu_);
-    });
+    adım([&] { KullanıcıAyarları().Yaz(Anahtar::SonKlasör, klasörYolu_); });
 }
 
 void FotografSecFormu::done(int sonuç) {

@@ -210,7 +210,7 @@ void AnaForm::DüzeniKur() {
     // already chosen changes nothing (a running game is not dealt again).
     for (int i = 0; i < 3; ++i) {
         connect(ParçalaraBölSeçeneği[i], &QRadioButton::clicked, this, [this, i] {
-            if (i != BölmeSeçimi)
+            if (i != Oturum.Bölme())
                 ParçalaraBölSeçeneği_Click(i);
         });
     }
@@ -225,6 +225,7 @@ void AnaForm::DüzeniKur() {
     connect(OrjinalFotoğrafKutusu, &ResimKutusu::Change, this,
             [this] { OrjinalFotoğrafKutusu_Change(); });
     SüreHesapla.Timer = [this] { SüreHesapla_Timer(); };
+    Oturum.SaatiBağla([this](bool çalışsın) { SüreHesapla.SetInterval(çalışsın ? 1000 : 0); });
     connect(OyunAlanı, &TahtaAlanı::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
 
     // A photo file dropped on the window is opened (AnaFormFotograf.cpp).

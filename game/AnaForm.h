@@ -78,11 +78,11 @@ private:
     QPushButton *YeniFotoğrafDüğmesi = nullptr;
     QPushButton *HakkındaDüğmesi = nullptr;
     QPushButton *ÇıkışDüğmesi = nullptr;
-    Zamanlayıcı SüreHesapla; // ticks while the session's game runs
+    Zamanlayıcı SüreHesapla; // the session's clock: it starts and stops it
 
     // --- The game ---
-    OyunOturumu Oturum;
-    bool OyunYükleniyor = false; // the load puts a saved game back
+    KullanıcıAyarları ayarlar_;
+    OyunOturumu Oturum{ayarlar_};
     std::unique_ptr<SesOynatıcı> ses_;
 
     // --- Handlers ---
@@ -104,7 +104,10 @@ private:
     void OyunDağıtıldı();
     void HamleYapıldı(int from, int to);
     void OyunTamamlandı(const OyunSaati &süre, int hamle);
+    void TebrikEt(const OyunSaati &süre, int hamle); // once the session's report is over
     void GünDoldu();
+    // After a command that may have dealt: the keyboard to the new game, or the photo asked for.
+    void DağıtılanıKarşıla(Dağıtılan dağıtılan);
 
     // --- Photos from outside (AnaFormFotograf.cpp) ---
     std::unique_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;
@@ -114,7 +117,6 @@ private:
 
     // --- The last photo, while it decodes (AnaFormYukle.cpp) ---
     std::unique_ptr<SonFotoğrafYükleyici> sonFotoğraf_;
-    bool kayıtlıOyunBekliyor_ = false; // a saved game waits for the last photo
     // How the last photo is decoded, and how long the load waits for it before the window shows
     // without it; the tests hold the decode back.
     std::function<Fotoğraf(const QString &yol, QSize enAz)> SonFotoğrafıÇöz =

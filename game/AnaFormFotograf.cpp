@@ -59,7 +59,7 @@ void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> 
     // is decoded on a worker, so that no file keeps the window frozen, and answered one at a
     // time; only a .bmp, .jpg or .jpeg file is looked at.
     if (yüklü) {
-        if (!kayıtlıOyunBekliyor_ || OyunuBırakmayaRazıMı(yol))
+        if (!Oturum.KayıtlıOyunBekliyor() || OyunuBırakmayaRazıMı(yol))
             FotoğrafıKullan(yol, *yüklü);
         return;
     }
@@ -89,7 +89,7 @@ void AnaForm::DışFotoğrafıAl(const QString &yol, const std::optional<Fotoğr
         adım([&] { MsgBox(RetMetni(yol, hata), BilgiSimgesi); });
         return;
     }
-    if ((Oturum.HamleVarMı() || kayıtlıOyunBekliyor_) && !OyunuBırakmayaRazıMı(yol))
+    if ((Oturum.HamleVarMı() || Oturum.KayıtlıOyunBekliyor()) && !OyunuBırakmayaRazıMı(yol))
         return;
     FotoğrafıKullan(yol, *fotoğraf);
 }
@@ -116,7 +116,7 @@ void AnaForm::FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf) {
     adım([&] { FotoğrafYolu = yol; });
     adım([&] { FotoğrafıKoy(std::move(fotoğraf.Resim), fotoğraf.DoğalBoyut); });
     adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
-    adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
+    adım([&] { ParçalaraBölSeçeneği_Click(Oturum.Bölme()); });
     if (oyunBekliyordu)
         adım([&] { YeniOyunDüğmesi_Click(); });
 }

@@ -38,7 +38,9 @@ void AnaForm::OturumuBağla() {
             [this](int from, int to) { HamleYapıldı(from, to); });
     connect(&Oturum, &OyunOturumu::MoveRefused, this, [this] { SesÇal(Ses::Dur); });
     connect(&Oturum, &OyunOturumu::Ticked, this, [this] { SüreyiGöster(); });
-    connect(&Oturum, &OyunOturumu::DayFull, this, [this] { GünDoldu(); });
+    // The boxes are shown once the session's report is over, never inside it.
+    connect(
+        &Oturum, &OyunOturumu::DayFull, this, [this] { GünDoldu(); }, Qt::QueuedConnection);
     connect(&Oturum, &OyunOturumu::Completed, this,
             [this](const OyunSaati &süre, int hamle) { OyunTamamlandı(süre, hamle); });
     connect(&Oturum, &OyunOturumu::Ended, this, [this] { SayaçlarıGöster(); });
@@ -49,41 +51,39 @@ void AnaForm::OturumuBağla() {
 
 void AnaForm::YeniOyunDüğmesi_Click() {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    Dağıtılan dağıtılan = Dağıtılan::Yok;
+    adım([&] { dağıtılan = Oturum.YeniOyun(); });
+    DağıtılanıKarşıla(dağıtılan);
+}
 
-    bool fotoğrafVar = true;
-    adım([&] { fotoğrafVar = OrjinalFotoğrafKutusu->HasPicture(); });
-    if (!fotoğrafVar) {
+void AnaForm::DağıtılanıKarşıla(Dağıtılan dağıtılan) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    if (dağıtılan == Dağıtılan::FotoğrafYok) {
         adım([] { MesajıOrtala(); });
         adım([] { MsgBox(LoadResString(1000), BilgiSimgesi); });
         adım([&] { YeniFotoğrafDüğmesi->setFocus(); });
         return;
     }
-
-    adım([&] { Oturum.YeniOyun(); });
+    if (dağıtılan != Dağıtılan::Oyun)
+        return;
     // The keyboard player plays on at once with the arrow keys.
     adım([&] { OyunAlanı->setFocus(); });
     // Repaints and clicks that arrived during the deal run now, against the finished board.
     adım([] { QCoreApplication::processEvents(); });
 }
 
-// A dealt or restored game: the counters, the board, and the clock starts.
+// A dealt or restored game: the counters and the board.
 void AnaForm::OyunDağıtıldı() {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { SayaçlarıGöster(); });
     adım([&] { TahtayıGöster(); });
-    adım([&] { SüreHesapla.SetInterval(1000); });
 }
 
 void AnaForm::DağınıkParçalar_Click(int Index) {
-    // The board waits for the last photo (SonFotoğrafıBekle).
-    if (SonFotoğrafBekleniyor())
-        return;
-    if (!Oturum.SürüyorMu()) {
-        YeniOyunDüğmesi_Click();
-        return;
-    }
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım([&] { Oturum.Tıkla(Index); });
+    Dağıtılan dağıtılan = Dağıtılan::Yok;
+    adım([&] { dağıtılan = Oturum.Tıkla(Index); });
+    DağıtılanıKarşıla(dağıtılan);
 }
 
 void AnaForm::HamleYapıldı(int from, int to) {
@@ -96,11 +96,18 @@ void AnaForm::HamleYapıldı(int from, int to) {
 
 void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım([&] { SüreHesapla.SetInterval(0); });
     adım([&] { YeriGöster(Oturum.Tahta().YerSayısı() - 1); });
     adım([&] { SesÇal(Ses::Tebrik); });
+    QMetaObject::invokeMethod(
+        this, [this, süre, hamle] { TebrikEt(süre, hamle); }, Qt::QueuedConnection);
+}
+
+// The counters show the final values until the box is closed.
+void AnaForm::TebrikEt(const OyunSaati &süre, int hamle) {
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([] { MesajıOrtala(); });
     adım([&] { MsgBox(TebrikMetni(süre, hamle), BilgiSimgesi); });
+    adım([&] { Oturum.TebrikGörüldü(); });
 }
 
 // An arrow key plays as a click on the place whose piece it moves; with no game running any
@@ -116,6 +123,7 @@ void AnaForm::GünDoldu() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([] { MesajıOrtala(); });
     adım([] { MsgBox(LoadResString(1400), BilgiSimgesi); });
+    adım([&] { Oturum.GünDoluGörüldü(); });
 }
 
 // A game just started, or just over, shows its zero as the literal "00:00:00"; a clock that
@@ -211,20 +219,19 @@ int AnaForm::KapanırkenKaydet() {
     const auto adım = [&](auto &&yap) {
         HataKapanı::Kurtar(yap, [&](const ÇalışmaHatası &h) { hata = hata ? hata : h.Numara(); });
     };
-    const QString ayarlar = QStringLiteral("Ayarlar");
-    const auto yaz = [&](const QString &bölüm, const QString &anahtar, const QString &değer) {
-        adım([&] { SaveSetting(UygulamaAdı, bölüm, anahtar, değer); });
+    const auto yaz = [&](const AyarAnahtarı &anahtar, const QString &değer) {
+        adım([&] { ayarlar_.Yaz(anahtar, değer); });
     };
 
     if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        yaz(ayarlar, QStringLiteral("Sol Bosluk"), QString::number(x() * TwipBaşınaPiksel));
-        yaz(ayarlar, QStringLiteral("Ust Bosluk"), QString::number(y() * TwipBaşınaPiksel));
+        yaz(Anahtar::SolBoşluk, QString::number(x() * TwipBaşınaPiksel));
+        yaz(Anahtar::ÜstBoşluk, QString::number(y() * TwipBaşınaPiksel));
     }
-    yaz(ayarlar, QStringLiteral("Son Bolme"), QString::number(BölmeSeçimi));
-    yaz(ayarlar, QStringLiteral("Son Fotograf"), FotoğrafYolu);
-    yaz(ayarlar, QStringLiteral("Ornek Goster"), OnayDeğeri(FotoğrafınÖrneğiniGöster));
-    yaz(ayarlar, QStringLiteral("Oyunu Kaydet"), OnayDeğeri(OyunuKaydetOnayı));
-    yaz(ayarlar, QStringLiteral("Sesleri Kapat"), OnayDeğeri(SesleriKapatOnayı));
+    adım([&] { Oturum.BölmeyiKaydet(); });
+    yaz(Anahtar::SonFotoğraf, FotoğrafYolu);
+    yaz(Anahtar::ÖrnekGöster, OnayDeğeri(FotoğrafınÖrneğiniGöster));
+    yaz(Anahtar::OyunuKaydet, OnayDeğeri(OyunuKaydetOnayı));
+    yaz(Anahtar::SesleriKapat, OnayDeğeri(SesleriKapatOnayı));
 
     if (OyunuKaydetOnayı->isChecked())
         Oturum.Kaydet();

@@ -30,15 +30,11 @@
 namespace {
 
 const QColor BoşYerRengi(255, 255, 192);
-const QString Ayarlar = QStringLiteral("Ayarlar");
-
-QString Ayar(const QString &anahtar, const QString &varsayılan = {}) {
-    return GetSetting(UygulamaAdı, Ayarlar, anahtar, varsayılan);
-}
 
 // A check box from its stored Value, 0 or 1; anything else leaves the design value.
-void OnayıKur(QCheckBox *onay, const QString &anahtar, int varsayılan) {
-    onay->setChecked(TamSayıDeğeri(Ayar(anahtar, QString::number(varsayılan)), 0, 1) == 1);
+void OnayıKur(AyarDeposuArayüzü &ayarlar, QCheckBox *onay, const AyarAnahtarı &anahtar,
+              int varsayılan) {
+    onay->setChecked(TamSayıDeğeri(ayarlar.Oku(anahtar, QString::number(varsayılan)), 0, 1) == 1);
 }
 
 QRect PikselDikdörtgeni(const QRect &twip) {
@@ -64,14 +60,14 @@ void AnaForm::Form_Load() {
     });
     adım([&] { DağınıkParçalar(0)->SetBackColor(BoşYerRengi); });
     adım([&] { setWindowTitle(PencereBaşlığı); });
-    adım([&] { OnayıKur(FotoğrafınÖrneğiniGöster, QStringLiteral("Ornek Goster"), 1); });
-    adım([&] { OnayıKur(SesleriKapatOnayı, QStringLiteral("Sesleri Kapat"), 0); });
-    adım([&] { OnayıKur(OyunuKaydetOnayı, QStringLiteral("Oyunu Kaydet"), 0); });
+    adım([&] { OnayıKur(ayarlar_, FotoğrafınÖrneğiniGöster, Anahtar::ÖrnekGöster, 1); });
+    adım([&] { OnayıKur(ayarlar_, SesleriKapatOnayı, Anahtar::SesleriKapat, 0); });
+    adım([&] { OnayıKur(ayarlar_, OyunuKaydetOnayı, Anahtar::OyunuKaydet, 0); });
     adım([&] {
         const QString örnek = ÜrünAdı == QStringLiteral("Mozeta-Tr")
                                   ? QStringLiteral("Sample-1.jpg")
                                   : QStringLiteral("Sample-2.jpg");
-        FotoğrafYolu = Ayar(QStringLiteral("Son Fotograf"), ProgramKlasörü + örnek);
+        FotoğrafYolu = ayarlar_.Oku(Anahtar::SonFotoğraf, ProgramKlasörü + örnek);
     });
     // A photo that has gone is passed over silently; one that is there but cannot be read is
     // reported like any failing step. Either way the player starts without a photo and can
@@ -87,31 +83,18 @@ void AnaForm::Form_Load() {
         if (auto sonuç = sonFotoğraf_->Bekle(SonFotoğrafSabrı))
             SonFotoğrafıKoy(adım, std::move(*sonuç));
     }
-    adım([&] { OyunYükleniyor = Oturum.KayıtlıOyunuOku(); });
-    adım([&] {
-        // A split index outside the three options is reported once and 3 x 3 is used, so the
-        // next close stores a valid one.
-        BölmeSeçimi = 0;
-        const int seçim =
-            TamSayıDeğeri(Ayar(QStringLiteral("Son Bolme"), QStringLiteral("0")), -32768, 32767);
-        if (seçim < 0 || seçim > 2)
-            throw ÇalışmaHatası(ÇalışmaHatası::DizinAralıkDışı);
-        BölmeSeçimi = static_cast<std::int16_t>(seçim);
-    });
-    adım([&] { ParçalaraBölSeçeneği.at(BölmeSeçimi)->setChecked(true); });
+    // A split index outside the three options is reported once and 3 x 3 is used, so the next
+    // close stores a valid one.
+    adım([&] { Oturum.BölmeyiOku(); });
+    adım([&] { ParçalaraBölSeçeneği.at(Oturum.Bölme())->setChecked(true); });
+    adım([&] { ParçalaraBölSeçeneği_Click(Oturum.Bölme()); });
     // The saved game waits for its photo: the board is laid out as without one meanwhile.
-    const bool bekleniyor = SonFotoğrafBekleniyor();
-    if (bekleniyor)
-        kayıtlıOyunBekliyor_ = std::exchange(OyunYükleniyor, false);
-    adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
-    if (OyunYükleniyor)
-        Oturum.KayıtlıOyunuKur(adım);
-    OyunYükleniyor = false;
-    if (bekleniyor) {
+    if (SonFotoğrafBekleniyor()) {
         SonFotoğrafıBekle(true);
         sonFotoğraf_->Sonra(
             [this](SonFotoğrafYükleyici::Sonuç sonuç) { SonFotoğrafGeldi(std::move(sonuç)); });
     }
+    Oturum.KayıtlıOyunuGeriYükle(adım);
     PencereyiYerleştir();
     adım([&] {
         show();
@@ -122,7 +105,7 @@ void AnaForm::Form_Load() {
     // A settings file far beyond any this program writes was not read: the player, who sees the
     // defaults, learns why, and where the old file will be kept.
     adım([&] {
-        const QString kenarda = KenaraKonacakDosya(UygulamaAdı, Ayarlar);
+        const QString kenarda = KenaraKonacakDosya(UygulamaAdı, Anahtar::Ayarlar);
         if (kenarda.isEmpty())
             return;
         MesajıOrtala();
@@ -144,11 +127,9 @@ void AnaForm::SonFotoğrafGeldi(SonFotoğrafYükleyici::Sonuç sonuç) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     SonFotoğrafıBekle(false);
     SonFotoğrafıKoy(adım, std::move(sonuç));
-    OyunYükleniyor = std::exchange(kayıtlıOyunBekliyor_, false);
-    adım([&] { ParçalaraBölSeçeneği_Click(BölmeSeçimi); });
-    if (OyunYükleniyor)
-        Oturum.KayıtlıOyunuKur(adım);
-    OyunYükleniyor = false;
+    adım([&] { ParçalaraBölSeçeneği_Click(Oturum.Bölme()); });
+    if (Oturum.KayıtlıOyunBekliyor())
+        Oturum.KayıtlıOyunuGeriYükle(adım);
 }
 
 // While the last photo is on its way the board, "Yeni Oyun", the grid and the save option wait:
@@ -161,6 +142,7 @@ void AnaForm::SonFotoğrafıBekle(bool bekliyor) {
           static_cast<QWidget *>(ParçalaraBölSeçeneği[2]), static_cast<QWidget *>(OyunuKaydetOnayı),
           static_cast<QWidget *>(YeniOyunDüğmesi)})
         kontrol->setEnabled(!bekliyor);
+    Oturum.SonFotoğrafYolda(bekliyor);
     const Qt::CursorShape imleç = bekliyor ? Qt::BusyCursor : Qt::PointingHandCursor;
     DağınıkParçalar.HerBiri([&](int, ResimKutusu *yer) { yer->setCursor(imleç); });
     if (bekliyor)
@@ -175,7 +157,7 @@ bool AnaForm::SonFotoğraftanVazgeç() {
         return false;
     sonFotoğraf_->Vazgeç();
     SonFotoğrafıBekle(false);
-    return std::exchange(kayıtlıOyunBekliyor_, false);
+    return Oturum.KayıtlıOyundanVazgeç();
 }
 
 // The stored position in twips, each edge defaulting to the centre of the primary screen; a
@@ -186,12 +168,12 @@ void AnaForm::PencereyiYerleştir() {
     const QRect ekran = anaEkran ? anaEkran->geometry() : QRect(0, 0, 640, 480);
     const QPoint orta = OrtalıKonum(ekran, frameGeometry().size());
     QPoint konum = orta;
-    const auto kenar = [](const char *anahtar, int varsayılan) {
-        return Piksel(OndalıkDeğeri(
-            Ayar(QString::fromLatin1(anahtar), QString::number(varsayılan * TwipBaşınaPiksel))));
+    const auto kenar = [&](const AyarAnahtarı &anahtar, int varsayılan) {
+        return Piksel(
+            OndalıkDeğeri(ayarlar_.Oku(anahtar, QString::number(varsayılan * TwipBaşınaPiksel))));
     };
-    adım([&] { konum.setX(kenar("Sol Bosluk", orta.x())); });
-    adım([&] { konum.setY(kenar("Ust Bosluk", orta.y())); });
+    adım([&] { konum.setX(kenar(Anahtar::SolBoşluk, orta.x())); });
+    adım([&] { konum.setY(kenar(Anahtar::ÜstBoşluk, orta.y())); });
     QList<QRect> ekranlar;
     for (const QScreen *birEkran : QGuiApplication::screens())
         ekranlar << birEkran->geometry();
@@ -216,7 +198,6 @@ void AnaForm::FotoğrafıKoy(QImage resim, QSize doğalBoyut) {
 void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     int kenar = Oturum.Tahta().KenarParçaSayısı(); // kept when the index names no grid
-    adım([&] { BölmeSeçimi = static_cast<std::int16_t>(Index); });
     adım([&] { kenar = KenarParçaSayısıOf(Index); });
 
     // The board in twips, from the frame's size; every place has place 0's pixel size, so a
@@ -265,15 +246,10 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
         });
     }
 
-    const bool oyunVar = Oturum.SürüyorMu();
-    if (OyunYükleniyor) {
-        adım([&] { Oturum.BoşGöster(kenar); });
-    } else {
-        // The session takes the new size first, so a deal fills the places just laid out.
-        adım([&] { Oturum.SıralıGöster(kenar); });
-        if (oyunVar)
-            adım([&] { YeniOyunDüğmesi_Click(); });
-    }
+    // The session takes the new grid once its places are laid out, so a deal fills them.
+    Dağıtılan dağıtılan = Dağıtılan::Yok;
+    adım([&] { dağıtılan = Oturum.BölmeyiSeç(Index); });
+    DağıtılanıKarşıla(dağıtılan);
 }
 
 void AnaForm::DağınıkParçalarıBoşalt() {
@@ -312,7 +288,10 @@ void AnaForm::YeriGöster(int yer) {
     kutu->SetTag(durum.Tag);
 }
 
-void AnaForm::OrjinalFotoğrafKutusu_Change() { ÖrnekKutusunuÇiz(); }
+void AnaForm::OrjinalFotoğrafKutusu_Change() {
+    Oturum.FotoğrafVar(OrjinalFotoğrafKutusu->HasPicture());
+    ÖrnekKutusunuÇiz();
+}
 
 void AnaForm::FotoğrafınÖrneğiniGöster_Click() { ÖrnekKutusunuÇiz(); }
 

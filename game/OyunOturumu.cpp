@@ -1,28 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game session: deal, moves, completion, the clock and the saved game.
+// The game session: the grid, the deal, moves, completion, the clock and the saved game.
 #include "game/OyunOturumu.h"
 
 #include "game/AyarDegeri.h"
 #include "game/Dagitim.h"
 #include "game/KayitliOyun.h"
-#include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/HataPolitikasi.h"
 
-namespace {
+#include <utility>
 
-const QString Oyun = QStringLiteral("Oyun");
-const QString Bilgiler = QStringLiteral("Oyun\\Bilgiler");
-
-// "Oyun\Bilgiler", then "Oyun"; a section already gone is no error worth telling.
-void KayıtlıOyunuSil() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    adım([] { DeleteSetting(UygulamaAdı + QStringLiteral("\\Oyun"), QStringLiteral("Bilgiler")); });
-    adım([] { DeleteSetting(UygulamaAdı, Oyun); });
-}
-
-} // namespace
-
-OyunOturumu::OyunOturumu(QObject *ebeveyn) : QObject(ebeveyn) {}
+OyunOturumu::OyunOturumu(AyarDeposuArayüzü &ayarlar, QObject *ebeveyn)
+    : QObject(ebeveyn), ayarlar_(ayarlar) {}
 
 OyunOturumu::~OyunOturumu() = default;
 
@@ -30,13 +18,40 @@ void OyunOturumu::RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak) {
     rastgele_ = std::move(kaynak);
 }
 
-void OyunOturumu::SıralıGöster(int kenar) {
-    tahta_.SıralıGöster(kenar);
-    emit BoardShown();
+void OyunOturumu::SaatiBağla(std::function<void(bool)> saat) { saat_ = std::move(saat); }
+
+void OyunOturumu::SaatiÇalıştır(bool çalışsın) {
+    saatÇalışıyor_ = çalışsın;
+    if (saat_)
+        saat_(çalışsın);
 }
 
-void OyunOturumu::BoşGöster(int kenar) {
-    tahta_.BoşGöster(kenar);
+void OyunOturumu::BölmeyiOku() {
+    bölme_ = 0;
+    const int seçim =
+        TamSayıDeğeri(ayarlar_.Oku(Anahtar::SonBölme, QStringLiteral("0")), -32768, 32767);
+    if (seçim < 0 || seçim > 2)
+        throw ÇalışmaHatası(ÇalışmaHatası::DizinAralıkDışı);
+    bölme_ = seçim;
+}
+
+void OyunOturumu::BölmeyiKaydet() { ayarlar_.Yaz(Anahtar::SonBölme, QString::number(bölme_)); }
+
+Dağıtılan OyunOturumu::BölmeyiSeç(int bölme) {
+    const int kenar = KenarParçaSayısıOf(bölme);
+    bölme_ = bölme;
+    const bool oyunVardı = sürüyor_;
+    SıralıGöster(kenar);
+    return oyunVardı ? YeniOyun() : Dağıtılan::Yok;
+}
+
+// A board in order is no game: one that ran stops here, its clock with it.
+void OyunOturumu::SıralıGöster(int kenar) {
+    tahta_.SıralıGöster(kenar);
+    if (sürüyor_) {
+        sürüyor_ = geriYüklendi_ = false;
+        SaatiÇalıştır(false);
+    }
     emit BoardShown();
 }
 
@@ -45,36 +60,52 @@ void OyunOturumu::SayaçlarıSıfırla() {
     hamle_ = 0;
 }
 
-void OyunOturumu::YeniOyun() {
+Dağıtılan OyunOturumu::YeniOyun() {
+    if (fotoğrafYolda_)
+        return Dağıtılan::Yok;
+    if (!fotoğrafVar_)
+        return Dağıtılan::FotoğrafYok;
     // Seeded at the first deal: a start that restores a game or only shows the photo never
     // needs it.
     if (!rastgele_)
         rastgele_ = std::make_unique<MersenneKaynağı>();
     const std::vector<int> dağıtım = Dağıtım(tahta_.KenarParçaSayısı(), *rastgele_);
+    // A deal before the last completion was seen ends that one first.
+    if (std::exchange(tamamlandı_, false))
+        OkunanıSil();
     SayaçlarıSıfırla();
     tahta_.Dağıt(dağıtım);
     sürüyor_ = true;
     geriYüklendi_ = false;
+    SaatiÇalıştır(true);
     emit Dealt();
+    return Dağıtılan::Oyun;
 }
 
-void OyunOturumu::Tıkla(int yer) {
+Dağıtılan OyunOturumu::Tıkla(int yer) {
     if (!sürüyor_)
-        return;
+        return YeniOyun();
     const int boş = tahta_.BoşParça();
     if (!tahta_.Taşı(yer)) {
         emit MoveRefused(yer);
-        return;
+        return Dağıtılan::Yok;
     }
     ++hamle_;
     emit Moved(yer, boş);
     if (!tahta_.TamamlandıMı())
-        return;
+        return Dağıtılan::Yok;
 
-    sürüyor_ = false;
-    geriYüklendi_ = false;
+    sürüyor_ = geriYüklendi_ = false;
+    SaatiÇalıştır(false);
     tahta_.SonParçayıKoy();
+    tamamlandı_ = true;
     emit Completed(süre_, hamle_);
+    return Dağıtılan::Yok;
+}
+
+void OyunOturumu::TebrikGörüldü() {
+    if (!std::exchange(tamamlandı_, false))
+        return;
     SayaçlarıSıfırla();
     emit Ended();
     OkunanıSil();
@@ -86,22 +117,23 @@ int OyunOturumu::OklaTıklanan(Ok ok) const {
 }
 
 void OyunOturumu::SaniyeGeçti() {
-    // While the 24-hour message is open the clock still reads 24 hours; a second delivered by
-    // the message's own event loop would announce the reset a second time.
-    if (günDoldu_)
+    if (!saatÇalışıyor_)
         return;
+    // The clock reads 24 hours until the player has read why it starts again.
     if (süre_.Tıkla()) {
-        günDoldu_ = true;
+        SaatiÇalıştır(false);
         emit DayFull();
-        günDoldu_ = false;
-        süre_.Sıfırla();
+        return;
     }
     emit Ticked();
 }
 
-bool OyunOturumu::KayıtlıOyunuOku() {
-    okunan_ = GetAllSettings(UygulamaAdı, Oyun);
-    return !okunan_.empty();
+void OyunOturumu::GünDoluGörüldü() {
+    if (!sürüyor_ || saatÇalışıyor_)
+        return;
+    süre_.Sıfırla();
+    SaatiÇalıştır(true);
+    emit Ticked();
 }
 
 // Every place as the saved game left it. The rows are checked as a whole first: rows that are
@@ -116,6 +148,7 @@ void OyunOturumu::KayıtlıDüzeniKur() {
         SıralıGöster(kenar);
         throw ÇalışmaHatası(ÇalışmaHatası::DizinAralıkDışı);
     }
+    tahta_.BoşGöster(kenar);
     for (int yer = 0; yer < kenar * kenar; ++yer) {
         const int parça = düzen->Parçalar.at(static_cast<std::size_t>(yer));
         if (parça < 0)
@@ -125,43 +158,59 @@ void OyunOturumu::KayıtlıDüzeniKur() {
     }
 }
 
-bool OyunOturumu::KayıtlıOyunuKur(HataKapanı &adım) {
+// The rows are taken as they stand when the load asks for them, before anything of this run
+// is written.
+void OyunOturumu::KayıtlıOyunuGeriYükle(HataKapanı &adım) {
+    kayıtlıOyunBekliyor_ = false;
+    adım([&] { okunan_ = ayarlar_.Bölüm(Anahtar::Oyun); });
+    if (okunan_.empty())
+        return;
+    if (fotoğrafYolda_) {
+        kayıtlıOyunBekliyor_ = true;
+        return;
+    }
     if (!adım([&] { KayıtlıDüzeniKur(); }))
-        return false;
-    const auto oku = [&](const char *anahtar, int enÇok) {
-        return TamSayıDeğeri(
-            GetSetting(UygulamaAdı, Bilgiler, QString::fromLatin1(anahtar), QStringLiteral("0")), 0,
-            enÇok);
+        return;
+    const auto oku = [&](const AyarAnahtarı &anahtar, int enÇok) {
+        return TamSayıDeğeri(ayarlar_.Oku(anahtar, QStringLiteral("0")), 0, enÇok);
     };
     SayaçlarıSıfırla();
-    adım([&] { süre_.Saniye = static_cast<std::uint8_t>(oku("Saniye Bilgisi", 255)); });
-    adım([&] { süre_.Dakika = static_cast<std::uint8_t>(oku("Dakika Bilgisi", 255)); });
-    adım([&] { süre_.Saat = static_cast<std::uint8_t>(oku("Saat Bilgisi", 255)); });
-    adım([&] { hamle_ = oku("Hamle Bilgisi", 2147483647); });
+    adım([&] { süre_.Saniye = static_cast<std::uint8_t>(oku(Anahtar::Saniye, 255)); });
+    adım([&] { süre_.Dakika = static_cast<std::uint8_t>(oku(Anahtar::Dakika, 255)); });
+    adım([&] { süre_.Saat = static_cast<std::uint8_t>(oku(Anahtar::Saat, 255)); });
+    adım([&] { hamle_ = oku(Anahtar::Hamle, 2147483647); });
     sürüyor_ = true;
     geriYüklendi_ = true;
+    SaatiÇalıştır(true);
     emit Dealt();
-    return true;
+}
+
+bool OyunOturumu::KayıtlıOyundanVazgeç() { return std::exchange(kayıtlıOyunBekliyor_, false); }
+
+// "Oyun\Bilgiler", then "Oyun"; a section already gone is no error worth telling.
+void OyunOturumu::KayıtlıOyunuSil() {
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] { ayarlar_.Sil(Anahtar::Bilgiler); });
+    adım([&] { ayarlar_.Sil(Anahtar::Oyun); });
 }
 
 void OyunOturumu::Kaydet() {
     if (!sürüyor_)
         return;
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    const auto yaz = [&](const QString &bölüm, const QString &anahtar, const QString &değer) {
-        adım([&] { SaveSetting(UygulamaAdı, bölüm, anahtar, değer); });
+    const auto yaz = [&](const AyarAnahtarı &anahtar, const QString &değer) {
+        adım([&] { ayarlar_.Yaz(anahtar, değer); });
     };
     AyarListesi eski;
-    adım([&] { eski = GetAllSettings(UygulamaAdı, Oyun); });
+    adım([&] { eski = ayarlar_.Bölüm(Anahtar::Oyun); });
     if (!eski.empty())
         KayıtlıOyunuSil();
     for (int yer = 0; yer < tahta_.YerSayısı(); ++yer)
-        yaz(Oyun, QStringLiteral("Foto-%1").arg(yer),
-            KayıtDeğeri(yer, tahta_.BoşParça(), tahta_.YerOf(yer).Tag));
-    yaz(Bilgiler, QStringLiteral("Saniye Bilgisi"), QString::number(süre_.Saniye));
-    yaz(Bilgiler, QStringLiteral("Dakika Bilgisi"), QString::number(süre_.Dakika));
-    yaz(Bilgiler, QStringLiteral("Saat Bilgisi"), QString::number(süre_.Saat));
-    yaz(Bilgiler, QStringLiteral("Hamle Bilgisi"), QString::number(hamle_));
+        yaz(Anahtar::Yer(yer), KayıtDeğeri(yer, tahta_.BoşParça(), tahta_.YerOf(yer).Tag));
+    yaz(Anahtar::Saniye, QString::number(süre_.Saniye));
+    yaz(Anahtar::Dakika, QString::number(süre_.Dakika));
+    yaz(Anahtar::Saat, QString::number(süre_.Saat));
+    yaz(Anahtar::Hamle, QString::number(hamle_));
 }
 
 void OyunOturumu::OkunanıSil() {

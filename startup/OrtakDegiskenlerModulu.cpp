@@ -7,4 +7,3 @@ QString PencereBaşlığı;
 QString UygulamaAdı;
 bool NTSistemi = false;
 QString FotoğrafYolu;
-std::int16_t BölmeSeçimi = 0;

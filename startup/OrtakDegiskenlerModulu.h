@@ -17,8 +17,6 @@ extern QString UygulamaAdı;
 extern bool NTSistemi;
 // Full path of the current photo.
 extern QString FotoğrafYolu;
-// The current split option: 0 = 3 x 3, 1 = 4 x 4, 2 = 5 x 5.
-extern std::int16_t BölmeSeçimi;
 
 // The product name of the version record.
 inline const QString ÜrünAdı = QStringLiteral("Mozeta-Tr");

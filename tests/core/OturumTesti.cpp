@@ -2,10 +2,8 @@
 // The game session without a window: moves, refusals, completion, 24 hours, the saved game.
 #include "game/Dagitim.h"
 #include "game/OyunOturumu.h"
-#include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/HataPolitikasi.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,6 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString Oyun = u"Oyun"_s, Bilgiler = u"Oyun\\Bilgiler"_s;
+BellekAyarları ayarlar;
 
 // What the session reported, in order.
 struct Kayıt : QStringList {
@@ -35,22 +34,20 @@ struct Kayıt : QStringList {
 // Writes a saved game: one row per place, then its clock (h, m, s) and moves.
 void Sakla(const QStringList &yerler, const QStringList &bilgiler) {
     for (int yer = 0; yer < yerler.size(); ++yer)
-        SaveSetting(UygulamaAdı, Oyun, u"Foto-%1"_s.arg(yer), yerler[yer]);
+        ayarlar.Yaz({Oyun, u"Foto-%1"_s.arg(yer)}, yerler[yer]);
     const char *anahtarlar[] = {"Saat Bilgisi", "Dakika Bilgisi", "Saniye Bilgisi",
                                 "Hamle Bilgisi"};
     for (int i = 0; i < bilgiler.size(); ++i)
-        SaveSetting(UygulamaAdı, Bilgiler, QString::fromLatin1(anahtarlar[i]), bilgiler[i]);
+        ayarlar.Yaz({Bilgiler, QString::fromLatin1(anahtarlar[i])}, bilgiler[i]);
 }
 
 // The saved game put back on a session as the window's load does; the errors it reported.
 QList<int> GeriYükle(OyunOturumu &o, int kenar) {
     QList<int> hatalar;
     HataKapanı::BildiriciKur([&](const ÇalışmaHatası &hata) { hatalar << hata.Numara(); });
-    if (o.KayıtlıOyunuOku()) {
-        o.BoşGöster(kenar);
-        HataKapanı adım(HataTarzı::BildirVeDevamEt);
-        o.KayıtlıOyunuKur(adım);
-    }
+    HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    o.BölmeyiSeç(kenar - 3);
+    o.KayıtlıOyunuGeriYükle(adım);
     HataKapanı::BildiriciKur({});
     return hatalar;
 }
@@ -67,36 +64,38 @@ QList<int> Değerler(const OyunOturumu &o) {
 class SessionTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir ayarlar_;
-
 private slots:
-    void init() {
-        AyarKlasörünüKur(ayarlar_.path());
-        UygulamaAdı = u"Nuv Zovevav\\Mozeta-Tr"_s;
-        for (const QString &bölüm : {Bilgiler, Oyun})
-            HataKapanı(HataTarzı::YoksayVeDevamEt)([&] { DeleteSetting(UygulamaAdı, bölüm); });
-    }
+    void init() { ayarlar = {}; }
 
-    // A deal starts from zero with the empty corner; with nothing played there is nothing to lose.
-    void dealStartsAGame() {
-        OyunOturumu o;
+    // No photo, no game; a click with no game deals, one during a game moves; a grid chosen
+    // during a game deals again, and without a photo leaves the ordered board with no game; while
+    // the last photo is on its way nothing deals. A deal starts from zero with the empty corner.
+    void whenAGameStartsAndStops() {
+        OyunOturumu o(ayarlar);
         o.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(7));
         Kayıt kayıt(o);
-        o.Tıkla(7); // no game: nothing
-        o.SıralıGöster(4);
-        o.YeniOyun();
+        QVERIFY(o.Tıkla(7) == Dağıtılan::FotoğrafYok && o.YeniOyun() == Dağıtılan::FotoğrafYok);
+        o.FotoğrafVar(true);
+        QVERIFY(o.BölmeyiSeç(1) == Dağıtılan::Yok && !o.SürüyorMu());
+        QVERIFY(o.Tıkla(3) == Dağıtılan::Oyun && o.SaatÇalışıyorMu());
         QCOMPARE(kayıt, (QStringList{u"shown"_s, u"dealt"_s}));
-        QVERIFY(o.SürüyorMu() && !o.HamleVarMı() && !o.Tahta().TamamlandıMı());
-        QCOMPARE(o.Tahta().BoşParça(), 15);
+        QVERIFY(o.SürüyorMu() && !o.HamleVarMı() && o.Tahta().BoşParça() == 15);
         QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
-        QCOMPARE(o.OklaTıklanan(Ok::Yukarı), 15); // nothing below the corner: the empty place
-        QCOMPARE(o.OklaTıklanan(Ok::Aşağı), 11);
+        QVERIFY(o.OklaTıklanan(Ok::Yukarı) == 15 && o.OklaTıklanan(Ok::Aşağı) == 11); // Up: empty
+        QVERIFY(o.Tıkla(11) == Dağıtılan::Yok && o.HamleSayısı() == 1);
+        QVERIFY(o.BölmeyiSeç(2) == Dağıtılan::Oyun && o.HamleSayısı() == 0 && o.SürüyorMu());
+        o.FotoğrafVar(false);
+        QVERIFY(o.BölmeyiSeç(0) == Dağıtılan::FotoğrafYok && !o.SürüyorMu());
+        QVERIFY(o.Tahta().YerOf(8).Parça == 8 && !o.SaatÇalışıyorMu());
+        o.FotoğrafVar(true), o.SonFotoğrafYolda(true);
+        QVERIFY(o.Tıkla(0) == Dağıtılan::Yok && o.YeniOyun() == Dağıtılan::Yok && !o.SürüyorMu());
     }
 
-    // Refusals count nothing; the finishing move stops, reports, zeroes and deletes the save read.
+    // Refusals count nothing; the finishing move stops and reports; once it is seen the counters
+    // are zeroed and the save read is deleted.
     void movesRefusalAndCompletion() {
         Sakla(SonHamle, {u"0"_s, u"2"_s, u"5"_s, u"54"_s});
-        OyunOturumu o;
+        OyunOturumu o(ayarlar);
         GeriYükle(o, 3);
         Kayıt kayıt(o);
         o.Tıkla(5);
@@ -104,71 +103,72 @@ private slots:
         o.Tıkla(6);
         QCOMPARE(o.Tahta().YerOf(7).Tag + o.Tahta().YerOf(6).Tag, u"66"_s);
         o.Tıkla(7);
-        QVERIFY(!GetAllSettings(UygulamaAdı, Oyun).empty());
+        QVERIFY(!ayarlar.Bölüm(Oyun).empty());
         o.Tıkla(8);
+        QVERIFY(!o.SürüyorMu() && !o.SaatÇalışıyorMu() && !o.HamleVarMı());
+        QVERIFY(Değerler(o) == (QList<int>{0, 2, 5, 57}) && !ayarlar.Bölüm(Oyun).empty());
+        o.TebrikGörüldü(), o.TebrikGörüldü(); // the second finds nothing to end
         QCOMPARE(kayıt, (QStringList{u"refused 5"_s, u"refused 7"_s, u"moved 6>7"_s, u"moved 7>6"_s,
                                      u"moved 8>7"_s, u"completed 0:2:5 57"_s, u"ended"_s}));
         QCOMPARE(o.Tahta().YerOf(8).Parça, 8);
-        QVERIFY(!o.SürüyorMu() && !o.HamleVarMı());
         QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
-        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty() &&
-                GetAllSettings(UygulamaAdı, Bilgiler).empty());
+        QVERIFY(ayarlar.Bölüm(Oyun).empty() && ayarlar.Bölüm(Bilgiler).empty());
     }
 
     // A game put back is one to lose before its first move; only a saved game read is deleted.
     void onlyTheGameReadIsDeleted() {
         Sakla(SonHamle, {});
-        OyunOturumu okumayan, o;
+        OyunOturumu okumayan(ayarlar), o(ayarlar);
         okumayan.OkunanıSil();
-        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(9));
+        QCOMPARE(ayarlar.Bölüm(Oyun).size(), std::size_t(9));
         GeriYükle(o, 3);
         QVERIFY(o.HamleVarMı() && o.HamleSayısı() == 0);
         o.OkunanıSil();
-        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty());
+        QVERIFY(ayarlar.Bölüm(Oyun).empty());
     }
 
-    // DayFull comes once (seconds during its answer are dropped), then the clock runs on from zero.
+    // At 24 hours the clock stops at DayFull and counts no second until it is seen; then it runs
+    // on from zero.
     void clockResetsOnceAfter24Hours() {
         Sakla(SonHamle, {u"23"_s, u"59"_s, u"58"_s, u"12"_s});
-        OyunOturumu o;
+        OyunOturumu o(ayarlar);
         GeriYükle(o, 3);
         Kayıt kayıt(o);
-        QObject::connect(&o, &OyunOturumu::DayFull, [&] {
-            QCOMPARE(o.Süre().Saat, 24);
-            for (int i = 0; i < 3; ++i)
-                o.SaniyeGeçti();
-        });
         o.SaniyeGeçti();
         QCOMPARE(Değerler(o), (QList<int>{23, 59, 59, 12}));
-        o.SaniyeGeçti();
+        for (int i = 0; i < 3; ++i)
+            o.SaniyeGeçti();
+        QVERIFY(Değerler(o) == (QList<int>{24, 0, 0, 12}) && !o.SaatÇalışıyorMu());
+        o.GünDoluGörüldü();
         QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 12}));
+        o.GünDoluGörüldü();
         o.SaniyeGeçti();
         QCOMPARE(kayıt, (QStringList{u"tick"_s, u"day"_s, u"tick"_s, u"tick"_s}));
-        QVERIFY(o.SürüyorMu());
+        QVERIFY(o.SürüyorMu() && o.SaatÇalışıyorMu());
     }
 
     // A game written and read back is the same game, in rows Foto-0 onwards; a smaller game leaves
     // no row of a larger behind; with no game running nothing is written.
     void savedGameRoundTrip() {
-        OyunOturumu o;
+        OyunOturumu o(ayarlar);
         o.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(11));
-        o.SıralıGöster(5);
+        o.FotoğrafVar(true);
+        o.BölmeyiSeç(2);
         o.YeniOyun();
         o.Tıkla(23);
         o.Tıkla(22);
         o.SaniyeGeçti();
         o.Kaydet();
-        const AyarListesi satırlar = GetAllSettings(UygulamaAdı, Oyun);
+        const AyarListesi satırlar = ayarlar.Bölüm(Oyun);
         QCOMPARE(satırlar.size(), std::size_t(25));
         for (int yer = 0; yer < 25; ++yer)
             QCOMPARE(satırlar[yer].first, u"Foto-%1"_s.arg(yer));
         QCOMPARE(satırlar[22].second, u"22B"_s);
-        QCOMPARE(GetAllSettings(UygulamaAdı, Bilgiler),
-                 (AyarListesi{{u"Saniye Bilgisi"_s, u"1"_s},
-                              {u"Dakika Bilgisi"_s, u"0"_s},
-                              {u"Saat Bilgisi"_s, u"0"_s},
-                              {u"Hamle Bilgisi"_s, u"2"_s}}));
-        OyunOturumu geri;
+        QCOMPARE(ayarlar.Bölüm(Bilgiler), (AyarListesi{{u"Saniye Bilgisi"_s, u"1"_s},
+                                                       {u"Dakika Bilgisi"_s, u"0"_s},
+                                                       {u"Saat Bilgisi"_s, u"0"_s},
+                                                       {u"Hamle Bilgisi"_s, u"2"_s}}));
+        OyunOturumu geri(ayarlar);
         QCOMPARE(GeriYükle(geri, 5), QList<int>{});
         QVERIFY(geri.SürüyorMu() && geri.HamleVarMı());
         QCOMPARE(Değerler(geri), Değerler(o));
@@ -180,28 +180,36 @@ private slots:
         o.YeniOyun();
         QCOMPARE(Değerler(o), (QList<int>{0, 0, 0, 0}));
 
-        OyunOturumu küçük;
-        küçük.SıralıGöster(3);
+        OyunOturumu küçük(ayarlar);
+        küçük.FotoğrafVar(true);
+        küçük.BölmeyiSeç(0);
         küçük.Kaydet();
-        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(25));
+        QCOMPARE(ayarlar.Bölüm(Oyun).size(), std::size_t(25));
         küçük.YeniOyun();
         küçük.Kaydet();
-        QCOMPARE(GetAllSettings(UygulamaAdı, Oyun).size(), std::size_t(9));
+        QCOMPARE(ayarlar.Bölüm(Oyun).size(), std::size_t(9));
     }
 
     // A board unfit for the grid is reported once and deleted; an unreadable clock value stays 0.
+    // While the last photo is on its way the game read waits for the next call.
     void unusableSavedGame() {
         Sakla(SonHamle, {u"1"_s, u"x"_s, u"3"_s, u"4"_s});
-        OyunOturumu o;
+        OyunOturumu o(ayarlar);
         QCOMPARE(GeriYükle(o, 3), QList<int>{13});
         QCOMPARE(Değerler(o), (QList<int>{1, 0, 3, 4}));
-        OyunOturumu dört;
+        OyunOturumu dört(ayarlar);
         Kayıt dörtKayıt(dört);
         QCOMPARE(GeriYükle(dört, 4), QList<int>{9});
         QCOMPARE(dörtKayıt, (QStringList{u"shown"_s, u"shown"_s}));
         QVERIFY(!dört.SürüyorMu() && dört.Tahta().YerOf(15).Parça == 15);
-        QVERIFY(GetAllSettings(UygulamaAdı, Oyun).empty() &&
-                GetAllSettings(UygulamaAdı, Bilgiler).empty());
+        QVERIFY(ayarlar.Bölüm(Oyun).empty() && ayarlar.Bölüm(Bilgiler).empty());
+        Sakla(SonHamle, {});
+        o.SonFotoğrafYolda(true);
+        GeriYükle(o, 3);
+        QVERIFY(o.KayıtlıOyunBekliyor() && !o.SürüyorMu());
+        o.SonFotoğrafYolda(false);
+        GeriYükle(o, 3);
+        QVERIFY(!o.KayıtlıOyunBekliyor() && o.HamleVarMı());
     }
 };
 

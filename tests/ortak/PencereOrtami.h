@@ -79,7 +79,6 @@ struct PencereOrtamı {
         PencereBaşlığı = PencereBaşlığınıOluştur();
         UygulamaAdı = u"Nuv Zovevav\\"_s + ÜrünAdı;
         FotoğrafYolu.clear();
-        BölmeSeçimi = 0;
         OrtakHizmetleriKur();
         HataKapanı::BildiriciKur([this](const ÇalışmaHatası &hata) {
             hatalar << hata.Numara();

@@ -185,9 +185,8 @@ private slots:
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
         QTRY_COMPARE(FotoğrafYolu, yeni);
-        QCOMPARE(form->Oturum.Tahta().YerSayısı(), 16);
-        QCOMPARE(form->Oturum.HamleSayısı(), 0);
-        QCOMPARE(form->SüreHesapla.Interval(), 1000);
+        QVERIFY(form->Oturum.Tahta().YerSayısı() == 16 && form->Oturum.HamleSayısı() == 0 &&
+                form->SüreHesapla.Interval() == 1000);
 
         for (const char *ad : {"a.jpg", "b.JPEG", "c.bmp", "d.png"})
             ÖrnekFotoğraf(QSize(40, 30)).save(klasör.filePath(QString::fromUtf8(ad)), "BMP");
@@ -252,8 +251,6 @@ private slots:
                 form->DağınıkParçalar.Count() == 16 && !form->YeniOyunDüğmesi->isEnabled() &&
                 !form->OyunuKaydetOnayı->isEnabled() &&
                 !form->ParçalaraBölSeçeneği[0]->isEnabled());
-        form->DağınıkParçalar_Click(0);
-        QVERIFY(ortam.kutular.Kutular.empty() && form->SüreHesapla.Interval() == 0);
         ortam.kutular.Yanıtlar = {yanıt};
         if (kaynak == 1)
             QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
