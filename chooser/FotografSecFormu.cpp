@@ -5,7 +5,7 @@
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/KlasorSimgeleri.h"
 #include "chooser/OnizlemeYukleyici.h"
-#include "game/OyunAyarlari.h"
+#include "game/cekirdek/OyunAyarlari.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "game/DegerEtiketi.h"
-#include "game/OyunOturumu.h"
 #include "game/SonFotografYukleyici.h"
 #include "game/TahtaAlani.h"
+#include "game/cekirdek/OyunOturumu.h"
 #include "startup/AnaPencere.h"
 #include "toolkit/KapanmaNedeni.h"
 #include "toolkit/KontrolDizisi.h"

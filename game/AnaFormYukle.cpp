@@ -3,10 +3,10 @@
 // sample of the photo.
 #include "game/AnaForm.h"
 
-#include "game/AyarDegeri.h"
-#include "game/Bolme.h"
 #include "game/ParcaKesici.h"
 #include "game/PencereKonumu.h"
+#include "game/cekirdek/AyarDegeri.h"
+#include "game/cekirdek/Bolme.h"
 #include "resources/DizgiTablosu.h"
 #include "resources/Kaynaklar.h"
 #include "startup/OrtakDegiskenlerModulu.h"

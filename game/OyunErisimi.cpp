@@ -4,9 +4,9 @@
 #include "game/OyunErisimi.h"
 
 #include "game/DegerEtiketi.h"
-#include "game/OyunOturumu.h"
 #include "game/TahtaAlani.h"
-#include "game/YerAdi.h"
+#include "game/cekirdek/OyunOturumu.h"
+#include "game/cekirdek/YerAdi.h"
 #include "resources/ErisimMetinleri.h"
 #include "toolkit/ResimKutusu.h"
 

@@ -2,7 +2,7 @@
 // Cutting the photo into pieces.
 #include "game/ParcaKesici.h"
 
-#include "game/Bolme.h"
+#include "game/cekirdek/Bolme.h"
 #include "toolkit/ResimBicimi.h"
 
 #include <QRectF>

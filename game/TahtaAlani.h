@@ -2,7 +2,7 @@
 // The board's panel: it holds the places, takes the keyboard for play and shows that it has it.
 #pragma once
 
-#include "game/Tahta.h"
+#include "game/cekirdek/Tahta.h"
 
 #include <QPointer>
 #include <QWidget>

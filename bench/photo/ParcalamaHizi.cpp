@@ -5,8 +5,8 @@
 // Usage: bench_photo_split [runs]   (default 9; the photo is generated once in
 // /tmp/mozeta-bench-photo). Runs offscreen unless a display is given.
 #include "game/AnaForm.h"
-#include "game/Bolme.h"
 #include "game/ParcaKesici.h"
+#include "game/cekirdek/Bolme.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/HataPolitikasi.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game session without a window: moves, refusals, completion, 24 hours, the saved game.
-#include "game/Dagitim.h"
-#include "game/OyunOturumu.h"
+#include "game/cekirdek/Dagitim.h"
+#include "game/cekirdek/OyunOturumu.h"
 #include "toolkit/HataPolitikasi.h"
 
 #include <QTest>

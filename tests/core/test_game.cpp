@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the game rules without a window: board, deal, cut arithmetic, saved board and clock.
 #include "HataNumarasi.h"
-#include "game/Bolme.h"
-#include "game/Dagitim.h"
-#include "game/KayitliOyun.h"
-#include "game/OyunSaati.h"
-#include "game/Tahta.h"
+#include "game/cekirdek/Bolme.h"
+#include "game/cekirdek/Dagitim.h"
+#include "game/cekirdek/KayitliOyun.h"
+#include "game/cekirdek/OyunSaati.h"
+#include "game/cekirdek/Tahta.h"
 #include "toolkit/Yuvarlama.h"
 
 #include <QTest>

@@ -2,8 +2,8 @@
 // Fuzz target: saved boards. Any rows are either refused or are exactly what the game writes, and
 // put on the board place by place as the load does they make a sound game. Input: one byte
 // choosing the side, the rows' values (UTF-8, one a line); a NUL ends them.
-#include "game/KayitliOyun.h"
-#include "game/Tahta.h"
+#include "game/cekirdek/KayitliOyun.h"
+#include "game/cekirdek/Tahta.h"
 #include "tests/fuzz/FuzzGirdisi.h"
 
 #include <QList>

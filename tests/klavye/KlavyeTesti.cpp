@@ -2,7 +2,7 @@
 // Playing without a mouse (arrows, tab order, the chooser's first photo) and what a screen reader
 // reads of the session; what Orca speaks is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
-#include "game/YerAdi.h"
+#include "game/cekirdek/YerAdi.h"
 #include "tests/ortak/PencereOrtami.h"
 
 #include <QAccessible>

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "game/AnaForm.h"
-#include "game/Dagitim.h"
 #include "game/SesOynatici.h"
+#include "game/cekirdek/Dagitim.h"
 #include "startup/BaslangicModulu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"

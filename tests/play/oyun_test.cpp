@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing and closing on the real window (offscreen): what the player sees and hears of a move,
 // a refusal and completion, and what each way of closing writes.
-#include "game/OyunSaati.h"
+#include "game/cekirdek/OyunSaati.h"
 #include "resources/DizgiTablosu.h"
 #include "tests/ortak/PencereOrtami.h"
 #include "toolkit/MesajKutusu.h"

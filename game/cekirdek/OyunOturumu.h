@@ -4,9 +4,9 @@
 // screen reader's view both follow what it reports.
 #pragma once
 
-#include "game/OyunAyarlari.h"
-#include "game/OyunSaati.h"
-#include "game/Tahta.h"
+#include "game/cekirdek/OyunAyarlari.h"
+#include "game/cekirdek/OyunSaati.h"
+#include "game/cekirdek/Tahta.h"
 
 #include <QObject>
 #include <cstdint>

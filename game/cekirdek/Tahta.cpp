@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's rules: neighbours, moves by Tag, and the completion test.
-#include "game/Tahta.h"
+#include "game/cekirdek/Tahta.h"
 
 #include "toolkit/CalismaHatasi.h"
 

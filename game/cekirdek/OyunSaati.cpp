@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: carrying seconds into hours, the long-time display and the congratulation.
-#include "game/OyunSaati.h"
+#include "game/cekirdek/OyunSaati.h"
 
 #include "resources/DizgiTablosu.h"
 #include "toolkit/CalismaHatasi.h"

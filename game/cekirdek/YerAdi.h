@@ -2,7 +2,7 @@
 // What a screen reader says for a board place: the piece lying there and where it belongs.
 #pragma once
 
-#include "game/Tahta.h"
+#include "game/cekirdek/Tahta.h"
 
 #include <QString>
 

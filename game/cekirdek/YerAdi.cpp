@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spoken names and positions of board places.
-#include "game/YerAdi.h"
+#include "game/cekirdek/YerAdi.h"
 
 #include "resources/ErisimMetinleri.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: pieces drawn from an ascending number pool, then made solvable and never solved.
-#include "game/Dagitim.h"
+#include "game/cekirdek/Dagitim.h"
 
-#include "game/Tahta.h"
+#include "game/cekirdek/Tahta.h"
 #include "toolkit/CalismaHatasi.h"
 
 #include <algorithm>

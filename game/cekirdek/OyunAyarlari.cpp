@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's settings store and the one in memory, behind the game's settings interface.
-#include "game/OyunAyarlari.h"
+#include "game/cekirdek/OyunAyarlari.h"
 
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "toolkit/CalismaHatasi.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game session: the grid, the deal, moves, completion, the clock and the saved game.
-#include "game/OyunOturumu.h"
+#include "game/cekirdek/OyunOturumu.h"
 
-#include "game/AyarDegeri.h"
-#include "game/Dagitim.h"
-#include "game/KayitliOyun.h"
+#include "game/cekirdek/AyarDegeri.h"
+#include "game/cekirdek/Dagitim.h"
+#include "game/cekirdek/KayitliOyun.h"
 #include "toolkit/HataPolitikasi.h"
 
 #include <utility>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of the cut: board places in twips, photo cells in pixels.
-#include "game/Bolme.h"
+#include "game/cekirdek/Bolme.h"
 
-#include "game/Tahta.h"
+#include "game/cekirdek/Tahta.h"
 #include "toolkit/CalismaHatasi.h"
 #include "toolkit/Yuvarlama.h"
 

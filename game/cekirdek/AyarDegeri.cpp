@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers read back from the settings store.
-#include "game/AyarDegeri.h"
+#include "game/cekirdek/AyarDegeri.h"
 
 #include "toolkit/CalismaHatasi.h"
 #include "toolkit/Yuvarlama.h"

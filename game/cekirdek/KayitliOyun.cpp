@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saved boards: the text of each place, and reading the rows back only when they make a board.
-#include "game/KayitliOyun.h"
+#include "game/cekirdek/KayitliOyun.h"
 
 #include <cstdint>
 
