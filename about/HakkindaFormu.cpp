@@ -2,14 +2,15 @@
 // The about box: its layout, its load, the hover look of its links and closing.
 #include "about/HakkindaFormu.h"
 
-#include "resources/DizgiKimligi.h"
 #include "about/OzellikCantasi.h"
-#include "toolkit/YaziTipi.h"
+#include "resources/DizgiKimligi.h"
 #include "resources/DizgiTablosu.h"
 #include "resources/Kaynaklar.h"
 #include "resources/StandartDugmeler.h"
 #include "toolkit/HataPolitikasi.h"
+#include "toolkit/OkunurRenk.h"
 #include "toolkit/Twip.h"
+#include "toolkit/YaziTipi.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -96,14 +97,16 @@ void HakkindaFormu::DüzeniKur(const QJsonObject &düzen) {
     SimgeKutusu->setGeometry(TwipDikdörtgeni(360, 360, 480, 480));
     SimgeKutusu->setPixmap(ProgramSimgesi().pixmap(32, 32));
 
+    // The labels stand on the panel, which takes the window's background at load.
+    const QColor zemin = palette().color(QPalette::Window);
     const int üstler[] = {180, 450, 750, 1200};
     for (int i = 0; i < 4; ++i)
         Etiket[i] = Etiketi(Altlık, 1200, üstler[i], başlıklar.at(i).toString());
-    RenkVer(Etiket[0], QPalette::WindowText, QColor(0, 0, 192));
+    RenkVer(Etiket[0], QPalette::WindowText, OkunurRenk(QColor(0, 0, 192), zemin));
     Etiket[2]->setWordWrap(true);
     Etiket[2]->setGeometry(TwipDikdörtgeni(1200, 750, 2925, 405));
     Etiket[2]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    RenkVer(Etiket[3], QPalette::WindowText, QColor(0, 0, 128));
+    RenkVer(Etiket[3], QPalette::WindowText, OkunurRenk(QColor(0, 0, 128), zemin));
 
     TamamDüğmesi = new QPushButton(QStringLiteral("2000"), this);
     TamamDüğmesi->setGeometry(TwipDikdörtgeni(3870, 3240, 1245, 345));

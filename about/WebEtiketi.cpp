@@ -3,6 +3,7 @@
 #include "about/WebEtiketi.h"
 
 #include "about/OzellikCantasi.h"
+#include "toolkit/OkunurRenk.h"
 #include "toolkit/Twip.h"
 
 #include <QAccessibleWidget>
@@ -107,7 +108,7 @@ void WebEtiketi::SetFontUnderline(bool New_FontUnderline) {
     Etiket->adjustSize();
 }
 
-QColor WebEtiketi::ForeColor() const { return Etiket->palette().color(QPalette::WindowText); }
+QColor WebEtiketi::ForeColor() const { return yazıRengi_; }
 
 void WebEtiketi::SetForeColor(const QColor &New_ForeColor) { EtiketRengi(New_ForeColor); }
 
@@ -204,9 +205,11 @@ bool WebEtiketi::eventFilter(QObject *nesne, QEvent *olay) {
 
 void WebEtiketi::Etiket_Click() { Açıcı()(Url()); }
 
+// The text is drawn on the label's button-face background; ForeColor keeps the colour as set.
 void WebEtiketi::EtiketRengi(const QColor &renk) {
+    yazıRengi_ = renk;
     QPalette palet = Etiket->palette();
-    palet.setColor(QPalette::WindowText, renk);
+    palet.setColor(QPalette::WindowText, OkunurRenk(renk, palet.color(QPalette::Button)));
     Etiket->setPalette(palet);
 }
 

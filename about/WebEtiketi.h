@@ -84,6 +84,7 @@ private:
     QColor VarsayılanYazıRengi() const;
     QFont OrtamYazıTipi() const;
 
+    QColor yazıRengi_; // ForeColor as set; the label may show it lighter or darker to be read
     QColor aktifRenk_;
     QColor pasifRenk_;
     bool renkDeğiştir_ = false;

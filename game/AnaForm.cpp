@@ -9,6 +9,7 @@
 #include "game/SesOynatici.h"
 #include "resources/ErisimMetinleri.h"
 #include "startup/OrtakDegiskenlerModulu.h"
+#include "toolkit/OkunurRenk.h"
 #include "toolkit/Twip.h"
 #include "toolkit/YaziTipi.h"
 
@@ -40,7 +41,8 @@ template <class Kontrol> Kontrol *Yerleştir(Kontrol *kontrol, int sol, int üst
 QGroupBox *ÇerçeveYap(QWidget *ebeveyn, const char *kimlik) {
     auto *çerçeve = new QGroupBox(QString::fromLatin1(kimlik), ebeveyn);
     QPalette renkler = çerçeve->palette();
-    renkler.setColor(QPalette::WindowText, ÇerçeveBaşlığıRengi);
+    renkler.setColor(QPalette::WindowText,
+                     OkunurRenk(ÇerçeveBaşlığıRengi, renkler.color(QPalette::Window)));
     çerçeve->setPalette(renkler);
     return çerçeve;
 }
@@ -68,7 +70,9 @@ QLabel *EtiketYap(QLabel *etiket, int üst, bool değer) {
         kalın.setBold(true);
         etiket->setFont(kalın);
         QPalette renkler = etiket->palette();
-        renkler.setColor(QPalette::WindowText, DeğerRengi);
+        // Read against the window: the panel's design colour gives way to it at load.
+        renkler.setColor(QPalette::WindowText,
+                         OkunurRenk(DeğerRengi, QApplication::palette().color(QPalette::Window)));
         etiket->setPalette(renkler);
     }
     etiket->setAlignment((değer ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its grid options, the load (first start, stored values that cannot be used),
 // photos decoded reduced, turned upright and cut, and photos dropped on it.
+#include "about/HakkindaFormu.h"
 #include "game/ParcaKesici.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/BaslangicModulu.h"
 #include "tests/ortak/PencereOrtami.h"
+#include "toolkit/OkunurRenk.h"
 #include "toolkit/ResimBicimi.h"
 #include "toolkit/ResimYukleyici.h"
 
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMimeData>
 #include <QRadioButton>
@@ -207,6 +210,34 @@ private slots:
         }
         QCOMPARE(ortam.kutular.Kutular.size(), std::size_t(3));
         QVERIFY(ortam.hatalar.isEmpty());
+    }
+
+    // On a light window the headings, the values and the about box's labels and links keep their
+    // colours; on a dark one (Adwaita's: maroon at 1.17:1) the same hues lightened to 4.5:1.
+    void coloursReadOnThePalette() {
+        QCOMPARE(qRound(Karşıtlık(QColor(128, 0, 0), QColor(50, 50, 50)) * 100), 117);
+        const auto geriAl =
+            qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
+        for (const QColor zemin : {QColor(239, 239, 239), QColor(50, 50, 50)}) {
+            QApplication::setPalette(QPalette(zemin, zemin));
+            PencereOrtamı ortam;
+            ortam.ÖrnekYaz();
+            auto form = ortam.Yükle();
+            HakkindaFormu h(form.get());
+            QList<const QWidget *> yazılar(form->Çerçeve.begin(), form->Çerçeve.end());
+            yazılar << form->Etiket[1] << form->Etiket[3] << h.Etiket[0] << h.Etiket[3]
+                    << h.NuvVorudovEtiketi->Etiket << h.MesajGönderEtiketi->Etiket
+                    << h.EPostaGönderEtiketi->Etiket;
+            const QRgb tasarımlar[] = {0x800000, 0x800000, 0x800000, 0x800000, 0xc04000, 0xc04000,
+                                       0xc0,     0x80,     0xff,     0x80,     0x80};
+            for (int i = 0; i < 11; ++i) {
+                const QColor renk = yazılar[i]->palette().color(QPalette::WindowText),
+                             tasarım(tasarımlar[i]);
+                QVERIFY(zemin.lightness() < 128 || renk == tasarım);
+                QVERIFY(Karşıtlık(renk, zemin) >= 4.5 &&
+                        qAbs(renk.hslHue() - tasarım.hslHue()) <= 2);
+            }
+        }
     }
 
     // A last photo that takes long (held back here): the window shows first with the stored
