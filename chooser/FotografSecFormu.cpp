@@ -5,7 +5,6 @@
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/KlasorSimgeleri.h"
 #include "chooser/OnizlemeYukleyici.h"
-#include "game/cekirdek/OyunAyarlari.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -26,6 +25,11 @@
 #include <utility>
 
 namespace {
+
+// The folder shown last, kept with the player's preferences; the chooser alone reads and writes
+// it, so the game's own settings table need not be known here.
+const QString Ayarlar = QStringLiteral("Ayarlar");
+const QString SonKlasör = QStringLiteral("Son Klasor");
 
 constexpr int YolRolü = Qt::UserRole;
 constexpr int DerinlikRolü = Qt::UserRole + 1;
@@ -250,7 +254,7 @@ void FotografSecFormu::Form_Load() {
         SürücüyüSeç(ProgramSürücüsü());
     });
     adım([&] {
-        const QString sonKlasör = KullanıcıAyarları().Oku(Anahtar::SonKlasör);
+        const QString sonKlasör = GetSetting(UygulamaAdı, Ayarlar, SonKlasör);
         KlasörListesiYolunuKur(YolVarMı(sonKlasör) ? sonKlasör : ProgramKlasörü);
     });
 }
@@ -406,7 +410,7 @@ void FotografSecFormu::İptalDüğmesi_Click() { reject(); }
 
 void FotografSecFormu::Form_QueryUnload() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    adım([&] { KullanıcıAyarları().Yaz(Anahtar::SonKlasör, klasörYolu_); });
+    adım([&] { SaveSetting(UygulamaAdı, Ayarlar, SonKlasör, klasörYolu_); });
 }
 
 void FotografSecFormu::done(int sonuç) {

@@ -26,7 +26,6 @@ inline const AyarAnahtarı SonFotoğraf{Ayarlar, QStringLiteral("Son Fotograf")}
 inline const AyarAnahtarı ÖrnekGöster{Ayarlar, QStringLiteral("Ornek Goster")};
 inline const AyarAnahtarı OyunuKaydet{Ayarlar, QStringLiteral("Oyunu Kaydet")};
 inline const AyarAnahtarı SesleriKapat{Ayarlar, QStringLiteral("Sesleri Kapat")};
-inline const AyarAnahtarı SonKlasör{Ayarlar, QStringLiteral("Son Klasor")}; // the photo chooser's
 
 inline const AyarAnahtarı Saniye{Bilgiler, QStringLiteral("Saniye Bilgisi")};
 inline const AyarAnahtarı Dakika{Bilgiler, QStringLiteral("Dakika Bilgisi")};
