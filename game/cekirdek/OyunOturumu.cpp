@@ -75,6 +75,7 @@ Dağıtılan OyunOturumu::YeniOyun() {
         OkunanıSil();
     SayaçlarıSıfırla();
     tahta_.Dağıt(dağıtım);
+    YeniDağıtım();
     sürüyor_ = true;
     geriYüklendi_ = false;
     SaatiÇalıştır(true);
@@ -179,10 +180,22 @@ void OyunOturumu::KayıtlıOyunuGeriYükle(HataKapanı &adım) {
     adım([&] { süre_.Dakika = static_cast<std::uint8_t>(oku(Anahtar::Dakika, 255)); });
     adım([&] { süre_.Saat = static_cast<std::uint8_t>(oku(Anahtar::Saat, 255)); });
     adım([&] { hamle_ = oku(Anahtar::Hamle, 2147483647); });
+    YeniDağıtım();
     sürüyor_ = true;
     geriYüklendi_ = true;
     SaatiÇalıştır(true);
     emit Dealt();
+}
+
+void OyunOturumu::YeniDağıtım() {
+    ++dağıtımNumarası_;
+    enAzHamle_.reset();
+    yardımlı_ = false;
+}
+
+void OyunOturumu::EnAzHamleBulundu(std::uint64_t dağıtım, int hamle) {
+    if (dağıtım == dağıtımNumarası_ && sürüyor_ && !geriYüklendi_)
+        enAzHamle_ = hamle;
 }
 
 bool OyunOturumu::KayıtlıOyundanVazgeç() { return std::exchange(kayıtlıOyunBekliyor_, false); }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class HataKapanı;
 class RastgeleKaynak;
@@ -90,6 +91,17 @@ public:
     // Only a game read at start-up is ever deleted, by completion or by clearing the save option.
     void OkunanıSil();
 
+    // Each deal and each restore gets a number of its own, so that work begun for one game (the
+    // search for its fewest moves) cannot land on the next.
+    std::uint64_t DağıtımNumarası() const { return dağıtımNumarası_; }
+    // The fewest moves the deal needed from its first position, once found for this deal; never
+    // for a restored game, whose first position was not kept.
+    std::optional<int> DağıtımınEnAzHamlesi() const { return enAzHamle_; }
+    void EnAzHamleBulundu(std::uint64_t dağıtım, int hamle);
+    // A hint was shown during this game: it sets no record.
+    bool Yardımlı() const { return yardımlı_; }
+    void YardımAlındı() { yardımlı_ = true; }
+
 signals:
     void BoardShown();            // the board laid anew without a game
     void Dealt();                 // a game on the board: dealt or put back; clock and moves new
@@ -106,6 +118,7 @@ private:
     void SayaçlarıSıfırla();
     void KayıtlıDüzeniKur();
     void KayıtlıOyunuSil();
+    void YeniDağıtım(); // a new number, no fewest moves known, no hint taken
 
     AyarDeposuArayüzü &ayarlar_;
     OyunTahtası tahta_;
@@ -119,6 +132,9 @@ private:
     bool fotoğrafVar_ = false;
     bool fotoğrafYolda_ = false;
     bool kayıtlıOyunBekliyor_ = false;
+    std::uint64_t dağıtımNumarası_ = 0;
+    std::optional<int> enAzHamle_;
+    bool yardımlı_ = false;
     AyarListesi okunan_; // the saved game as read at start-up; empty when there was none
     std::function<void(bool)> saat_;
     std::unique_ptr<RastgeleKaynak> rastgele_;
