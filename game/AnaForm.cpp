@@ -108,7 +108,16 @@ ResimKutusu *ParçaKutusunuKopyala(ResimKutusu *örnek) {
 
 } // namespace
 
-AnaForm::AnaForm(QWidget *parent) : QWidget(parent), ses_(std::make_unique<SesOynatıcı>()) {
+AnaForm::AnaForm(AnaFormBağımlılıkları bağımlılıklar, QWidget *parent)
+    : QWidget(parent), Oturum(ayarlar_, std::move(bağımlılıklar.saat)),
+      ses_(std::make_unique<SesOynatıcı>()),
+      SonFotoğrafıÇöz(std::move(bağımlılıklar.sonFotoğrafıÇöz)),
+      SonFotoğrafSabrı(bağımlılıklar.sonFotoğrafSabrı) {
+    if (bağımlılıklar.rastgele)
+        Oturum.RastgeleKaynağıKur(std::move(bağımlılıklar.rastgele));
+    if (bağımlılıklar.sesAygıtıVarMı)
+        ses_->AygıtVarMı = std::move(bağımlılıklar.sesAygıtıVarMı);
+    ses_->Çalındı = std::move(bağımlılıklar.sesÇalındı);
     DüzeniKur();
     OturumuBağla();
 }
@@ -228,8 +237,6 @@ void AnaForm::DüzeniKur() {
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, [this] { ÇıkışDüğmesi_Click(); });
     connect(OrjinalFotoğrafKutusu, &ResimKutusu::Change, this,
             [this] { OrjinalFotoğrafKutusu_Change(); });
-    SüreHesapla.Timer = [this] { SüreHesapla_Timer(); };
-    Oturum.SaatiBağla([this](bool çalışsın) { SüreHesapla.SetInterval(çalışsın ? 1000 : 0); });
     connect(OyunAlanı, &TahtaAlanı::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
 
     // A photo file dropped on the window is opened (AnaFormFotograf.cpp).

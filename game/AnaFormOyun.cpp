@@ -114,11 +114,6 @@ void AnaForm::TebrikEt(const OyunSaati &süre, int hamle) {
 // click deals.
 void AnaForm::OyunAlanı_KeyDown(Ok ok) { DağınıkParçalar_Click(Oturum.OklaTıklanan(ok)); }
 
-void AnaForm::SüreHesapla_Timer() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    adım([&] { Oturum.SaniyeGeçti(); });
-}
-
 void AnaForm::GünDoldu() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([] { MesajıOrtala(); });
