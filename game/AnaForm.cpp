@@ -246,6 +246,8 @@ void AnaForm::DüzeniKur() {
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
     connect(esc, &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
+
+    RekorlarıBağla();
 }
 
 void AnaForm::YeriBağla(ResimKutusu *yer, int dizin) {

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -85,6 +86,7 @@ private:
     QPushButton *YeniFotoğrafDüğmesi = nullptr;
     QPushButton *HakkındaDüğmesi = nullptr;
     QPushButton *ÇıkışDüğmesi = nullptr;
+    QAction *RekorlarEylemi = nullptr; // Ctrl+R anywhere in the window, and the board's menu
 
     // --- The game ---
     KullanıcıAyarları ayarlar_;
@@ -109,10 +111,15 @@ private:
     void OyunDağıtıldı();
     void HamleYapıldı(int from, int to);
     void OyunTamamlandı(const OyunSaati &süre, int hamle);
-    void TebrikEt(const OyunSaati &süre, int hamle); // once the session's report is over
+    void TebrikEt(const QString &metin); // once the session's report is over
     void GünDoldu();
     // After a command that may have dealt: the keyboard to the new game, or the photo asked for.
     void DağıtılanıKarşıla(Dağıtılan dağıtılan);
+
+    // --- Records and the board's menu (AnaFormRekor.cpp) ---
+    void RekorlarıBağla();
+    void TahtaMenüsünüAç(const QPoint &yer); // `yer` in the board's coordinates
+    void RekorlarıGöster();
 
     // --- Photos from outside (AnaFormFotograf.cpp) ---
     std::unique_ptr<DışFotoğrafYükleyici> dışFotoğraflar_;

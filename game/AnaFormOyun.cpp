@@ -7,6 +7,7 @@
 #include "game/DegerEtiketi.h"
 #include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
+#include "game/cekirdek/RekorMetni.h"
 #include "resources/DizgiTablosu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -94,19 +95,27 @@ void AnaForm::HamleYapıldı(int from, int to) {
     adım([&] { SesÇal(Ses::Tamam); });
 }
 
+// The text is taken now, while the records, the grid and the deal's fewest moves are still
+// this game's.
 void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([&] { YeriGöster(Oturum.Tahta().YerSayısı() - 1); });
     adım([&] { SesÇal(Ses::Tebrik); });
+    QString metin;
+    adım([&] { metin = TebrikMetni(süre, hamle); });
+    adım([&] {
+        metin += TebrikEki(Oturum.SonRekor(), RekorlarıOku(ayarlar_, Oturum.Bölme()),
+                           Oturum.Bölme(), Oturum.DağıtımınEnAzHamlesi(), QLocale());
+    });
     QMetaObject::invokeMethod(
-        this, [this, süre, hamle] { TebrikEt(süre, hamle); }, Qt::QueuedConnection);
+        this, [this, metin] { TebrikEt(metin); }, Qt::QueuedConnection);
 }
 
 // The counters show the final values until the box is closed.
-void AnaForm::TebrikEt(const OyunSaati &süre, int hamle) {
+void AnaForm::TebrikEt(const QString &metin) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([] { MesajıOrtala(); });
-    adım([&] { MsgBox(TebrikMetni(süre, hamle), BilgiSimgesi); });
+    adım([&] { MsgBox(metin, BilgiSimgesi); });
     adım([&] { Oturum.TebrikGörüldü(); });
 }
 

@@ -86,6 +86,21 @@ const std::map<int, QString> &Tablo() {
                         u"çalışan kopyaya iletilemiyor. Lütfen, fotoğrafı çalışan kopyada "
                         u"açınız.")},
         {3420, QStringLiteral(u"Dosya yolu tam değil.")},
+        {3750, QStringLiteral(u"Bu bölmede yeni süre rekoru kırdınız!")},
+        {3751, QStringLiteral(u"Bu bölmede yeni hamle rekoru kırdınız!")},
+        {3752, QStringLiteral(u"Bu oyunla rekor kırılmadı.")},
+        {3753, QStringLiteral(u"İpucu alındığı için bu oyun rekor sayılmaz.")},
+        {3754, QStringLiteral(u"Sayaç 24 saatte sıfırlandığı için bu oyunun süresi rekor "
+                              u"sayılmaz.")},
+        {3760, QStringLiteral(u" x ")},
+        {3761, QStringLiteral(u" rekorları")},
+        {3762, QStringLiteral(u"En kısa süre : ")},
+        {3763, QStringLiteral(u"En az hamle : ")},
+        {3764, QStringLiteral(u"henüz yok")},
+        {3765, QStringLiteral(u" (")},
+        {3766, QStringLiteral(u")")},
+        {3770, QStringLiteral(u"Bu dağıtımın çözülebileceği en az hamle : ")},
+        {3790, QStringLiteral(u"&Rekorlar")},
     };
     return tablo;
 }

@@ -18,6 +18,10 @@ namespace Anahtar {
 inline const QString Ayarlar = QStringLiteral("Ayarlar");
 inline const QString Oyun = QStringLiteral("Oyun");
 inline const QString Bilgiler = QStringLiteral("Oyun\\Bilgiler");
+// What the saved game's own sections do not say: whether it may still set a record.
+inline const QString EkBilgiler = QStringLiteral("Oyun\\Ek Bilgiler");
+// The best time and the fewest moves of each grid, each with the day it was set.
+inline const QString Rekorlar = QStringLiteral("Rekorlar");
 
 inline const AyarAnahtarı SolBoşluk{Ayarlar, QStringLiteral("Sol Bosluk")};
 inline const AyarAnahtarı ÜstBoşluk{Ayarlar, QStringLiteral("Ust Bosluk")};
@@ -31,6 +35,19 @@ inline const AyarAnahtarı Saniye{Bilgiler, QStringLiteral("Saniye Bilgisi")};
 inline const AyarAnahtarı Dakika{Bilgiler, QStringLiteral("Dakika Bilgisi")};
 inline const AyarAnahtarı Saat{Bilgiler, QStringLiteral("Saat Bilgisi")};
 inline const AyarAnahtarı Hamle{Bilgiler, QStringLiteral("Hamle Bilgisi")};
+
+inline const AyarAnahtarı Yardımlı{EkBilgiler, QStringLiteral("Yardimli")};
+inline const AyarAnahtarı SayaçSıfırlandı{EkBilgiler, QStringLiteral("Sayac Sifirlandi")};
+
+// Grid `bölme` (0 = 3 x 3) in a record's key: "Sure 3x3", "Hamle Tarihi 5x5".
+inline AyarAnahtarı Rekor(const char *ad, int bölme) {
+    const int kenar = bölme + 3;
+    return {Rekorlar, QStringLiteral("%1 %2x%2").arg(QLatin1String(ad)).arg(kenar)};
+}
+inline AyarAnahtarı SüreRekoru(int bölme) { return Rekor("Sure", bölme); }
+inline AyarAnahtarı SüreRekoruTarihi(int bölme) { return Rekor("Sure Tarihi", bölme); }
+inline AyarAnahtarı HamleRekoru(int bölme) { return Rekor("Hamle", bölme); }
+inline AyarAnahtarı HamleRekoruTarihi(int bölme) { return Rekor("Hamle Tarihi", bölme); }
 
 // Place `yer` of the saved game.
 inline AyarAnahtarı Yer(int yer) { return {Oyun, QStringLiteral("Foto-%1").arg(yer)}; }

@@ -103,8 +103,24 @@ Dağıtılan OyunOturumu::Tıkla(int yer) {
     SaatiÇalıştır(false);
     tahta_.SonParçayıKoy();
     tamamlandı_ = true;
+    RekorlarıYaz();
     emit Completed(süre_, hamle_);
     return Dağıtılan::Yok;
+}
+
+// A helped game sets no record at all, and one whose clock was reset no time record. A record
+// the store cannot take is not claimed: the win goes on to its congratulation all the same.
+void OyunOturumu::RekorlarıYaz() {
+    sonRekor_ = {};
+    sonRekor_.Yardımlı = yardımlı_;
+    sonRekor_.SayaçSıfırlandı = sayaçSıfırlandı_;
+    if (yardımlı_)
+        return;
+    std::optional<int> saniye;
+    if (!sayaçSıfırlandı_)
+        saniye = süre_.Saat * 3600 + süre_.Dakika * 60 + süre_.Saniye;
+    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+    adım([&] { RekorlarıDene(ayarlar_, bölme_, saniye, hamle_, QDate::currentDate(), sonRekor_); });
 }
 
 void OyunOturumu::TebrikGörüldü() {
@@ -125,6 +141,7 @@ void OyunOturumu::SaniyeGeçti() {
         return;
     // The clock reads 24 hours until the player has read why it starts again.
     if (süre_.Tıkla()) {
+        sayaçSıfırlandı_ = true;
         SaatiÇalıştır(false);
         emit DayFull();
         return;
@@ -184,6 +201,14 @@ void OyunOturumu::KayıtlıOyunuGeriYükle(HataKapanı &adım) {
     adım([&] { süre_.Saat = static_cast<std::uint8_t>(oku(Anahtar::Saat, 255)); });
     adım([&] { hamle_ = oku(Anahtar::Hamle, 2147483647); });
     YeniDağıtım();
+    // Anything but a plain "0" counts against the record: a game cannot be un-helped.
+    const auto işaretli = [&](const AyarAnahtarı &anahtar) {
+        bool işaret = true;
+        adım([&] { işaret = ayarlar_.Oku(anahtar, QStringLiteral("0")) != QStringLiteral("0"); });
+        return işaret;
+    };
+    yardımlı_ = işaretli(Anahtar::Yardımlı);
+    sayaçSıfırlandı_ = işaretli(Anahtar::SayaçSıfırlandı);
     sürüyor_ = true;
     geriYüklendi_ = true;
     SaatiÇalıştır(true);
@@ -194,6 +219,7 @@ void OyunOturumu::YeniDağıtım() {
     ++dağıtımNumarası_;
     enAzHamle_.reset();
     yardımlı_ = false;
+    sayaçSıfırlandı_ = false;
 }
 
 void OyunOturumu::EnAzHamleBulundu(std::uint64_t dağıtım, int hamle) {
@@ -203,7 +229,8 @@ void OyunOturumu::EnAzHamleBulundu(std::uint64_t dağıtım, int hamle) {
 
 bool OyunOturumu::KayıtlıOyundanVazgeç() { return std::exchange(kayıtlıOyunBekliyor_, false); }
 
-// "Oyun\Bilgiler", then "Oyun"; a section already gone is no error worth telling.
+// "Oyun\Bilgiler", then "Oyun", which takes all below it along, "Oyun\Ek Bilgiler" too; a
+// section already gone is no error worth telling.
 void OyunOturumu::KayıtlıOyunuSil() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([&] { ayarlar_.Sil(Anahtar::Bilgiler); });
@@ -227,6 +254,8 @@ void OyunOturumu::Kaydet() {
     yaz(Anahtar::Dakika, QString::number(süre_.Dakika));
     yaz(Anahtar::Saat, QString::number(süre_.Saat));
     yaz(Anahtar::Hamle, QString::number(hamle_));
+    yaz(Anahtar::Yardımlı, QString::number(yardımlı_));
+    yaz(Anahtar::SayaçSıfırlandı, QString::number(sayaçSıfırlandı_));
 }
 
 void OyunOturumu::OkunanıSil() {

@@ -6,6 +6,7 @@
 
 #include "game/cekirdek/OyunAyarlari.h"
 #include "game/cekirdek/OyunSaati.h"
+#include "game/cekirdek/Rekorlar.h"
 #include "game/cekirdek/SaatKaynagi.h"
 #include "game/cekirdek/Tahta.h"
 
@@ -103,6 +104,10 @@ public:
     // A hint was shown during this game: it sets no record.
     bool Yardımlı() const { return yardımlı_; }
     void YardımAlındı() { yardımlı_ = true; }
+    // The clock of this game has been reset at 24 hours: its time sets no record.
+    bool SayaçSıfırlandı() const { return sayaçSıfırlandı_; }
+    // What the last completed game did for the records of its grid (written before Completed).
+    const RekorSonucu &SonRekor() const { return sonRekor_; }
 
 signals:
     void BoardShown();            // the board laid anew without a game
@@ -111,7 +116,8 @@ signals:
     void MoveRefused(int place);  // a click on a place that cannot move
     void Ticked();                // the clock shows another time
     void DayFull();               // 24 hours on the clock; it waits for GünDoluGörüldü
-    void Completed(OyunSaati time, int moves); // the last piece lies in its corner, no game runs
+    // The last piece lies in its corner, no game runs, the records are written.
+    void Completed(OyunSaati time, int moves);
     void Ended(); // after TebrikGörüldü: the clock and the moves back at zero
 
 private:
@@ -120,7 +126,8 @@ private:
     void SayaçlarıSıfırla();
     void KayıtlıDüzeniKur();
     void KayıtlıOyunuSil();
-    void YeniDağıtım(); // a new number, no fewest moves known, no hint taken
+    void YeniDağıtım(); // a new number, no fewest moves known, no hint taken, no reset
+    void RekorlarıYaz();
 
     AyarDeposuArayüzü &ayarlar_;
     OyunTahtası tahta_;
@@ -137,6 +144,8 @@ private:
     std::uint64_t dağıtımNumarası_ = 0;
     std::optional<int> enAzHamle_;
     bool yardımlı_ = false;
+    bool sayaçSıfırlandı_ = false;
+    RekorSonucu sonRekor_;
     AyarListesi okunan_; // the saved game as read at start-up; empty when there was none
     std::unique_ptr<SaatKaynağı> saat_;
     std::unique_ptr<RastgeleKaynak> rastgele_;

@@ -2,6 +2,7 @@
 // The game session without a window: moves, refusals, completion, 24 hours, the saved game.
 #include "game/cekirdek/Dagitim.h"
 #include "game/cekirdek/OyunOturumu.h"
+#include "game/cekirdek/RekorMetni.h"
 #include "toolkit/HataPolitikasi.h"
 
 #include <QTest>
@@ -210,6 +211,122 @@ private slots:
         o.SonFotoğrafYolda(false);
         GeriYükle(o, 3);
         QVERIFY(!o.KayıtlıOyunBekliyor() && o.HamleVarMı());
+    }
+
+    // Wins on 3 x 3 one after another, each restored one move from done, in a store that had no
+    // records (nor, for an edited one, any it can read): a first win sets both, a faster or
+    // shorter one beats only its own, a tie keeps the old, a helped game sets nothing, and one
+    // whose clock was reset at 24 hours no time, not even its few seconds since.
+    void recordsKeptAndBeaten() {
+        Sakla(SonHamle, {u"0"_s, u"2"_s, u"5"_s, u"54"_s});
+        ayarlar.Yaz(Anahtar::SüreRekoru(1), u"-5"_s);
+        ayarlar.Yaz(Anahtar::HamleRekoru(2), u"on"_s);
+        for (int bölme = 0; bölme < 3; ++bölme)
+            QVERIFY(!RekorlarıOku(ayarlar, bölme).Süre && !RekorlarıOku(ayarlar, bölme).Hamle);
+        struct Galibiyet {
+            QStringList bilgiler; // h, m, s, moves saved
+            bool yardım, günDolu;
+            int süre, hamle; // the records after the win
+            bool süreKırıldı, hamleKırıldı;
+        };
+        const Galibiyet galibiyetler[] = {
+            {{u"0"_s, u"2"_s, u"5"_s, u"54"_s}, false, false, 125, 55, true, true},
+            {{u"0"_s, u"3"_s, u"0"_s, u"40"_s}, false, false, 125, 41, false, true},
+            {{u"0"_s, u"1"_s, u"0"_s, u"40"_s}, false, false, 60, 41, true, false},
+            {{u"0"_s, u"0"_s, u"1"_s, u"1"_s}, true, false, 60, 41, false, false},
+            {{u"23"_s, u"59"_s, u"59"_s, u"2"_s}, false, true, 60, 3, false, true},
+        };
+        OyunOturumu o(ayarlar);
+        for (const Galibiyet &g : galibiyetler) {
+            Sakla(SonHamle, g.bilgiler);
+            GeriYükle(o, 3);
+            if (g.yardım)
+                o.YardımAlındı();
+            if (g.günDolu)
+                o.SaniyeGeçti(), o.GünDoluGörüldü(), o.SaniyeGeçti();
+            o.Tıkla(8);
+            const BölmeRekorları r = RekorlarıOku(ayarlar, 0);
+            QVERIFY(r.Süre && r.Hamle && r.Süre->Tarih.isValid() && r.Hamle->Tarih.isValid());
+            QCOMPARE((QList<int>{r.Süre->Değer, r.Hamle->Değer}), (QList<int>{g.süre, g.hamle}));
+            const RekorSonucu &sonuç = o.SonRekor();
+            QCOMPARE((QList<bool>{sonuç.Süre, sonuç.Hamle, sonuç.Yardımlı, sonuç.SayaçSıfırlandı}),
+                     (QList<bool>{g.süreKırıldı, g.hamleKırıldı, g.yardım, g.günDolu}));
+            o.TebrikGörüldü();
+        }
+        o.FotoğrafVar(true);
+        o.YeniOyun();
+        QVERIFY(!o.SayaçSıfırlandı() && !o.Yardımlı() && !RekorlarıOku(ayarlar, 1).Süre);
+    }
+
+    // Whether a saved game was helped, or its clock reset, goes with it: written, read back, and
+    // deleted with it.
+    void helpedGameSavedAndRestored() {
+        for (const auto &[yardım, günDolu] :
+             {std::pair{true, false}, {false, true}, {false, false}}) {
+            Sakla(SonHamle, {u"23"_s, u"59"_s, u"59"_s, u"0"_s});
+            OyunOturumu o(ayarlar);
+            GeriYükle(o, 3);
+            if (yardım)
+                o.YardımAlındı();
+            if (günDolu)
+                o.SaniyeGeçti(), o.GünDoluGörüldü();
+            o.Kaydet();
+            OyunOturumu geri(ayarlar);
+            GeriYükle(geri, 3);
+            QCOMPARE((QList<bool>{geri.Yardımlı(), geri.SayaçSıfırlandı()}),
+                     (QList<bool>{yardım, günDolu}));
+            geri.OkunanıSil();
+            QVERIFY(ayarlar.Bölüm(Anahtar::EkBilgiler).empty());
+        }
+    }
+
+    // The lines after the congratulation: whether a record was set or why none could be, the
+    // grid's records in words with their day, and the deal's fewest moves on 3 x 3 and 4 x 4.
+    void congratulationAddition_data() {
+        QTest::addColumn<int>("bayraklar"); // time, moves, helped, reset: 1, 2, 4, 8
+        QTest::addColumn<int>("bölme");
+        QTest::addColumn<int>("enAz"); // -1: not known
+        QTest::addColumn<QString>("beklenen");
+        const QString gün = u" (8.12.2026)"_s;
+        QTest::newRow("both set") << 3 << 0 << 20
+                                  << u"Bu bölmede yeni süre rekoru kırdınız!\r\nBu bölmede yeni "
+                                     u"hamle rekoru kırdınız!\r\n\r\n3 x 3 rekorları\r\nEn kısa "
+                                     u"süre : 1 saat, 2 dakika, 5 saniye"_s +
+                                         gün + u"\r\nEn az hamle : 55"_s + gün +
+                                         u"\r\n\r\nBu dağıtımın çözülebileceği en az hamle : 20"_s;
+        QTest::newRow("helped, 5 x 5")
+            << 4 << 2 << 30
+            << u"İpucu alındığı için bu oyun rekor sayılmaz.\r\n\r\n5 x 5 "
+               u"rekorları\r\nEn kısa süre : henüz yok\r\nEn az hamle : "
+               u"henüz yok"_s;
+        QTest::newRow("reset, 4 x 4")
+            << 10 << 1 << -1
+            << u"Sayaç 24 saatte sıfırlandığı için bu oyunun süresi rekor "
+               u"sayılmaz.\r\nBu bölmede yeni hamle rekoru kırdınız!\r\n\r\n4 "
+               u"x 4 rekorları\r\nEn kısa süre : 1 dakika\r\nEn az hamle : "
+               u"41"_s +
+                   gün;
+        QTest::newRow("none, 4 x 4")
+            << 0 << 1 << 12
+            << u"Bu oyunla rekor kırılmadı.\r\n\r\n4 x 4 rekorları\r\nEn "
+               u"kısa süre : 1 dakika\r\nEn az hamle : 41"_s +
+                   gün + u"\r\n\r\nBu dağıtımın çözülebileceği en az hamle : 12"_s;
+    }
+    void congratulationAddition() {
+        QFETCH(int, bayraklar);
+        QFETCH(int, bölme);
+        QFETCH(int, enAz);
+        QFETCH(QString, beklenen);
+        const QDate gün(2026, 12, 8);
+        const BölmeRekorları rekorlar = bölme == 2 ? BölmeRekorları{}
+                                        : bölme == 0
+                                            ? BölmeRekorları{Rekor{3725, gün}, Rekor{55, gün}}
+                                            : BölmeRekorları{Rekor{60, QDate()}, Rekor{41, gün}};
+        const RekorSonucu sonuç{bool(bayraklar & 1), bool(bayraklar & 2), bool(bayraklar & 4),
+                                bool(bayraklar & 8)};
+        QCOMPARE(TebrikEki(sonuç, rekorlar, bölme, enAz < 0 ? std::nullopt : std::optional(enAz),
+                           QLocale(QLocale::Turkish, QLocale::Turkey)),
+                 u"\r\n\r\n"_s + beklenen);
     }
 };
 

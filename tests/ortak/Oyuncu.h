@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QWindow>
 #include <QtTest>
@@ -107,6 +108,16 @@ public:
         const QPoint yerinde = hedef->mapFrom(Tahta(), orta);
         QTest::mousePress(hedef, Qt::LeftButton, {}, yerinde);
         QTest::mouseRelease(hedef, Qt::LeftButton, {}, yerinde + kayma);
+    }
+    // The menu of a right click on a place.
+    void SağTıkla(int yer) const {
+        const QPoint orta = YerAlanı(yer).center();
+        QWidget *hedef = Tahta()->childAt(orta);
+        if (!hedef)
+            hedef = Tahta();
+        QContextMenuEvent olay(QContextMenuEvent::Mouse, hedef->mapFrom(Tahta(), orta),
+                               Tahta()->mapToGlobal(orta));
+        QApplication::sendEvent(hedef, &olay);
     }
     // What place `yer` shows.
     QImage YerResmi(int yer) const { return Tahta()->grab(YerAlanı(yer)).toImage(); }

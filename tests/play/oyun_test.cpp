@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
+#include <QMenu>
 
 class PlayTest : public QObject {
     Q_OBJECT
@@ -73,7 +74,12 @@ private slots:
         oyuncu.YereTıkla(7);
         oyuncu.YereTıkla(8);
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
-        QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{5, 2, 0}, 59));
+        // The congratulation first and unchanged, then the records this first win set.
+        const QString tebrik = ortam.kutular.Kutular[0].metin;
+        QVERIFY2(tebrik.startsWith(TebrikMetni(OyunSaati{5, 2, 0}, 59) + u"\r\n\r\nBu bölmede"_s),
+                 qPrintable(tebrik));
+        const QString rekor = u"3 x 3 rekorları\r\nEn kısa süre : 2 dakika, 5 saniye ("_s;
+        QVERIFY(tebrik.contains(rekor) && tebrik.contains(u"\r\nEn az hamle : 59 ("_s));
         QCOMPARE(ortam.sesler,
                  (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
         QVERIFY(!ortam.saat->çalışıyor && GetAllSettings(UygulamaAdı, u"Oyun"_s).empty());
@@ -82,6 +88,25 @@ private slots:
             QVERIFY(RenkYakın(OrtaRenk(oyuncu.YerResmi(yer)),
                               ÖrnekRengi(yer % 3 + 0.5, yer / 3 + 0.5, QSize(3, 3))));
         QCOMPARE(oyuncu.Süre() + oyuncu.Hamle(), u"00:00:000"_s);
+
+        // A later start shows them by Ctrl+R and from the board's menu, read back from the file.
+        p.reset();
+        AyarlarıUnut();
+        p = ortam.Yükle();
+        QVERIFY(QTest::qWaitForWindowActive(p.get()));
+        QTest::keyClick(p.get(), Qt::Key_R, Qt::ControlModifier);
+        QTimer::singleShot(0, [] {
+            auto *menü = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menü && menü->actions().size() == 1);
+            menü->actions().front()->trigger();
+        });
+        Oyuncu(*p).SağTıkla(4);
+        QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(3));
+        for (std::size_t i : {1, 2})
+            QVERIFY(
+                ortam.kutular.Kutular[i].metin.startsWith(rekor) &&
+                ortam.kutular.Kutular[i].metin.endsWith(u"5 x 5 rekorları\r\nEn kısa süre : "
+                                                        u"henüz yok\r\nEn az hamle : henüz yok"_s));
     }
 
     // The close box asks: "Hayır" writes nothing and the game goes on; "Evet", the exit button
