@@ -63,6 +63,9 @@ private slots:
         QCOMPARE(form->windowTitle(), PencereBaşlığınıOluştur());
         QVERIFY(oyuncu.Düğme(u"3 x 3"_s)->isChecked() && !ortam.saat->çalışıyor);
         QCOMPARE(oyuncu.YerSayısı(), 9);
+        const auto etiketler = form->findChildren<QLabel *>();
+        QVERIFY(std::any_of(etiketler.begin(), etiketler.end(),
+                            [](const QLabel *e) { return e->text() == u"Hamle Sayısı :"_s; }));
         const QPoint fark = form->frameGeometry().center() - form->screen()->geometry().center();
         QVERIFY(fark.manhattanLength() <= 4);
 
