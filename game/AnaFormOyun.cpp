@@ -44,12 +44,17 @@ void AnaForm::OturumuBağla() {
     connect(&Oturum, &OyunOturumu::Completed, this,
             [this](const OyunSaati &süre, int hamle) { OyunTamamlandı(süre, hamle); });
     connect(&Oturum, &OyunOturumu::Ended, this, [this] { SayaçlarıGöster(); });
-    OyunErişiminiBağla(
-        Oturum, *OyunAlanı, [this](int yer) -> QWidget * { return DağınıkParçalar(yer); },
-        *SüreEtiketi, *HamleEtiketi);
+    // The congratulation waits for the last piece to arrive.
+    connect(OyunAlanı, &TahtaÇizimi::SlideEnded, this, [this] {
+        if (bekleyenTebrik_)
+            QMetaObject::invokeMethod(
+                this, [this] { TebrikEt(); }, Qt::QueuedConnection);
+    });
+    OyunErişiminiBağla(Oturum, *OyunAlanı, *SüreEtiketi, *HamleEtiketi);
 }
 
 void AnaForm::YeniOyunDüğmesi_Click() {
+    BekleyenTebrikiGöster();
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     Dağıtılan dağıtılan = Dağıtılan::Yok;
     adım([&] { dağıtılan = Oturum.YeniOyun(); });
@@ -79,7 +84,11 @@ void AnaForm::OyunDağıtıldı() {
     adım([&] { TahtayıGöster(); });
 }
 
+// A click during a slide plays at once: the slide ends where its piece belongs. One that comes
+// while the last piece slides home brings the congratulation instead; the game is over.
 void AnaForm::DağınıkParçalar_Click(int Index) {
+    if (BekleyenTebrikiGöster())
+        return;
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     Dağıtılan dağıtılan = Dağıtılan::Yok;
     adım([&] { dağıtılan = Oturum.Tıkla(Index); });
@@ -88,25 +97,38 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
 
 void AnaForm::HamleYapıldı(int from, int to) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım([&] { YeriGöster(to); });
-    adım([&] { YeriGöster(from); }); // blank, in the empty-place colour
+    adım([&] { OyunAlanı->Kaydır(Oturum.Tahta(), from, to); });
     adım([&] { HamleEtiketi->setText(QString::number(Oturum.HamleSayısı())); });
     adım([&] { SesÇal(Ses::Tamam); });
 }
 
+// The last piece shows, and the box opens, once the move's slide is over.
 void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım([&] { YeriGöster(Oturum.Tahta().YerSayısı() - 1); });
     adım([&] { SesÇal(Ses::Tebrik); });
-    QMetaObject::invokeMethod(
-        this, [this, süre, hamle] { TebrikEt(süre, hamle); }, Qt::QueuedConnection);
+    bekleyenTebrik_.emplace(süre, hamle);
+    if (!OyunAlanı->KayıyorMu())
+        QMetaObject::invokeMethod(
+            this, [this] { TebrikEt(); }, Qt::QueuedConnection);
+}
+
+bool AnaForm::BekleyenTebrikiGöster() {
+    if (!bekleyenTebrik_)
+        return false;
+    OyunAlanı->KaymayıBitir();
+    TebrikEt();
+    return true;
 }
 
 // The counters show the final values until the box is closed.
-void AnaForm::TebrikEt(const OyunSaati &süre, int hamle) {
+void AnaForm::TebrikEt() {
+    const auto tebrik = std::exchange(bekleyenTebrik_, std::nullopt);
+    if (!tebrik)
+        return;
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım([&] { OyunAlanı->Göster(Oturum.Tahta()); });
     adım([] { MesajıOrtala(); });
-    adım([&] { MsgBox(TebrikMetni(süre, hamle), BilgiSimgesi); });
+    adım([&] { MsgBox(TebrikMetni(tebrik->first, tebrik->second), BilgiSimgesi); });
     adım([&] { Oturum.TebrikGörüldü(); });
 }
 

@@ -15,7 +15,7 @@ struct Ortam : PencereOrtamı {
     Ortam() {
         QDir(foto).mkdir(u"alt klasör"_s);
         DosyaYaz(foto + u"/a mavi.jpg"_s, Kodla(DüzFotoğraf(Çeyrekler[2]), "JPG"));
-        anaForm->OrjinalFotoğrafKutusu->SetPicture(DüzFotoğraf(Qt::gray));
+        anaForm->FotoğrafıKoy(DüzFotoğraf(Qt::gray), {});
         anaForm->ParçalaraBölSeçeneği_Click(0);
     }
 };
@@ -93,7 +93,7 @@ private slots:
         ana.ParçalaraBölSeçeneği_Click(2);
         for (const bool tamam : {false, true}) {
             ana.YeniOyunDüğmesi_Click();
-            const qint64 yer0 = ana.DağınıkParçalar(0)->Picture().cacheKey();
+            const qint64 yer0 = ana.OyunAlanı->YerResmi(0).cacheKey();
             auto form = Aç();
             KlasörüAç(*form, alt);
             Seç(*form, "büyük.jpg");
@@ -105,12 +105,10 @@ private slots:
             QVERIFY(!form->isVisible() && o->kutular.Kutular.empty() && o->hatalar.isEmpty());
             QCOMPARE(GetSetting(UygulamaAdı, "Ayarlar", "Son Klasor"), alt);
             QCOMPARE(FotoğrafYolu, tamam ? alt + "/büyük.jpg" : QString());
-            QCOMPARE(ana.DağınıkParçalar(0)->Picture().cacheKey() == yer0, !tamam);
+            QCOMPARE(ana.OyunAlanı->YerResmi(0).cacheKey() == yer0, !tamam);
         }
-        QCOMPARE(QSize(ana.OrjinalFotoğrafKutusu->ScaleWidth(),
-                       ana.OrjinalFotoğrafKutusu->ScaleHeight()),
-                 QSize(2400, 1800));
-        QVERIFY(RenkYakın(OrtaRenk(ana.SıralıParçalar(4)->Picture()), Çeyrekler[1]));
+        QCOMPARE(ana.OrjinalFotoğraf.DoğalBoyut, QSize(2400, 1800));
+        QVERIFY(RenkYakın(OrtaRenk(ana.OyunAlanı->ParçaResmi(4)), Çeyrekler[1]));
     }
 };
 

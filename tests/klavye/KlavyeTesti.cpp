@@ -60,8 +60,8 @@ private slots:
         for (int saniye = 0; saniye < 61; ++saniye)
             p->SüreHesapla_Timer();
         const auto erişim = &QAccessible::queryAccessibleInterface;
-        QCOMPARE(erişim(p->DağınıkParçalar(4))->text(QAccessible::Name), u"Boş yer"_s);
-        QCOMPARE(erişim(p->DağınıkParçalar(8))->text(QAccessible::Name),
+        QCOMPARE(erişim(p->OyunAlanı)->child(4)->text(QAccessible::Name), u"Boş yer"_s);
+        QCOMPARE(erişim(p->OyunAlanı)->child(8)->text(QAccessible::Name),
                  YerAdı(p->Oturum.Tahta(), 8));
         QCOMPARE(erişim(p->HamleEtiketi)->valueInterface()->currentValue().toInt(), 2);
         QCOMPARE(erişim(p->SüreEtiketi)->valueInterface()->currentValue().toInt(), 61);

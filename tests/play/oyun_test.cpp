@@ -61,12 +61,13 @@ private slots:
             SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
         auto p = ortam.Yükle();
         p->DağınıkParçalar_Click(5);
-        QTest::mousePress(p->DağınıkParçalar(6), Qt::LeftButton);
-        QTest::mouseRelease(p->DağınıkParçalar(6), Qt::LeftButton, {}, QPoint(-4, -4));
+        const QRect altıncı = p->OyunAlanı->YerDikdörtgeni(6);
+        QTest::mousePress(p->OyunAlanı, Qt::LeftButton, {}, altıncı.center());
+        QTest::mouseRelease(p->OyunAlanı, Qt::LeftButton, {}, altıncı.topLeft() - QPoint(4, 4));
         QCOMPARE(p->Oturum.HamleSayısı(), 56);
-        const QImage altı = p->DağınıkParçalar(6)->Picture();
+        const QImage altı = p->OyunAlanı->YerResmi(6);
         p->DağınıkParçalar_Click(6);
-        QVERIFY(p->DağınıkParçalar(7)->Picture() == altı && !p->DağınıkParçalar(6)->HasPicture());
+        QVERIFY(p->OyunAlanı->YerResmi(7) == altı && p->OyunAlanı->YerResmi(6).isNull());
         QCOMPARE(p->HamleEtiketi->text(), u"57"_s);
         p->DağınıkParçalar_Click(7);
         p->DağınıkParçalar_Click(8);
@@ -76,7 +77,7 @@ private slots:
                  (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
         QVERIFY(p->SüreHesapla.Interval() == 0 && GetAllSettings(UygulamaAdı, u"Oyun"_s).empty());
         for (int yer = 0; yer < 9; ++yer)
-            QCOMPARE(p->DağınıkParçalar(yer)->Picture(), p->SıralıParçalar(yer)->Picture());
+            QCOMPARE(p->OyunAlanı->YerResmi(yer), p->OyunAlanı->ParçaResmi(yer));
         QCOMPARE(p->SüreEtiketi->text() + p->HamleEtiketi->text(), u"00:00:000"_s);
     }
 

@@ -112,7 +112,7 @@ private slots:
             form->YeniOyunDüğmesi_Click();
             QRandomGenerator üreteç(5);
             for (int tık = 0; tık < 40; ++tık)
-                form->DağınıkParçalar_Click(int(üreteç.bounded(form->DağınıkParçalar.Count())));
+                form->DağınıkParçalar_Click(int(üreteç.bounded(form->OyunAlanı->YerSayısı())));
             QVERIFY(form->Oturum.HamleSayısı() > 0);
             form->OyunuKaydetOnayı->setChecked(tr != u"folder is a file");
             ortam.kutular.Yanıtlar = {yanıt};
@@ -248,7 +248,7 @@ private slots:
         ortam.Ayar(u"Son Fotograf"_s, yol);
         auto form = ortam.Yükle();
         QCOMPARE(ortam.hatalar, QList<int>{481});
-        QVERIFY(form->isVisible() && !form->OrjinalFotoğrafKutusu->HasPicture());
+        QVERIFY(form->isVisible() && form->OrjinalFotoğraf.Resim.isNull());
         form->ÇıkışDüğmesi_Click();
         AyarlarıUnut();
         QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Fotograf"_s), yol);

@@ -60,21 +60,21 @@ private slots:
         QCOMPARE(FotoğrafYolu, ProgramKlasörü + u"Sample-1.jpg"_s);
         QCOMPARE(form->windowTitle(), PencereBaşlığınıOluştur());
         QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-        QCOMPARE(form->OrjinalFotoğrafKutusu->ScaleWidth(), 3000);
+        QCOMPARE(form->OrjinalFotoğraf.DoğalBoyut.width(), 3000);
         QCOMPARE(form->Etiket[2]->text(), u"Hamle Sayısı :"_s);
-        QVERIFY(form->OrjinalFotoğrafKutusu->Picture().width() < 3000);
+        QVERIFY(form->OrjinalFotoğraf.Resim.width() < 3000);
         QCOMPARE(form->SüreHesapla.Interval(), 0);
         const QPoint fark = form->frameGeometry().center() - form->screen()->geometry().center();
         QVERIFY(fark.manhattanLength() <= 4);
 
         QRadioButton *dörtlü = form->ParçalaraBölSeçeneği[1];
         QTest::mouseClick(dörtlü, Qt::LeftButton, {}, QPoint(6, dörtlü->height() / 2));
-        QCOMPARE(form->DağınıkParçalar.Count(), 16);
-        const ResimKutusu *yer = form->DağınıkParçalar(15);
+        QCOMPARE(form->OyunAlanı->YerSayısı(), 16);
+        const qint64 yer = form->OyunAlanı->ParçaResmi(15).cacheKey();
         QTest::mouseClick(dörtlü, Qt::LeftButton, {}, QPoint(6, dörtlü->height() / 2));
-        QCOMPARE(form->DağınıkParçalar(15), yer);
+        QCOMPARE(form->OyunAlanı->ParçaResmi(15).cacheKey(), yer);
         form->ParçalaraBölSeçeneği[2]->setChecked(true);
-        QCOMPARE(form->DağınıkParçalar.Count(), 16);
+        QCOMPARE(form->OyunAlanı->YerSayısı(), 16);
     }
 
     // A split that names no grid and a value that is no check box value are each reported once
@@ -90,7 +90,7 @@ private slots:
             auto form = ortam.Yükle();
             QCOMPARE(ortam.hatalar, (QList<int>{13, 9}));
             QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-            QVERIFY(form->SüreHesapla.Interval() == 0 && form->DağınıkParçalar.Count() == 9);
+            QVERIFY(form->SüreHesapla.Interval() == 0 && form->OyunAlanı->YerSayısı() == 9);
             QVERIFY(!form->FotoğrafınÖrneğiniGöster->isChecked() &&
                     !form->ÖrnekKutusu->HasPicture());
             QVERIFY(form->OyunuKaydetOnayı->isChecked() && !form->SesleriKapatOnayı->isChecked());
@@ -278,8 +278,8 @@ private slots:
             return LoadPicture(yol, enAz);
         };
         form->Form_Load();
-        QVERIFY(form->isVisible() && !form->OrjinalFotoğrafKutusu->HasPicture() &&
-                form->DağınıkParçalar.Count() == 16 && !form->YeniOyunDüğmesi->isEnabled() &&
+        QVERIFY(form->isVisible() && form->OrjinalFotoğraf.Resim.isNull() &&
+                form->OyunAlanı->YerSayısı() == 16 && !form->YeniOyunDüğmesi->isEnabled() &&
                 !form->OyunuKaydetOnayı->isEnabled() &&
                 !form->ParçalaraBölSeçeneği[0]->isEnabled());
         ortam.kutular.Yanıtlar = {yanıt};
@@ -294,15 +294,15 @@ private slots:
         if (yeniGelir) {
             QTRY_VERIFY(form->sonFotoğraf_->Çözüldü());
             QCoreApplication::processEvents();
-            QVERIFY(form->OrjinalFotoğrafKutusu->ScaleWidth() == 800 && !form->Oturum.HamleVarMı());
+            QVERIFY(form->OrjinalFotoğraf.DoğalBoyut.width() == 800 && !form->Oturum.HamleVarMı());
             QVERIFY(form->SüreHesapla.Interval() == (oyun ? 1000 : 0) &&
                     form->YeniOyunDüğmesi->isEnabled());
             return;
         }
         QTRY_VERIFY(form->Oturum.HamleVarMı() && form->Oturum.Tahta().BoşParça() == 6);
         QCOMPARE(ortam.hatalar, kaynak == 3 ? QList<int>{481} : QList<int>{});
-        QCOMPARE(form->OrjinalFotoğrafKutusu->HasPicture(), kaynak != 3);
-        QCOMPARE(form->DağınıkParçalar(7)->Picture(), form->SıralıParçalar(6)->Picture());
+        QCOMPARE(!form->OrjinalFotoğraf.Resim.isNull(), kaynak != 3);
+        QCOMPARE(form->OyunAlanı->YerResmi(7), form->OyunAlanı->ParçaResmi(6));
         QVERIFY(form->ParçalaraBölSeçeneği[1]->isChecked() && form->OyunuKaydetOnayı->isEnabled());
     }
 };
