@@ -65,6 +65,15 @@ private slots:
                  YerAdı(p->Oturum.Tahta(), 8));
         QCOMPARE(erişim(p->HamleEtiketi)->valueInterface()->currentValue().toInt(), 2);
         QCOMPARE(erişim(p->SüreEtiketi)->valueInterface()->currentValue().toInt(), 61);
+
+        // Thirty arrows, each while the last slide runs: every one is a move, every slide ends.
+        QSignalSpy kaymalar(p->OyunAlanı, &TahtaÇizimi::SlideEnded);
+        for (int tuş = 0; tuş < 30; ++tuş) {
+            QTest::keyClick(p->OyunAlanı, tuş % 2 ? Qt::Key_Up : Qt::Key_Down);
+            QTest::qWait(20);
+        }
+        QCOMPARE(p->Oturum.HamleSayısı(), 32);
+        QTRY_COMPARE(kaymalar.size(), 30);
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a

@@ -6,6 +6,7 @@
 #include "tests/ortak/PencereOrtami.h"
 #include "toolkit/MesajKutusu.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QLabel>
@@ -60,6 +61,10 @@ private slots:
              {std::pair{"Dakika", "2"}, {"Saniye", "5"}, {"Hamle", "56"}, {"Saat", "0"}})
             SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
         auto p = ortam.Yükle();
+        // Where-am-I on the board names the empty place of the restored game.
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(p->OyunAlanı)->text(QAccessible::Description),
+            u"Boş yer 3. sıra, 2. sütunda"_s);
         p->DağınıkParçalar_Click(5);
         const QRect altıncı = p->OyunAlanı->YerDikdörtgeni(6);
         QTest::mousePress(p->OyunAlanı, Qt::LeftButton, {}, altıncı.center());
