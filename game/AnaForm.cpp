@@ -84,7 +84,16 @@ QLabel *EtiketYap(QLabel *etiket, int üst, bool değer) {
 
 } // namespace
 
-AnaForm::AnaForm(QWidget *parent) : QWidget(parent), ses_(std::make_unique<SesOynatıcı>()) {
+AnaForm::AnaForm(AnaFormBağımlılıkları bağımlılıklar, QWidget *parent)
+    : QWidget(parent), Oturum(ayarlar_, std::move(bağımlılıklar.saat)),
+      ses_(std::make_unique<SesOynatıcı>()),
+      SonFotoğrafıÇöz(std::move(bağımlılıklar.sonFotoğrafıÇöz)),
+      SonFotoğrafSabrı(bağımlılıklar.sonFotoğrafSabrı) {
+    if (bağımlılıklar.rastgele)
+        Oturum.RastgeleKaynağıKur(std::move(bağımlılıklar.rastgele));
+    if (bağımlılıklar.sesAygıtıVarMı)
+        ses_->AygıtVarMı = std::move(bağımlılıklar.sesAygıtıVarMı);
+    ses_->Çalındı = std::move(bağımlılıklar.sesÇalındı);
     DüzeniKur();
     OturumuBağla();
 }
@@ -192,8 +201,6 @@ void AnaForm::DüzeniKur() {
             [this] { YeniFotoğrafDüğmesi_Click(); });
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, [this] { HakkındaDüğmesi_Click(); });
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, [this] { ÇıkışDüğmesi_Click(); });
-    SüreHesapla.Timer = [this] { SüreHesapla_Timer(); };
-    Oturum.SaatiBağla([this](bool çalışsın) { SüreHesapla.SetInterval(çalışsın ? 1000 : 0); });
     connect(OyunAlanı, &TahtaÇizimi::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
     connect(OyunAlanı, &TahtaÇizimi::PlaceClicked, this,
             [this](int yer) { DağınıkParçalar_Click(yer); });

@@ -7,11 +7,11 @@
 #include "game/DegerEtiketi.h"
 #include "game/SonFotografYukleyici.h"
 #include "game/TahtaCizimi.h"
+#include "game/cekirdek/Dagitim.h"
 #include "game/cekirdek/OyunOturumu.h"
 #include "startup/AnaPencere.h"
 #include "toolkit/KapanmaNedeni.h"
 #include "toolkit/ResimKutusu.h"
-#include "toolkit/Zamanlayici.h"
 
 #include <QWidget>
 #include <array>
@@ -32,11 +32,27 @@ enum class Ses;
 
 class HataKapanı;
 
+// What the window's game is made of beyond itself. The program takes the defaults; the tests
+// give a fixed deal, a clock of their own, a held-back photo decode and a sound output that
+// records.
+struct AnaFormBağımlılıkları {
+    std::unique_ptr<RastgeleKaynak> rastgele; // none: seeded at the first deal
+    std::unique_ptr<SaatKaynağı> saat = SaniyeSaati();
+    // How the last photo is decoded, and how long the load waits for it before the window
+    // shows without it.
+    std::function<Fotoğraf(const QString &yol, QSize enAz)> sonFotoğrafıÇöz =
+        [](const QString &yol, QSize enAz) { return LoadPicture(yol, enAz); };
+    std::chrono::milliseconds sonFotoğrafSabrı{300};
+    std::function<bool()> sesAygıtıVarMı; // none: Qt's list of audio outputs
+    std::function<void(Ses)> sesÇalındı;  // told of every sound that starts
+};
+
 class AnaForm : public QWidget, public AnaPencere {
     Q_OBJECT
 
 public:
-    explicit AnaForm(QWidget *parent = nullptr);
+    AnaForm() : AnaForm(AnaFormBağımlılıkları{}) {}
+    explicit AnaForm(AnaFormBağımlılıkları bağımlılıklar, QWidget *parent = nullptr);
     ~AnaForm() override;
 
     void Form_Load() override; // AnaFormYukle.cpp
@@ -51,15 +67,6 @@ protected:
     void dropEvent(QDropEvent *olay) override;           // AnaFormFotograf.cpp
 
 private:
-    // The tests drive the handlers and look at the controls.
-    friend struct PencereOrtamı;
-    friend class PlayTest;
-    friend class WindowTest;
-    friend class KeyboardTest;
-    friend class RobustTest;
-    friend struct Ortam;
-    friend class PencereTesti;
-
     // --- Controls (layout in AnaForm.cpp) ---
     std::array<QGroupBox *, 4> Çerçeve{};
     std::array<QWidget *, 2> Altlık{};
@@ -76,11 +83,10 @@ private:
     QPushButton *YeniFotoğrafDüğmesi = nullptr;
     QPushButton *HakkındaDüğmesi = nullptr;
     QPushButton *ÇıkışDüğmesi = nullptr;
-    Zamanlayıcı SüreHesapla; // the session's clock: it starts and stops it
 
     // --- The game ---
     KullanıcıAyarları ayarlar_;
-    OyunOturumu Oturum{ayarlar_};
+    OyunOturumu Oturum;
     std::unique_ptr<SesOynatıcı> ses_;
 
     // --- Handlers ---
@@ -88,7 +94,6 @@ private:
     void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
     void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
     void OyunAlanı_KeyDown(Ok ok);                                 // AnaFormOyun.cpp
-    void SüreHesapla_Timer();                                      // AnaFormOyun.cpp
     void OrjinalFotoğraf_Change();                                 // AnaFormYukle.cpp
     void FotoğrafınÖrneğiniGöster_Click();                         // AnaFormYukle.cpp
     void OyunuKaydetOnayı_Click();                                 // AnaFormOyun.cpp
@@ -118,11 +123,8 @@ private:
 
     // --- The last photo, while it decodes (AnaFormYukle.cpp) ---
     std::unique_ptr<SonFotoğrafYükleyici> sonFotoğraf_;
-    // How the last photo is decoded, and how long the load waits for it before the window shows
-    // without it; the tests hold the decode back.
-    std::function<Fotoğraf(const QString &yol, QSize enAz)> SonFotoğrafıÇöz =
-        [](const QString &yol, QSize enAz) { return LoadPicture(yol, enAz); };
-    std::chrono::milliseconds SonFotoğrafSabrı{300};
+    std::function<Fotoğraf(const QString &yol, QSize enAz)> SonFotoğrafıÇöz;
+    std::chrono::milliseconds SonFotoğrafSabrı;
     bool SonFotoğrafBekleniyor() const { return sonFotoğraf_ && sonFotoğraf_->Bekliyor(); }
     void SonFotoğrafıKoy(HataKapanı &adım, SonFotoğrafYükleyici::Sonuç sonuç);
     void SonFotoğrafGeldi(SonFotoğrafYükleyici::Sonuç sonuç);

@@ -136,11 +136,6 @@ void AnaForm::TebrikEt() {
 // click deals.
 void AnaForm::OyunAlanı_KeyDown(Ok ok) { DağınıkParçalar_Click(Oturum.OklaTıklanan(ok)); }
 
-void AnaForm::SüreHesapla_Timer() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    adım([&] { Oturum.SaniyeGeçti(); });
-}
-
 void AnaForm::GünDoldu() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([] { MesajıOrtala(); });

@@ -9,8 +9,14 @@
 
 #include <utility>
 
-OyunOturumu::OyunOturumu(AyarDeposuArayüzü &ayarlar, QObject *ebeveyn)
-    : QObject(ebeveyn), ayarlar_(ayarlar) {}
+OyunOturumu::OyunOturumu(AyarDeposuArayüzü &ayarlar, std::unique_ptr<SaatKaynağı> saat,
+                         QObject *ebeveyn)
+    : QObject(ebeveyn), ayarlar_(ayarlar), saat_(std::move(saat)) {
+    saat_->Saniye = [this] {
+        HataKapanı adım(HataTarzı::YoksayVeDevamEt);
+        adım([&] { SaniyeGeçti(); });
+    };
+}
 
 OyunOturumu::~OyunOturumu() = default;
 
@@ -18,12 +24,9 @@ void OyunOturumu::RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak) {
     rastgele_ = std::move(kaynak);
 }
 
-void OyunOturumu::SaatiBağla(std::function<void(bool)> saat) { saat_ = std::move(saat); }
-
 void OyunOturumu::SaatiÇalıştır(bool çalışsın) {
     saatÇalışıyor_ = çalışsın;
-    if (saat_)
-        saat_(çalışsın);
+    saat_->Çalıştır(çalışsın);
 }
 
 void OyunOturumu::BölmeyiOku() {

@@ -6,6 +6,7 @@
 
 #include "game/cekirdek/OyunAyarlari.h"
 #include "game/cekirdek/OyunSaati.h"
+#include "game/cekirdek/SaatKaynagi.h"
 #include "game/cekirdek/Tahta.h"
 
 #include <QObject>
@@ -25,8 +26,11 @@ class OyunOturumu : public QObject {
     Q_OBJECT
 
 public:
-    // The store holds the grid and the saved game; it must outlive the session.
-    explicit OyunOturumu(AyarDeposuArayüzü &ayarlar, QObject *ebeveyn = nullptr);
+    // The store holds the grid and the saved game; it must outlive the session. The clock counts
+    // the seconds of a running game.
+    explicit OyunOturumu(AyarDeposuArayüzü &ayarlar,
+                         std::unique_ptr<SaatKaynağı> saat = SaniyeSaati(),
+                         QObject *ebeveyn = nullptr);
     ~OyunOturumu() override;
 
     const OyunTahtası &Tahta() const { return tahta_; }
@@ -42,8 +46,6 @@ public:
 
     // The deal draws from `kaynak`; without one, a generator seeded at the first deal.
     void RastgeleKaynağıKur(std::unique_ptr<RastgeleKaynak> kaynak);
-    // What keeps the seconds: started and stopped here, it calls SaniyeGeçti once a second.
-    void SaatiBağla(std::function<void(bool çalışsın)> saat);
 
     // Whether there is a photo to play, and whether the last one is still on its way (then the
     // board and "Yeni Oyun" wait, and the saved game with them).
@@ -73,8 +75,8 @@ public:
     // game read at start-up deleted.
     void TebrikGörüldü();
 
-    // One second of a running game. At 24 hours the clock stops and DayFull is reported; it
-    // starts again from zero at GünDoluGörüldü.
+    // One second of a running game (the clock's tick, the game's SüreHesapla timer). At 24 hours
+    // the clock stops and DayFull is reported; it starts again from zero at GünDoluGörüldü.
     void SaniyeGeçti();
     void GünDoluGörüldü();
 
@@ -136,6 +138,6 @@ private:
     std::optional<int> enAzHamle_;
     bool yardımlı_ = false;
     AyarListesi okunan_; // the saved game as read at start-up; empty when there was none
-    std::function<void(bool)> saat_;
+    std::unique_ptr<SaatKaynağı> saat_;
     std::unique_ptr<RastgeleKaynak> rastgele_;
 };

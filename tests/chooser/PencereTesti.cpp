@@ -10,13 +10,13 @@
 struct Ortam : PencereOrtamı {
     QTemporaryDir fotoKlasörü;
     const QString foto = fotoKlasörü.path();
-    std::unique_ptr<AnaForm> anaForm = Pencere();
+    std::unique_ptr<AnaForm> anaForm = Yükle();
+    const QString gri = ayarlar.filePath(u"gri.jpg"_s); // the board's photo, never read
 
     Ortam() {
         QDir(foto).mkdir(u"alt klasör"_s);
         DosyaYaz(foto + u"/a mavi.jpg"_s, Kodla(DüzFotoğraf(Çeyrekler[2]), "JPG"));
-        anaForm->FotoğrafıKoy(DüzFotoğraf(Qt::gray), {});
-        anaForm->ParçalaraBölSeçeneği_Click(0);
+        anaForm->FotoğrafıAç(gri, Fotoğraf{DüzFotoğraf(Qt::gray), QSize(320, 240)});
     }
 };
 
@@ -78,22 +78,22 @@ private slots:
             QCOMPARE(o->kutular.Kutular.size(), std::size_t(1));
             QCOMPARE(o->kutular.Kutular[0].metin, LoadResString(2300));
             QVERIFY(form->isVisible() && form->focusWidget() == form->DosyaListesi);
-            QVERIFY(FotoğrafYolu.isEmpty() && o->hatalar.isEmpty());
+            QVERIFY(FotoğrafYolu == o->gri && o->hatalar.isEmpty());
         }
     }
 
     // After a preview in another folder, Cancel leaves board and photo path as they were; OK cuts
     // the photo, decoded reduced, at its natural size into the current grid. The folder is kept.
     void cancelOrOk() {
-        AnaForm &ana = *o->anaForm;
+        const Oyuncu ana(*o->anaForm);
         const QString alt = o->foto + "/alt klasör";
         // Its camera's small picture is one of thousands of scans: the photo itself is shown.
         DosyaYaz(alt + "/büyük.jpg", ExifliJpeg(DörtRenkliFotoğraf(2400, 1800), {}, false, 1,
                                                 TaramaBombası(DüzFotoğraf(Qt::red, 64, 48), 4000)));
-        ana.ParçalaraBölSeçeneği_Click(2);
+        ana.BölmeSeç(2);
         for (const bool tamam : {false, true}) {
-            ana.YeniOyunDüğmesi_Click();
-            const qint64 yer0 = ana.OyunAlanı->YerResmi(0).cacheKey();
+            ana.YeniOyun();
+            const QImage yer0 = ana.YerResmi(0);
             auto form = Aç();
             KlasörüAç(*form, alt);
             Seç(*form, "büyük.jpg");
@@ -104,11 +104,11 @@ private slots:
                 QTest::mouseClick(form->İptalDüğmesi, Qt::LeftButton);
             QVERIFY(!form->isVisible() && o->kutular.Kutular.empty() && o->hatalar.isEmpty());
             QCOMPARE(GetSetting(UygulamaAdı, "Ayarlar", "Son Klasor"), alt);
-            QCOMPARE(FotoğrafYolu, tamam ? alt + "/büyük.jpg" : QString());
-            QCOMPARE(ana.OyunAlanı->YerResmi(0).cacheKey() == yer0, !tamam);
+            QCOMPARE(FotoğrafYolu, tamam ? alt + "/büyük.jpg" : o->gri);
+            QCOMPARE(ana.YerResmi(0) == yer0, !tamam);
         }
-        QCOMPARE(ana.OrjinalFotoğraf.DoğalBoyut, QSize(2400, 1800));
-        QVERIFY(RenkYakın(OrtaRenk(ana.OyunAlanı->ParçaResmi(4)), Çeyrekler[1]));
+        // Piece 5 of the 5 x 5 grid, the top right corner's, is cut from the photo's green quarter.
+        QVERIFY(RenkYakın(OrtaRenk(ana.YerResmi(ana.ParçanınYeri(4, 5))), Çeyrekler[1]));
     }
 };
 

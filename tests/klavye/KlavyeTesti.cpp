@@ -2,7 +2,6 @@
 // Playing without a mouse (arrows, tab order, the chooser's first photo) and what a screen reader
 // reads of the session; what Orca speaks is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
-#include "game/cekirdek/YerAdi.h"
 #include "tests/ortak/PencereOrtami.h"
 
 #include <QAccessible>
@@ -35,45 +34,41 @@ private slots:
         PencereOrtamı ortam;
         ortam.ÖrnekYaz();
         auto p = ortam.Yükle();
+        const Oyuncu oyuncu(*p);
         QVERIFY(QTest::qWaitForWindowActive(p.get()));
-        QCOMPARE(p->ParçalaraBölSeçeneği[2]->nextInFocusChain(), p->OyunAlanı);
+        QCOMPARE(oyuncu.Denetim(u"5 x 5"_s)->nextInFocusChain(), oyuncu.Tahta());
 
-        p->OyunAlanı->setFocus();
-        QTest::keyClick(p->OyunAlanı, Qt::Key_Up);
-        QVERIFY(p->SüreHesapla.Interval() == 1000 && p->Oturum.HamleSayısı() == 0);
-        p->HakkındaDüğmesi->setFocus();
-        p->YeniOyunDüğmesi_Click();
-        QCOMPARE(QApplication::focusWidget(), p->OyunAlanı);
+        oyuncu.Tahta()->setFocus();
+        oyuncu.TuşaBas(Qt::Key_Up);
+        QVERIFY(ortam.saat->çalışıyor && oyuncu.Hamle() == u"0"_s);
+        oyuncu.Denetim(u"Hakkında"_s)->setFocus();
+        oyuncu.YeniOyun();
+        QCOMPARE(QApplication::focusWidget(), oyuncu.Tahta());
 
-        QTest::keyClick(p->OyunAlanı, Qt::Key_Up); // nothing below the bottom-right corner
-        QTest::keyClick(p->OyunAlanı, Qt::Key_Left);
-        QCOMPARE(p->Oturum.HamleSayısı(), 0);
-        const QString beşte = p->Oturum.Tahta().YerOf(5).Tag;
-        QTest::keyClick(p->OyunAlanı, Qt::Key_Down);
-        QVERIFY(p->Oturum.Tahta().BoşParça() == 5 && p->Oturum.Tahta().YerOf(8).Tag == beşte);
-        QTest::keyClick(p->OyunAlanı, Qt::Key_Right);
-        QCOMPARE(p->Oturum.Tahta().BoşParça(), 4);
-        QCOMPARE(p->HamleEtiketi->text(), u"2"_s);
+        oyuncu.TuşaBas(Qt::Key_Up); // nothing below the bottom-right corner
+        oyuncu.TuşaBas(Qt::Key_Left);
+        QCOMPARE(oyuncu.Hamle(), u"0"_s);
+        const QString beşte = oyuncu.YerAdı(5);
+        oyuncu.TuşaBas(Qt::Key_Down);
+        QVERIFY(oyuncu.BoşYer() == 5 && oyuncu.YerAdı(8) == beşte);
+        oyuncu.TuşaBas(Qt::Key_Right);
+        QCOMPARE(oyuncu.BoşYer(), 4);
+        QCOMPARE(oyuncu.Hamle(), u"2"_s);
         QCOMPARE(ortam.sesler, QStringList({u"DUR"_s, u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s}));
-        QTest::keyClick(p->OyunAlanı, Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
-        QCOMPARE(p->Oturum.HamleSayısı(), 2);
-        for (int saniye = 0; saniye < 61; ++saniye)
-            p->SüreHesapla_Timer();
-        const auto erişim = &QAccessible::queryAccessibleInterface;
-        QCOMPARE(erişim(p->OyunAlanı)->child(4)->text(QAccessible::Name), u"Boş yer"_s);
-        QCOMPARE(erişim(p->OyunAlanı)->child(8)->text(QAccessible::Name),
-                 YerAdı(p->Oturum.Tahta(), 8));
-        QCOMPARE(erişim(p->HamleEtiketi)->valueInterface()->currentValue().toInt(), 2);
-        QCOMPARE(erişim(p->SüreEtiketi)->valueInterface()->currentValue().toInt(), 61);
-
-        // Thirty arrows, each while the last slide runs: every one is a move, every slide ends.
-        QSignalSpy kaymalar(p->OyunAlanı, &TahtaÇizimi::SlideEnded);
+        oyuncu.TuşaBas(Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
+        QCOMPARE(oyuncu.Hamle(), u"2"_s);
+        ortam.saat->Geçir(61);
+        const auto erişim = [&](const QString &ad) {
+            return QAccessible::queryAccessibleInterface(oyuncu.Denetim(ad));
+        };
+        QCOMPARE(erişim(ErişimMetni::HamleSayısı)->valueInterface()->currentValue().toInt(), 2);
+        QCOMPARE(erişim(ErişimMetni::GeçenSüre)->valueInterface()->currentValue().toInt(), 61);
+        // Thirty arrows, each while the last one's piece still slides: every one is a move.
         for (int tuş = 0; tuş < 30; ++tuş) {
-            QTest::keyClick(p->OyunAlanı, tuş % 2 ? Qt::Key_Up : Qt::Key_Down);
+            oyuncu.TuşaBas(tuş % 2 ? Qt::Key_Up : Qt::Key_Down);
             QTest::qWait(20);
         }
-        QCOMPARE(p->Oturum.HamleSayısı(), 32);
-        QTRY_COMPARE(kaymalar.size(), 30);
+        QCOMPARE(oyuncu.Hamle(), u"32"_s);
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a

@@ -8,6 +8,7 @@
 #include "startup/BaslangicModulu.h"
 #include "startup/OrtakDegiskenlerModulu.h"
 #include "startup/OrtakYordamlarModulu.h"
+#include "tests/ortak/Oyuncu.h"
 #include "tests/ortak/Yardimcilar.h"
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/HataPolitikasi.h"
@@ -63,6 +64,16 @@ private:
     QTimer zamanlayıcı_;
 };
 
+// The game's clock in the test's hand: it says whether it runs, and a second passes when told.
+struct ElleSaat : SaatKaynağı {
+    bool çalışıyor = false;
+    void Çalıştır(bool çalışsın) override { çalışıyor = çalışsın; }
+    void Geçir(int saniye) {
+        for (; saniye > 0 && çalışıyor; --saniye)
+            Saniye();
+    }
+};
+
 struct PencereOrtamı {
     QTemporaryDir ayarlar;
     QTemporaryDir program; // the "executable's" folder, where the sample photo is looked for
@@ -108,14 +119,24 @@ struct PencereOrtamı {
         AyarlarıUnut();
     }
 
-    // The main window with a fixed deal; its sounds land in `sesler`.
-    std::unique_ptr<AnaForm> Pencere(unsigned tohum = 20240601) {
-        auto form = std::make_unique<AnaForm>();
-        form->Oturum.RastgeleKaynağıKur(std::make_unique<MersenneKaynağı>(tohum));
-        form->SonFotoğrafSabrı = std::chrono::minutes(10); // the last photo is there at load
-        form->ses_->AygıtVarMı = [] { return true; };
-        form->ses_->Çalındı = [this](Ses ses) { sesler << SesAdı(ses); };
-        return form;
+    ElleSaat *saat = nullptr; // the last window's clock
+
+    // The main window with a fixed deal and a clock in the test's hand; its sounds land in
+    // `sesler`. The last photo is there at load unless `bağımlılıklar` says otherwise.
+    static AnaFormBağımlılıkları SonFotoğrafHazır() {
+        AnaFormBağımlılıkları bağımlılıklar;
+        bağımlılıklar.sonFotoğrafSabrı = std::chrono::minutes(10);
+        return bağımlılıklar;
+    }
+    std::unique_ptr<AnaForm> Pencere(unsigned tohum = 20240601,
+                                     AnaFormBağımlılıkları bağımlılıklar = SonFotoğrafHazır()) {
+        bağımlılıklar.rastgele = std::make_unique<MersenneKaynağı>(tohum);
+        auto elle = std::make_unique<ElleSaat>();
+        saat = elle.get();
+        bağımlılıklar.saat = std::move(elle);
+        bağımlılıklar.sesAygıtıVarMı = [] { return true; };
+        bağımlılıklar.sesÇalındı = [this](Ses ses) { sesler << SesAdı(ses); };
+        return std::make_unique<AnaForm>(std::move(bağımlılıklar));
     }
 
     // The main window loaded as at start-up.

@@ -109,25 +109,27 @@ private slots:
             const QByteArray önce = metin.isEmpty() ? QByteArray() : İçerik(ortam.AyarDosyası());
             AyarlarıUnut();
             auto form = ortam.Yükle();
-            form->YeniOyunDüğmesi_Click();
+            const Oyuncu oyuncu(*form);
+            oyuncu.YeniOyun();
             QRandomGenerator üreteç(5);
             for (int tık = 0; tık < 40; ++tık)
-                form->DağınıkParçalar_Click(int(üreteç.bounded(form->OyunAlanı->YerSayısı())));
-            QVERIFY(form->Oturum.HamleSayısı() > 0);
-            form->OyunuKaydetOnayı->setChecked(tr != u"folder is a file");
+                oyuncu.YereTıkla(int(üreteç.bounded(oyuncu.YerSayısı())));
+            QVERIFY(oyuncu.Hamle() != u"0"_s);
+            if (tr != u"folder is a file")
+                oyuncu.Tıkla(u"Çıkışta oyunu kaydet"_s);
             ortam.kutular.Yanıtlar = {yanıt};
             rlimit sınır{}, önceki{};
             getrlimit(RLIMIT_FSIZE, &önceki);
             sınır = {tr.startsWith(u"full") ? 64 : önceki.rlim_cur, önceki.rlim_max};
             const auto işleyici = std::signal(SIGXFSZ, SIG_IGN);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &sınır), 0);
-            form->ÇıkışDüğmesi_Click();
+            oyuncu.Çıkış();
             setrlimit(RLIMIT_FSIZE, &önceki);
             std::signal(SIGXFSZ, işleyici);
-            const bool sürüyor = form->isVisible() && form->Oturum.SürüyorMu();
+            const bool sürüyor = form->isVisible() && ortam.saat->çalışıyor;
             QCOMPARE(sürüyor, yanıt == u"Hayır"); // "Hayır" plays on; the next close saves
             if (sürüyor)
-                form->ÇıkışDüğmesi_Click();
+                oyuncu.Çıkış();
             if (tr.startsWith(u"read-only"))
                 QCOMPARE(umount2(yer, MNT_DETACH), 0);
             QVERIFY(!ortam.süreçBitti && !form->isVisible());
@@ -248,8 +250,8 @@ private slots:
         ortam.Ayar(u"Son Fotograf"_s, yol);
         auto form = ortam.Yükle();
         QCOMPARE(ortam.hatalar, QList<int>{481});
-        QVERIFY(form->isVisible() && form->OrjinalFotoğraf.Resim.isNull());
-        form->ÇıkışDüğmesi_Click();
+        QVERIFY(form->isVisible());
+        Oyuncu(*form).Çıkış();
         AyarlarıUnut();
         QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Fotograf"_s), yol);
     }

@@ -20,6 +20,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSemaphore>
+#include <atomic>
 
 namespace {
 
@@ -56,25 +57,23 @@ private slots:
         PencereOrtamı ortam;
         ortam.ÖrnekYaz(QSize(3000, 2000));
         auto form = ortam.Yükle();
+        const Oyuncu oyuncu(*form);
         QCOMPARE(ortam.hatalar, QList<int>{});
         QCOMPARE(FotoğrafYolu, ProgramKlasörü + u"Sample-1.jpg"_s);
         QCOMPARE(form->windowTitle(), PencereBaşlığınıOluştur());
-        QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-        QCOMPARE(form->OrjinalFotoğraf.DoğalBoyut.width(), 3000);
-        QCOMPARE(form->Etiket[2]->text(), u"Hamle Sayısı :"_s);
-        QVERIFY(form->OrjinalFotoğraf.Resim.width() < 3000);
-        QCOMPARE(form->SüreHesapla.Interval(), 0);
+        QVERIFY(oyuncu.Düğme(u"3 x 3"_s)->isChecked() && !ortam.saat->çalışıyor);
+        QCOMPARE(oyuncu.YerSayısı(), 9);
         const QPoint fark = form->frameGeometry().center() - form->screen()->geometry().center();
         QVERIFY(fark.manhattanLength() <= 4);
 
-        QRadioButton *dörtlü = form->ParçalaraBölSeçeneği[1];
-        QTest::mouseClick(dörtlü, Qt::LeftButton, {}, QPoint(6, dörtlü->height() / 2));
-        QCOMPARE(form->OyunAlanı->YerSayısı(), 16);
-        const qint64 yer = form->OyunAlanı->ParçaResmi(15).cacheKey();
-        QTest::mouseClick(dörtlü, Qt::LeftButton, {}, QPoint(6, dörtlü->height() / 2));
-        QCOMPARE(form->OyunAlanı->ParçaResmi(15).cacheKey(), yer);
-        form->ParçalaraBölSeçeneği[2]->setChecked(true);
-        QCOMPARE(form->OyunAlanı->YerSayısı(), 16);
+        oyuncu.BölmeSeç(1);
+        QCOMPARE(oyuncu.YerSayısı(), 16);
+        oyuncu.YeniOyun();
+        oyuncu.YereTıkla(14);
+        oyuncu.BölmeSeç(1); // the grid already chosen: the game goes on
+        QVERIFY(oyuncu.Hamle() == u"1"_s && oyuncu.BoşYer() == 14);
+        oyuncu.BölmeSeç(2);
+        QVERIFY(oyuncu.Hamle() == u"0"_s && oyuncu.YerSayısı() == 25 && ortam.saat->çalışıyor);
     }
 
     // A split that names no grid and a value that is no check box value are each reported once
@@ -88,14 +87,16 @@ private slots:
             ortam.Ayar(u"Oyunu Kaydet"_s, u"1"_s);
             ortam.Ayar(u"Sesleri Kapat"_s, u"evet"_s);
             auto form = ortam.Yükle();
+            const Oyuncu oyuncu(*form);
+            const auto *örnek = qobject_cast<ResimKutusu *>(oyuncu.Denetim(u"Fotoğraf örneği"_s));
             QCOMPARE(ortam.hatalar, (QList<int>{13, 9}));
-            QVERIFY(form->ParçalaraBölSeçeneği[0]->isChecked());
-            QVERIFY(form->SüreHesapla.Interval() == 0 && form->OyunAlanı->YerSayısı() == 9);
-            QVERIFY(!form->FotoğrafınÖrneğiniGöster->isChecked() &&
-                    !form->ÖrnekKutusu->HasPicture());
-            QVERIFY(form->OyunuKaydetOnayı->isChecked() && !form->SesleriKapatOnayı->isChecked());
-            QTest::mouseClick(form->FotoğrafınÖrneğiniGöster, Qt::LeftButton, {}, QPoint(6, 7));
-            QVERIFY(form->ÖrnekKutusu->HasPicture());
+            QVERIFY(oyuncu.Düğme(u"3 x 3"_s)->isChecked());
+            QVERIFY(!ortam.saat->çalışıyor && oyuncu.YerSayısı() == 9);
+            QVERIFY(!oyuncu.Düğme(u"Fotoğrafın örneğini"_s)->isChecked() && !örnek->HasPicture());
+            QVERIFY(oyuncu.Düğme(u"Çıkışta oyunu kaydet"_s)->isChecked() &&
+                    !oyuncu.Düğme(u"Sesleri kapat"_s)->isChecked());
+            oyuncu.Tıkla(u"Fotoğrafın örneğini"_s);
+            QVERIFY(örnek->HasPicture());
         }
     }
 
@@ -167,29 +168,29 @@ private slots:
         QVERIFY(ÖrnekFotoğraf(QSize(800, 600)).save(yeni, nullptr, 95));
         DosyaYaz(metin, "bir metin\n");
         auto form = ortam.Yükle();
-        form->ParçalaraBölSeçeneği_Click(1);
-        form->YeniOyunDüğmesi_Click();
-        const int boş = form->Oturum.Tahta().BoşParça();
-        form->DağınıkParçalar_Click(boş - 1);
+        const Oyuncu oyuncu(*form);
+        oyuncu.BölmeSeç(1);
+        oyuncu.YeniOyun();
+        const int boş = oyuncu.BoşYer();
+        oyuncu.YereTıkla(boş - 1);
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(metin)}));
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
         QCOMPARE(ortam.kutular.Kutular[0].metin,
                  LoadResString(3100) + metin + u'\n' + LoadResString(3110));
         QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
-        QCOMPARE(form->Oturum.HamleSayısı(), 1);
+        QCOMPARE(oyuncu.Hamle(), u"1"_s);
 
         ortam.kutular.Yanıtlar = {u"Hayır"_s};
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(2));
         QCOMPARE(ortam.kutular.Kutular[1].simge, QMessageBox::Question);
         QCOMPARE(FotoğrafYolu, ortam.program.filePath(u"Sample-1.jpg"_s));
-        QCOMPARE(form->Oturum.Tahta().BoşParça(), boş - 1);
+        QCOMPARE(oyuncu.BoşYer(), boş - 1);
 
         QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
         QTRY_COMPARE(FotoğrafYolu, yeni);
-        QVERIFY(form->Oturum.Tahta().YerSayısı() == 16 && form->Oturum.HamleSayısı() == 0 &&
-                form->SüreHesapla.Interval() == 1000);
+        QVERIFY(oyuncu.YerSayısı() == 16 && oyuncu.Hamle() == u"0"_s && ortam.saat->çalışıyor);
 
         for (const char *ad : {"a.jpg", "b.JPEG", "c.bmp", "d.png"})
             ÖrnekFotoğraf(QSize(40, 30)).save(klasör.filePath(QString::fromUtf8(ad)), "BMP");
@@ -223,11 +224,14 @@ private slots:
             PencereOrtamı ortam;
             ortam.ÖrnekYaz();
             auto form = ortam.Yükle();
+            const Oyuncu oyuncu(*form);
+            QList<const QWidget *> yazılar;
+            for (const auto *çerçeve : form->findChildren<QGroupBox *>())
+                yazılar << çerçeve;
             HakkindaFormu h(form.get());
-            QList<const QWidget *> yazılar(form->Çerçeve.begin(), form->Çerçeve.end());
-            yazılar << form->Etiket[1] << form->Etiket[3] << h.Etiket[0] << h.Etiket[3]
-                    << h.NuvVorudovEtiketi->Etiket << h.MesajGönderEtiketi->Etiket
-                    << h.EPostaGönderEtiketi->Etiket;
+            yazılar << oyuncu.Denetim(u"Geçen süre"_s) << oyuncu.Denetim(u"Hamle sayısı"_s)
+                    << h.Etiket[0] << h.Etiket[3] << h.NuvVorudovEtiketi->Etiket
+                    << h.MesajGönderEtiketi->Etiket << h.EPostaGönderEtiketi->Etiket;
             const QRgb tasarımlar[] = {0x800000, 0x800000, 0x800000, 0x800000, 0xc04000, 0xc04000,
                                        0xc0,     0x80,     0xff,     0x80,     0x80};
             for (int i = 0; i < 11; ++i) {
@@ -268,20 +272,24 @@ private slots:
             SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-%1"_s.arg(yer),
                         yer == 6 ? u"6B"_s : QString::number(yer - (yer > 6)));
         const QString yeni = klasör_.filePath(u"yeni.jpg"_s);
-        QVERIFY(ÖrnekFotoğraf(QSize(800, 600)).save(yeni, nullptr, 95));
+        QVERIFY(DörtRenkliFotoğraf(800, 600).save(yeni, nullptr, 95));
         QSemaphore kilit;
-        auto form = ortam.Pencere();
-        const auto bırak = qScopeGuard([&] { kilit.release(); });
-        form->SonFotoğrafSabrı = {};
-        form->SonFotoğrafıÇöz = [&kilit](const QString &yol, QSize enAz) {
+        std::atomic<bool> çözüldü = false;
+        AnaFormBağımlılıkları bekleten;
+        bekleten.sonFotoğrafSabrı = {};
+        bekleten.sonFotoğrafıÇöz = [&](const QString &yol, QSize enAz) {
             kilit.acquire();
+            const auto bitti = qScopeGuard([&] { çözüldü = true; });
             return LoadPicture(yol, enAz);
         };
+        auto form = ortam.Pencere(20240601, std::move(bekleten));
+        const auto bırak = qScopeGuard([&] { kilit.release(); });
         form->Form_Load();
-        QVERIFY(form->isVisible() && form->OrjinalFotoğraf.Resim.isNull() &&
-                form->OyunAlanı->YerSayısı() == 16 && !form->YeniOyunDüğmesi->isEnabled() &&
-                !form->OyunuKaydetOnayı->isEnabled() &&
-                !form->ParçalaraBölSeçeneği[0]->isEnabled());
+        const Oyuncu oyuncu(*form);
+        QVERIFY(form->isVisible() && oyuncu.YerSayısı() == 16 &&
+                !oyuncu.Denetim(u"Yeni Oyun"_s)->isEnabled() &&
+                !oyuncu.Denetim(u"Çıkışta oyunu kaydet"_s)->isEnabled() &&
+                !oyuncu.Denetim(u"3 x 3"_s)->isEnabled());
         ortam.kutular.Yanıtlar = {yanıt};
         if (kaynak == 1)
             QVERIFY(Bırak(*form, {QUrl::fromLocalFile(yeni)}));
@@ -292,18 +300,20 @@ private slots:
         QTRY_COMPARE(FotoğrafYolu == yeni, yeniGelir);
         kilit.release();
         if (yeniGelir) {
-            QTRY_VERIFY(form->sonFotoğraf_->Çözüldü());
-            QCoreApplication::processEvents();
-            QVERIFY(form->OrjinalFotoğraf.DoğalBoyut.width() == 800 && !form->Oturum.HamleVarMı());
-            QVERIFY(form->SüreHesapla.Interval() == (oyun ? 1000 : 0) &&
-                    form->YeniOyunDüğmesi->isEnabled());
+            // The held decode ends; were it taken, the last photo would cover the newer one.
+            QTRY_VERIFY(çözüldü);
+            QTest::qWait(100);
+            QVERIFY(RenkYakın(OrtaRenk(oyuncu.YerResmi(oyuncu.ParçanınYeri(0, 4))), Çeyrekler[0]));
+            QVERIFY((!oyun || oyuncu.Hamle() == u"0"_s) && ortam.saat->çalışıyor == oyun &&
+                    oyuncu.Denetim(u"Yeni Oyun"_s)->isEnabled());
             return;
         }
-        QTRY_VERIFY(form->Oturum.HamleVarMı() && form->Oturum.Tahta().BoşParça() == 6);
+        QTRY_VERIFY(oyuncu.BoşYer() == 6 && ortam.saat->çalışıyor);
         QCOMPARE(ortam.hatalar, kaynak == 3 ? QList<int>{481} : QList<int>{});
-        QCOMPARE(!form->OrjinalFotoğraf.Resim.isNull(), kaynak != 3);
-        QCOMPARE(form->OyunAlanı->YerResmi(7), form->OyunAlanı->ParçaResmi(6));
-        QVERIFY(form->ParçalaraBölSeçeneği[1]->isChecked() && form->OyunuKaydetOnayı->isEnabled());
+        QVERIFY(kaynak == 3 ||
+                RenkYakın(OrtaRenk(oyuncu.YerResmi(7)), ÖrnekRengi(2.5, 1.5, QSize(4, 4))));
+        QVERIFY(oyuncu.Düğme(u"4 x 4"_s)->isChecked() &&
+                oyuncu.Denetim(u"Çıkışta oyunu kaydet"_s)->isEnabled());
     }
 };
 
