@@ -185,13 +185,14 @@ void AnaForm::PencereyiYerleştir() {
 QSize AnaForm::TahtaÇözünürlüğü() const { return Çerçeve[0]->size() * devicePixelRatioF(); }
 
 // A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
-// the box keeps the board's resolution, and the natural size still rules the cut. The decode is
-// let go as soon as the kept copy is made, before the sample is drawn from it.
+// the window keeps the board's resolution, and the natural size still rules the cut. The decode
+// is let go as soon as the kept copy is made, before it is packed and the sample drawn from it.
 void AnaForm::FotoğrafıKoy(QImage resim, QSize doğalBoyut) {
     if (!doğalBoyut.isValid())
         doğalBoyut = resim.size();
-    QImage gösterilecek = KutudakiBiçim(GösterimİçinKüçült(resim, TahtaÇözünürlüğü()));
+    QImage gösterilecek = GösterimİçinKüçült(resim, TahtaÇözünürlüğü());
     resim = QImage();
+    gösterilecek = KutudakiBiçim(std::move(gösterilecek));
     if (gösterilecek.isNull())
         doğalBoyut = QSize();
     OrjinalFotoğraf = {std::move(gösterilecek), doğalBoyut};
