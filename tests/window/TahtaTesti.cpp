@@ -39,23 +39,17 @@ struct Tahta {
         oyun.Dağıt({3, 1, 2, 0, 4, 5, 6, 7});
         tahta->Göster(oyun);
     }
-    // The inside of a place, within its two-pixel border, as drawn.
-    QImage İçi(const QImage &resim, int yer) const {
-        return resim.copy(tahta->YerDikdörtgeni(yer).adjusted(2, 2, -2, -2))
-            .convertToFormat(QImage::Format_RGB32);
-    }
-    // Each place shows the piece `parça(yer)` gives, or the empty colour.
-    void Gösteriyor(const std::function<int(int)> &parça) const {
-        const QImage resim = tahta->grab().toImage();
+    // Each place shows its piece of `parçalar` (-1: the empty colour) inside its sunken border.
+    void Gösteriyor(const std::vector<int> &parçalar) const {
+        const QImage resim = tahta->grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (int yer = 0; yer < 9; ++yer) {
-            QImage beklenen = Parça(0);
-            if (parça(yer) >= 0)
-                beklenen = Parça(parça(yer));
-            else
+            QImage beklenen = Parça(std::max(parçalar[yer], 0));
+            if (parçalar[yer] < 0)
                 beklenen.fill(BoşRenk);
-            QVERIFY2(İçi(resim, yer) == beklenen, qPrintable(QString::number(yer)));
-            QCOMPARE(resim.pixel(tahta->YerDikdörtgeni(yer).topLeft()),
-                     tahta->palette().color(QPalette::Dark).rgb());
+            const QRect alan = tahta->YerDikdörtgeni(yer);
+            QVERIFY2(resim.copy(alan.adjusted(2, 2, -2, -2)) == beklenen,
+                     qPrintable(QString::number(yer)));
+            QCOMPARE(resim.pixel(alan.topLeft()), tahta->palette().color(QPalette::Dark).rgb());
         }
     }
 };
@@ -71,23 +65,19 @@ private slots:
     // each slide ends once, and the board then shows the game as it stands.
     void slidesCutShort() {
         Tahta t;
-        t.Gösteriyor([&](int yer) { return t.oyun.YerOf(yer).Parça; });
+        t.Gösteriyor({3, 1, 2, 0, 4, 5, 6, 7, -1});
         QSignalSpy biten(t.tahta, &TahtaÇizimi::SlideEnded);
         QVERIFY(t.oyun.Taşı(7));
         t.tahta->Kaydır(t.oyun, 7, 8);
         QVERIFY(t.tahta->KayıyorMu() && biten.isEmpty());
-        t.Gösteriyor([](int yer) {
-            return yer == 8 ? -1 : yer == 7 ? 7 : yer == 0 ? 3 : yer == 3 ? 0 : yer;
-        });
+        t.Gösteriyor({3, 1, 2, 0, 4, 5, 6, 7, -1}); // piece 7 sets out from place 7
         QVERIFY(t.oyun.Taşı(8));
         t.tahta->Kaydır(t.oyun, 8, 7);
         QCOMPARE(biten.size(), 1);
-        t.Gösteriyor([](int yer) {
-            return yer == 7 ? -1 : yer == 8 ? 7 : yer == 0 ? 3 : yer == 3 ? 0 : yer;
-        });
+        t.Gösteriyor({3, 1, 2, 0, 4, 5, 6, -1, 7}); // and back from place 8
         QTRY_COMPARE(biten.size(), 2);
         QVERIFY(!t.tahta->KayıyorMu());
-        t.Gösteriyor([&](int yer) { return t.oyun.YerOf(yer).Parça; });
+        t.Gösteriyor({3, 1, 2, 0, 4, 5, 6, 7, -1});
         t.tahta->KaymayıBitir(); // none runs: no second end
         QCOMPARE(biten.size(), 2);
     }
