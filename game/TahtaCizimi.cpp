@@ -44,8 +44,8 @@ TahtaCizimi::TahtaCizimi(QWidget *çerçeve)
 TahtaCizimi::~TahtaCizimi() = default;
 
 void TahtaCizimi::YerleriKur(std::vector<QRect> yerler) {
-    kayma_->stop();
-    kayanKaynak_ = kayanHedef_ = -1;
+    // A slide on the old places ends as any other: whoever waits for it hears of it.
+    KaymayıBitir();
     yerler_ = std::move(yerler);
     gösterilen_.assign(yerler_.size(), OyunTahtası::ParçaYok);
     basılanYer_ = -1;
