@@ -79,6 +79,9 @@ private slots:
         oyuncu.YereTıkla(8); // while the last piece slides home: the game is over, none is dealt
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
         QCOMPARE(ortam.kutular.Kutular[0].metin, TebrikMetni(OyunSaati{5, 2, 0}, 59));
+        // Its name says its text too: a screen reader that is behind hears it from the name.
+        QVERIFY(
+            ortam.kutular.Kutular[0].ad.endsWith(u". "_s + TebrikMetni(OyunSaati{5, 2, 0}, 59)));
         QCOMPARE(ortam.sesler,
                  (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
         QVERIFY(!ortam.saat->çalışıyor && GetAllSettings(UygulamaAdı, u"Oyun"_s).empty());
