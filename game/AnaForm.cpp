@@ -82,30 +82,6 @@ QLabel *EtiketYap(QLabel *etiket, int üst, bool değer) {
     return etiket;
 }
 
-// Before a photo is cut, a piece box shows the colours of a window's content: its white
-// background and its text colour.
-ResimKutusu *ParçaKutusuYap(QWidget *ebeveyn) {
-    auto *kutu = new ResimKutusu(ebeveyn);
-    QPalette renkler = kutu->palette();
-    renkler.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Text));
-    kutu->setPalette(renkler);
-    kutu->SetBackColor(QApplication::palette().color(QPalette::Base));
-    kutu->SetBorder(true);
-    return kutu;
-}
-
-// A new element of a piece-box array: the design values of element 0.
-ResimKutusu *ParçaKutusunuKopyala(ResimKutusu *örnek) {
-    auto *kutu = new ResimKutusu(örnek->parentWidget());
-    kutu->setGeometry(örnek->geometry());
-    kutu->setPalette(örnek->palette());
-    kutu->SetBackColor(örnek->BackColor());
-    kutu->SetBorder(!örnek->contentsMargins().isNull());
-    if (örnek->testAttribute(Qt::WA_SetCursor))
-        kutu->setCursor(örnek->cursor());
-    return kutu;
-}
-
 } // namespace
 
 AnaForm::AnaForm(AnaFormBağımlılıkları bağımlılıklar, QWidget *parent)
@@ -133,20 +109,10 @@ void AnaForm::DüzeniKur() {
     setFixedSize(Piksel(9510), Piksel(6195));
     setFont(PencereYazıTipi());
 
-    // The board frame: places, pieces and the whole photo. The places lie on a panel as large
-    // as the frame, which takes the keyboard for the board as a whole.
+    // The board frame: the board, painted on one widget as large as the frame, which takes the
+    // keyboard for the board as a whole. Its places are laid out by the split.
     Çerçeve[0] = Yerleştir(ÇerçeveYap(this, "100"), 270, 270, 5745, 4485);
-    OyunAlanı = new TahtaAlanı(Çerçeve[0]);
-    auto *ilkYer = Yerleştir(ParçaKutusuYap(OyunAlanı), 300, 300, 705, 555);
-    ilkYer->setCursor(Qt::PointingHandCursor);
-    DağınıkParçalar = KontrolDizisi<ResimKutusu>(ilkYer, ParçaKutusunuKopyala);
-    YeriBağla(ilkYer, 0);
-    auto *ilkParça = Yerleştir(ParçaKutusuYap(Çerçeve[0]), 300, 960, 705, 555);
-    ilkParça->hide();
-    SıralıParçalar = KontrolDizisi<ResimKutusu>(ilkParça, ParçaKutusunuKopyala);
-    OrjinalFotoğrafKutusu = Yerleştir(new ResimKutusu(Çerçeve[0]), 1260, 300, 4275, 3945);
-    OrjinalFotoğrafKutusu->SetAutoSize(true);
-    OrjinalFotoğrafKutusu->hide();
+    OyunAlanı = new TahtaÇizimi(Çerçeve[0]);
 
     // The grid size.
     Çerçeve[1] = Yerleştir(ÇerçeveYap(this, "200"), 270, 4920, 5745, 915);
@@ -235,9 +201,9 @@ void AnaForm::DüzeniKur() {
             [this] { YeniFotoğrafDüğmesi_Click(); });
     connect(HakkındaDüğmesi, &QPushButton::clicked, this, [this] { HakkındaDüğmesi_Click(); });
     connect(ÇıkışDüğmesi, &QPushButton::clicked, this, [this] { ÇıkışDüğmesi_Click(); });
-    connect(OrjinalFotoğrafKutusu, &ResimKutusu::Change, this,
-            [this] { OrjinalFotoğrafKutusu_Change(); });
-    connect(OyunAlanı, &TahtaAlanı::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
+    connect(OyunAlanı, &TahtaÇizimi::ArrowKey, this, [this](Ok ok) { OyunAlanı_KeyDown(ok); });
+    connect(OyunAlanı, &TahtaÇizimi::PlaceClicked, this,
+            [this](int yer) { DağınıkParçalar_Click(yer); });
 
     // A photo file dropped on the window is opened (AnaFormFotograf.cpp).
     setAcceptDrops(true);
@@ -248,10 +214,6 @@ void AnaForm::DüzeniKur() {
     connect(esc, &QShortcut::activated, ÇıkışDüğmesi, &QPushButton::click);
 
     RekorlarıBağla();
-}
-
-void AnaForm::YeriBağla(ResimKutusu *yer, int dizin) {
-    connect(yer, &ResimKutusu::Click, this, [this, dizin] { DağınıkParçalar_Click(dizin); });
 }
 
 void AnaForm::closeEvent(QCloseEvent *olay) {

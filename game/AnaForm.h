@@ -6,12 +6,11 @@
 
 #include "game/DegerEtiketi.h"
 #include "game/SonFotografYukleyici.h"
-#include "game/TahtaAlani.h"
+#include "game/TahtaCizimi.h"
 #include "game/cekirdek/Dagitim.h"
 #include "game/cekirdek/OyunOturumu.h"
 #include "startup/AnaPencere.h"
 #include "toolkit/KapanmaNedeni.h"
-#include "toolkit/KontrolDizisi.h"
 #include "toolkit/ResimKutusu.h"
 
 #include <QWidget>
@@ -19,6 +18,8 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QAction;
 class QCheckBox;
@@ -70,10 +71,7 @@ private:
     // --- Controls (layout in AnaForm.cpp) ---
     std::array<QGroupBox *, 4> Çerçeve{};
     std::array<QWidget *, 2> Altlık{};
-    TahtaAlanı *OyunAlanı = nullptr;              // holds the places; takes the arrow keys
-    KontrolDizisi<ResimKutusu> DağınıkParçalar;   // the board places
-    KontrolDizisi<ResimKutusu> SıralıParçalar;    // hidden: the pieces in solved order
-    ResimKutusu *OrjinalFotoğrafKutusu = nullptr; // hidden: the whole photo
+    TahtaÇizimi *OyunAlanı = nullptr; // the board's places and pieces; takes the arrow keys
     std::array<QRadioButton *, 3> ParçalaraBölSeçeneği{};
     ResimKutusu *ÖrnekKutusu = nullptr;
     QCheckBox *FotoğrafınÖrneğiniGöster = nullptr;
@@ -98,7 +96,7 @@ private:
     void YeniOyunDüğmesi_Click();                                  // AnaFormOyun.cpp
     void DağınıkParçalar_Click(int Index);                         // AnaFormOyun.cpp
     void OyunAlanı_KeyDown(Ok ok);                                 // AnaFormOyun.cpp
-    void OrjinalFotoğrafKutusu_Change();                           // AnaFormYukle.cpp
+    void OrjinalFotoğraf_Change();                                 // AnaFormYukle.cpp
     void FotoğrafınÖrneğiniGöster_Click();                         // AnaFormYukle.cpp
     void OyunuKaydetOnayı_Click();                                 // AnaFormOyun.cpp
     void ÇıkışDüğmesi_Click();                                     // AnaFormOyun.cpp
@@ -111,7 +109,10 @@ private:
     void OyunDağıtıldı();
     void HamleYapıldı(int from, int to);
     void OyunTamamlandı(const OyunSaati &süre, int hamle);
-    void TebrikEt(const QString &metin); // once the session's report is over
+    // Once the last slide is over; a command that comes first shows it at once.
+    void TebrikEt();
+    bool BekleyenTebrikiGöster();           // true when one was waiting
+    std::optional<QString> bekleyenTebrik_; // the congratulation's text, taken at completion
     void GünDoldu();
     // After a command that may have dealt: the keyboard to the new game, or the photo asked for.
     void DağıtılanıKarşıla(Dağıtılan dağıtılan);
@@ -139,20 +140,19 @@ private:
 
     // --- Layout, load and split (AnaForm.cpp, AnaFormYukle.cpp) ---
     void DüzeniKur();
-    void YeriBağla(ResimKutusu *yer, int dizin); // a board place's click reaches its handler
-    void DağınıkParçalarıBoşalt();
-    void SıralıParçalarıBoşalt();
     void PencereyiYerleştir();
     void ÖrnekKutusunuÇiz();
-    // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in the hidden photo box,
-    // kept only as large as the board can show it. The next split cuts it.
+    // The whole photo, kept only as large as the board can show it, and the natural size of
+    // the photo it stands for, which rules the cut.
+    Fotoğraf OrjinalFotoğraf;
+    // Puts a photo of `doğalBoyut` natural pixels (a decode of any size) in OrjinalFotoğraf. The
+    // next split cuts it.
     void FotoğrafıKoy(QImage resim, QSize doğalBoyut);
     // The largest the board shows a photo, in device pixels: a decode of this size loses
     // nothing, and a larger one costs memory at every start.
     QSize TahtaÇözünürlüğü() const;
-    // Shows the session's board on the place boxes (pictures, Tags, the empty colour).
+    // Shows the session's board as it stands.
     void TahtayıGöster();
-    void YeriGöster(int yer);
 
     // --- Sounds, counters and closing (AnaFormOyun.cpp) ---
     void SesÇal(Ses ses);   // unless the player turned sounds off

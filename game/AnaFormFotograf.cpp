@@ -115,7 +115,6 @@ void AnaForm::FotoğrafıKullan(const QString &yol, Fotoğraf fotoğraf) {
     const bool oyunBekliyordu = SonFotoğraftanVazgeç();
     adım([&] { FotoğrafYolu = yol; });
     adım([&] { FotoğrafıKoy(std::move(fotoğraf.Resim), fotoğraf.DoğalBoyut); });
-    adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
     adım([&] { ParçalaraBölSeçeneği_Click(Oturum.Bölme()); });
     if (oyunBekliyordu)
         adım([&] { YeniOyunDüğmesi_Click(); });

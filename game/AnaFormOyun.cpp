@@ -45,12 +45,17 @@ void AnaForm::OturumuBağla() {
     connect(&Oturum, &OyunOturumu::Completed, this,
             [this](const OyunSaati &süre, int hamle) { OyunTamamlandı(süre, hamle); });
     connect(&Oturum, &OyunOturumu::Ended, this, [this] { SayaçlarıGöster(); });
-    OyunErişiminiBağla(
-        Oturum, *OyunAlanı, [this](int yer) -> QWidget * { return DağınıkParçalar(yer); },
-        *SüreEtiketi, *HamleEtiketi);
+    // The congratulation waits for the last piece to arrive.
+    connect(OyunAlanı, &TahtaÇizimi::SlideEnded, this, [this] {
+        if (bekleyenTebrik_)
+            QMetaObject::invokeMethod(
+                this, [this] { TebrikEt(); }, Qt::QueuedConnection);
+    });
+    OyunErişiminiBağla(Oturum, *OyunAlanı, *SüreEtiketi, *HamleEtiketi);
 }
 
 void AnaForm::YeniOyunDüğmesi_Click() {
+    BekleyenTebrikiGöster();
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     Dağıtılan dağıtılan = Dağıtılan::Yok;
     adım([&] { dağıtılan = Oturum.YeniOyun(); });
@@ -80,7 +85,11 @@ void AnaForm::OyunDağıtıldı() {
     adım([&] { TahtayıGöster(); });
 }
 
+// A click during a slide plays at once: the slide ends where its piece belongs. One that comes
+// while the last piece slides home brings the congratulation instead; the game is over.
 void AnaForm::DağınıkParçalar_Click(int Index) {
+    if (BekleyenTebrikiGöster())
+        return;
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     Dağıtılan dağıtılan = Dağıtılan::Yok;
     adım([&] { dağıtılan = Oturum.Tıkla(Index); });
@@ -89,17 +98,15 @@ void AnaForm::DağınıkParçalar_Click(int Index) {
 
 void AnaForm::HamleYapıldı(int from, int to) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım([&] { YeriGöster(to); });
-    adım([&] { YeriGöster(from); }); // blank, in the empty-place colour
+    adım([&] { OyunAlanı->Kaydır(Oturum.Tahta(), from, to); });
     adım([&] { HamleEtiketi->setText(QString::number(Oturum.HamleSayısı())); });
     adım([&] { SesÇal(Ses::Tamam); });
 }
 
 // The text is taken now, while the records, the grid and the deal's fewest moves are still
-// this game's.
+// this game's; the last piece shows, and the box opens, once the move's slide is over.
 void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
-    adım([&] { YeriGöster(Oturum.Tahta().YerSayısı() - 1); });
     adım([&] { SesÇal(Ses::Tebrik); });
     QString metin;
     adım([&] { metin = TebrikMetni(süre, hamle); });
@@ -107,15 +114,29 @@ void AnaForm::OyunTamamlandı(const OyunSaati &süre, int hamle) {
         metin += TebrikEki(Oturum.SonRekor(), RekorlarıOku(ayarlar_, Oturum.Bölme()),
                            Oturum.Bölme(), Oturum.DağıtımınEnAzHamlesi(), QLocale());
     });
-    QMetaObject::invokeMethod(
-        this, [this, metin] { TebrikEt(metin); }, Qt::QueuedConnection);
+    bekleyenTebrik_ = metin;
+    if (!OyunAlanı->KayıyorMu())
+        QMetaObject::invokeMethod(
+            this, [this] { TebrikEt(); }, Qt::QueuedConnection);
+}
+
+bool AnaForm::BekleyenTebrikiGöster() {
+    if (!bekleyenTebrik_)
+        return false;
+    OyunAlanı->KaymayıBitir();
+    TebrikEt();
+    return true;
 }
 
 // The counters show the final values until the box is closed.
-void AnaForm::TebrikEt(const QString &metin) {
+void AnaForm::TebrikEt() {
+    const auto tebrik = std::exchange(bekleyenTebrik_, std::nullopt);
+    if (!tebrik)
+        return;
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
+    adım([&] { OyunAlanı->Göster(Oturum.Tahta()); });
     adım([] { MesajıOrtala(); });
-    adım([&] { MsgBox(metin, BilgiSimgesi); });
+    adım([&] { MsgBox(*tebrik, BilgiSimgesi); });
     adım([&] { Oturum.TebrikGörüldü(); });
 }
 

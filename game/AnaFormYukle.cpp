@@ -58,7 +58,7 @@ void AnaForm::Form_Load() {
             altlık->setAutoFillBackground(false);
         }
     });
-    adım([&] { DağınıkParçalar(0)->SetBackColor(BoşYerRengi); });
+    adım([&] { OyunAlanı->SetBoşRengi(BoşYerRengi); });
     adım([&] { setWindowTitle(PencereBaşlığı); });
     adım([&] { OnayıKur(ayarlar_, FotoğrafınÖrneğiniGöster, Anahtar::ÖrnekGöster, 1); });
     adım([&] { OnayıKur(ayarlar_, SesleriKapatOnayı, Anahtar::SesleriKapat, 0); });
@@ -144,7 +144,7 @@ void AnaForm::SonFotoğrafıBekle(bool bekliyor) {
         kontrol->setEnabled(!bekliyor);
     Oturum.SonFotoğrafYolda(bekliyor);
     const Qt::CursorShape imleç = bekliyor ? Qt::BusyCursor : Qt::PointingHandCursor;
-    DağınıkParçalar.HerBiri([&](int, ResimKutusu *yer) { yer->setCursor(imleç); });
+    OyunAlanı->SetYerİmleci(imleç);
     if (bekliyor)
         setCursor(Qt::BusyCursor);
     else
@@ -185,14 +185,18 @@ void AnaForm::PencereyiYerleştir() {
 QSize AnaForm::TahtaÇözünürlüğü() const { return Çerçeve[0]->size() * devicePixelRatioF(); }
 
 // A camera photo decoded for the game still holds megabytes that no piece or sample ever shows:
-// the box keeps the board's resolution, and the natural size still rules the cut. The decode is
-// let go as soon as the kept copy is made, before the sample is drawn from it.
+// the window keeps the board's resolution, and the natural size still rules the cut. The decode
+// is let go as soon as the kept copy is made, before it is packed and the sample drawn from it.
 void AnaForm::FotoğrafıKoy(QImage resim, QSize doğalBoyut) {
     if (!doğalBoyut.isValid())
         doğalBoyut = resim.size();
     QImage gösterilecek = GösterimİçinKüçült(resim, TahtaÇözünürlüğü());
     resim = QImage();
-    OrjinalFotoğrafKutusu->SetPicture(std::move(gösterilecek), doğalBoyut);
+    gösterilecek = KutudakiBiçim(std::move(gösterilecek));
+    if (gösterilecek.isNull())
+        doğalBoyut = QSize();
+    OrjinalFotoğraf = {std::move(gösterilecek), doğalBoyut};
+    OrjinalFotoğraf_Change();
 }
 
 void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
@@ -203,48 +207,34 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
     // The board in twips, from the frame's size; every place has place 0's pixel size, so a
     // piece fills any place exactly.
     const QSize çerçeve = Çerçeve[0]->size() * TwipBaşınaPiksel;
-    adım([&] { DağınıkParçalarıBoşalt(); });
     const QRect ilk = PikselDikdörtgeni(YerDikdörtgeniTwip(çerçeve, kenar, 0));
-    adım([&] { DağınıkParçalar(0)->setGeometry(ilk); });
-    for (int yer = 1; yer < kenar * kenar; ++yer) {
-        adım([&] {
-            ResimKutusu *kutu = DağınıkParçalar.Load(yer);
-            YeriBağla(kutu, yer);
-            const QRect alan = PikselDikdörtgeni(YerDikdörtgeniTwip(çerçeve, kenar, yer));
-            kutu->setGeometry(QRect(alan.topLeft(), ilk.size()));
-            kutu->show();
-        });
-    }
-    adım([&] { SıralıParçalar(0)->resize(ilk.size()); });
-    adım([&] { SıralıParçalarıBoşalt(); });
+    std::vector<QRect> yerler;
+    adım([&] {
+        for (int yer = 0; yer < kenar * kenar; ++yer)
+            yerler.emplace_back(
+                PikselDikdörtgeni(YerDikdörtgeniTwip(çerçeve, kenar, yer)).topLeft(), ilk.size());
+    });
+    adım([&] { OyunAlanı->YerleriKur(std::move(yerler)); });
 
     // Pieces are cut at the screen's pixel density, so they stay sharp on a high-density screen.
+    // A piece fills its place inside the place's border.
     std::vector<QImage> parçalar(static_cast<std::size_t>(kenar * kenar));
     adım([&] {
         const qreal yoğunluk = devicePixelRatioF();
-        const QSize iç = SıralıParçalar(0)->contentsRect().size() * yoğunluk;
-        if (OrjinalFotoğrafKutusu->HasPicture()) {
-            parçalar = ParçalarıKes(
-                OrjinalFotoğrafKutusu->Picture(),
-                QSize(OrjinalFotoğrafKutusu->ScaleWidth(), OrjinalFotoğrafKutusu->ScaleHeight()),
-                kenar, iç);
+        const QSize iç = ilk.marginsRemoved(QMargins(2, 2, 2, 2)).size() * yoğunluk;
+        if (!OrjinalFotoğraf.Resim.isNull()) {
+            parçalar = ParçalarıKes(OrjinalFotoğraf.Resim, OrjinalFotoğraf.DoğalBoyut, kenar, iç);
         } else {
-            // Without a photo the pieces show what the empty photo box holds: its background.
+            // Without a photo the pieces show the window's background.
             QImage boş(iç, QImage::Format_RGB32);
-            boş.fill(OrjinalFotoğrafKutusu->BackColor());
-            // One picture shared by every piece, already in the form the boxes keep.
+            boş.fill(palette().color(QPalette::Window));
+            // One picture shared by every piece, in the form the pieces are kept.
             std::fill(parçalar.begin(), parçalar.end(), KutudakiBiçim(boş));
         }
         for (QImage &parça : parçalar)
             parça.setDevicePixelRatio(yoğunluk);
     });
-    for (int parça = 0; parça < kenar * kenar; ++parça) {
-        adım([&] {
-            if (parça != 0)
-                SıralıParçalar.Load(parça);
-            SıralıParçalar(parça)->SetPicture(parçalar.at(static_cast<std::size_t>(parça)));
-        });
-    }
+    adım([&] { OyunAlanı->ParçalarıKoy(std::move(parçalar)); });
 
     // The session takes the new grid once its places are laid out, so a deal fills them.
     Dağıtılan dağıtılan = Dağıtılan::Yok;
@@ -252,44 +242,10 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
     DağıtılanıKarşıla(dağıtılan);
 }
 
-void AnaForm::DağınıkParçalarıBoşalt() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    std::vector<int> yüklü;
-    DağınıkParçalar.HerBiri([&](int dizin, ResimKutusu *) { yüklü.push_back(dizin); });
-    for (const int dizin : yüklü) {
-        if (dizin != 0)
-            adım([&] { DağınıkParçalar.Unload(dizin); });
-    }
-    adım([&] { DağınıkParçalar(0)->SetPicture(QImage()); });
-}
+void AnaForm::TahtayıGöster() { OyunAlanı->Göster(Oturum.Tahta()); }
 
-void AnaForm::SıralıParçalarıBoşalt() {
-    HataKapanı adım(HataTarzı::YoksayVeDevamEt);
-    std::vector<int> yüklü;
-    SıralıParçalar.HerBiri([&](int dizin, ResimKutusu *) { yüklü.push_back(dizin); });
-    for (const int dizin : yüklü) {
-        if (dizin != 0)
-            adım([&] { SıralıParçalar.Unload(dizin); });
-    }
-}
-
-void AnaForm::TahtayıGöster() {
-    for (int yer = 0; yer < Oturum.Tahta().YerSayısı(); ++yer)
-        YeriGöster(yer);
-}
-
-// A place shows the piece the board puts on it, or, when empty, the empty-place colour.
-void AnaForm::YeriGöster(int yer) {
-    const OyunTahtası::Yer &durum = Oturum.Tahta().YerOf(yer);
-    ResimKutusu *kutu = DağınıkParçalar(yer);
-    kutu->SetBackColor(BoşYerRengi);
-    kutu->SetPicture(durum.Parça == OyunTahtası::ParçaYok ? QImage()
-                                                          : SıralıParçalar(durum.Parça)->Picture());
-    kutu->SetTag(durum.Tag);
-}
-
-void AnaForm::OrjinalFotoğrafKutusu_Change() {
-    Oturum.FotoğrafVar(OrjinalFotoğrafKutusu->HasPicture());
+void AnaForm::OrjinalFotoğraf_Change() {
+    Oturum.FotoğrafVar(!OrjinalFotoğraf.Resim.isNull());
     ÖrnekKutusunuÇiz();
 }
 
@@ -301,6 +257,6 @@ void AnaForm::ÖrnekKutusunuÇiz() {
     HataKapanı adım(HataTarzı::YoksayVeDevamEt);
     adım([&] {
         ÖrnekKutusu->SetStretchedPicture(
-            FotoğrafınÖrneğiniGöster->isChecked() ? OrjinalFotoğrafKutusu->Picture() : QImage());
+            FotoğrafınÖrneğiniGöster->isChecked() ? OrjinalFotoğraf.Resim : QImage());
     });
 }

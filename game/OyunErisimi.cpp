@@ -4,7 +4,7 @@
 #include "game/OyunErisimi.h"
 
 #include "game/DegerEtiketi.h"
-#include "game/TahtaAlani.h"
+#include "game/TahtaCizimi.h"
 #include "game/cekirdek/OyunOturumu.h"
 #include "game/cekirdek/YerAdi.h"
 #include "resources/ErisimMetinleri.h"
@@ -12,57 +12,130 @@
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
+#include <QPointer>
 #include <QTimer>
+#include <vector>
 
 namespace {
 
 const QString DuyuruAdı = QStringLiteral("OkuyucuDuyurusu");
 
-TahtaAlanı *TahtasıOf(const QWidget *yer) {
-    return qobject_cast<TahtaAlanı *>(yer->parentWidget());
-}
-
-void Bildir(QObject *nesne, QAccessible::Event tür) {
+void Bildir(QObject *nesne, QAccessible::Event tür, int çocuk = -1) {
     QAccessibleEvent olay(nesne, tür);
+    olay.setChild(çocuk);
     QAccessible::updateAccessibility(&olay);
 }
 
 // A board place: a list item named by the board, and pressing it is clicking it. Its description
-// says where it stands and where the empty place is.
-class YerErişimi : public QAccessibleWidget {
+// says where it stands and where the empty place is. A place is no widget of its own: it lives
+// as long as the board and stands for the board's place of its index, whatever the grid.
+class YerErişimi : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    explicit YerErişimi(QWidget *yer) : QAccessibleWidget(yer, QAccessible::ListItem) {}
+    YerErişimi(TahtaÇizimi *tahta, int yer) : tahta_(tahta), yer_(yer) {}
+
+    bool isValid() const override { return tahta_ && yer_ < tahta_->YerSayısı(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return tahta_ ? tahta_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override {
+        return QAccessible::queryAccessibleInterface(tahta_);
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
 
     QString text(QAccessible::Text tür) const override {
-        const TahtaAlanı *alan = TahtasıOf(widget());
-        if (tür == QAccessible::Name && alan && alan->YerAdı)
-            return alan->YerAdı(widget());
-        if (tür == QAccessible::Description && alan && alan->YerKonumu)
-            return alan->YerKonumu(widget());
-        return QAccessibleWidget::text(tür);
+        if (!isValid())
+            return {};
+        if (tür == QAccessible::Name && tahta_->YerAdı)
+            return tahta_->YerAdı(yer_);
+        if (tür == QAccessible::Description && tahta_->YerKonumu)
+            return tahta_->YerKonumu(yer_);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect yer = tahta_->YerDikdörtgeni(yer_);
+        return QRect(tahta_->mapToGlobal(yer.topLeft()), yer.size());
     }
 
     QAccessible::State state() const override {
-        QAccessible::State durum = QAccessibleWidget::state();
-        const TahtaAlanı *alan = TahtasıOf(widget());
+        QAccessible::State durum;
+        if (!isValid()) {
+            durum.invalid = true;
+            return durum;
+        }
+        durum.invisible = !tahta_->isVisible();
         durum.focusable = true;
-        durum.focused = alan && alan->hasFocus() && alan->OkuyucununYeri == widget();
+        durum.focused = tahta_->hasFocus() && tahta_->OkuyucununYeri == yer_;
         return durum;
     }
 
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    void *interface_cast(QAccessible::InterfaceType tür) override {
+        return tür == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
+                                                   : nullptr;
     }
-
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
     void doAction(const QString &eylem) override {
         // Queued: a move may end the game and open a modal box, which must not run inside the
         // assistive technology's call.
-        if (eylem == pressAction())
-            QMetaObject::invokeMethod(static_cast<ResimKutusu *>(widget()), &ResimKutusu::Click,
-                                      Qt::QueuedConnection);
-        else
-            QAccessibleWidget::doAction(eylem);
+        if (eylem == pressAction() && isValid())
+            QMetaObject::invokeMethod(
+                tahta_, [tahta = tahta_, yer = yer_] { emit tahta->PlaceClicked(yer); },
+                Qt::QueuedConnection);
     }
+
+private:
+    QPointer<TahtaÇizimi> tahta_;
+    int yer_;
+};
+
+// The board: a list of its places, in their order. Each place's description is made once and
+// kept for the board's life, so that a screen reader that holds one keeps talking to the same.
+class TahtaErişimi : public QAccessibleWidget {
+public:
+    explicit TahtaErişimi(TahtaÇizimi *tahta)
+        : QAccessibleWidget(tahta, QAccessible::List), tahta_(tahta) {}
+    ~TahtaErişimi() override {
+        for (const QAccessible::Id kimlik : yerler_)
+            QAccessible::deleteAccessibleInterface(kimlik);
+    }
+
+    int childCount() const override { return tahta_->YerSayısı(); }
+    QAccessibleInterface *child(int dizin) const override {
+        if (dizin < 0 || dizin >= childCount())
+            return nullptr;
+        while (int(yerler_.size()) <= dizin)
+            yerler_.push_back(QAccessible::registerAccessibleInterface(
+                new YerErişimi(tahta_, int(yerler_.size()))));
+        return QAccessible::accessibleInterface(yerler_[std::size_t(dizin)]);
+    }
+    int indexOfChild(const QAccessibleInterface *çocuk) const override {
+        for (int dizin = 0; dizin < childCount() && dizin < int(yerler_.size()); ++dizin)
+            if (QAccessible::accessibleInterface(yerler_[std::size_t(dizin)]) == çocuk)
+                return dizin;
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override {
+        return child(tahta_->YerAt(tahta_->mapFromGlobal(QPoint(x, y))));
+    }
+    QAccessibleInterface *focusChild() const override {
+        return tahta_->hasFocus() ? child(tahta_->OkuyucununYeri) : nullptr;
+    }
+    QString text(QAccessible::Text tür) const override {
+        if (tür == QAccessible::Description && tahta_->TahtaAçıklaması)
+            return tahta_->TahtaAçıklaması();
+        return QAccessibleWidget::text(tür);
+    }
+
+private:
+    TahtaÇizimi *tahta_; // Qt deletes the description with its board
+    mutable std::vector<QAccessible::Id> yerler_;
 };
 
 // The clock or the move count: its name with the value it shows ("Hamle sayısı: 3"), which a
@@ -103,17 +176,14 @@ QAccessibleInterface *Açıklama(const QString &, QObject *nesne) {
     auto *pencereÖğesi = qobject_cast<QWidget *>(nesne);
     if (!pencereÖğesi)
         return nullptr;
-    if (qobject_cast<TahtaAlanı *>(nesne))
-        return new QAccessibleWidget(pencereÖğesi, QAccessible::List);
+    if (auto *tahta = qobject_cast<TahtaÇizimi *>(nesne))
+        return new TahtaErişimi(tahta);
     if (nesne->objectName() == DuyuruAdı)
         return new QAccessibleWidget(pencereÖğesi, QAccessible::Notification);
     if (auto *değer = qobject_cast<DeğerEtiketi *>(nesne))
         return new DeğerErişimi(değer);
-    if (qobject_cast<ResimKutusu *>(nesne)) {
-        if (TahtasıOf(pencereÖğesi))
-            return new YerErişimi(pencereÖğesi);
+    if (qobject_cast<ResimKutusu *>(nesne))
         return new QAccessibleWidget(pencereÖğesi, QAccessible::Graphic);
-    }
     return nullptr;
 }
 
@@ -133,17 +203,14 @@ void Duyur(QWidget *tahta, const QString &metin) {
     duyuru->show();
 }
 
-void ParçaTaşındı(QWidget *yer) {
-    TahtaAlanı *tahta = TahtasıOf(yer);
-    if (!tahta)
-        return;
+void ParçaTaşındı(TahtaÇizimi *tahta, int yer) {
     tahta->OkuyucununYeri = yer;
     if (tahta->hasFocus())
-        Bildir(yer, QAccessible::Focus);
+        Bildir(tahta, QAccessible::Focus, yer);
 }
 
 // Said of an arrow only: a refused click is heard as the game's own sound.
-void HamleReddedildi(TahtaAlanı *tahta) {
+void HamleReddedildi(TahtaÇizimi *tahta) {
     if (tahta->hasFocus())
         Duyur(tahta, ErişimMetni::HamleYok);
 }
@@ -151,8 +218,8 @@ void HamleReddedildi(TahtaAlanı *tahta) {
 // The screen reader goes back to the board itself, so that the first move is a new focus even
 // when it fills the place it was on. Queued: the window gives the board the keyboard after a
 // deal, and the news must come after that focus. A game put back at the start is no news.
-void OyunDağıtıldı(TahtaAlanı *tahta, int kenar) {
-    tahta->OkuyucununYeri = nullptr;
+void OyunDağıtıldı(TahtaÇizimi *tahta, int kenar) {
+    tahta->OkuyucununYeri = -1;
     QTimer::singleShot(0, tahta, [tahta, kenar] {
         if (!tahta->isActiveWindow())
             return;
@@ -172,20 +239,24 @@ void OyunErişiminiKur() {
     Q_UNUSED(kuruldu);
 }
 
-void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
-                        std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
+void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaÇizimi &alan, DegerEtiketi &süre,
                         DegerEtiketi &hamle) {
-    const auto yerMetni = [&oturum, yer](QString (*metin)(const OyunTahtası &, int)) {
-        return [&oturum, yer, metin](const QWidget *kutu) {
-            for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
-                if (yer(i) == kutu)
-                    return metin(oturum.Tahta(), i);
-            return QString();
+    const auto yerMetni = [&oturum](QString (*metin)(const OyunTahtası &, int)) {
+        return [&oturum, metin](int yer) {
+            return yer < oturum.Tahta().YerSayısı() ? metin(oturum.Tahta(), yer) : QString();
         };
     };
     alan.YerAdı = yerMetni(YerAdı);
     alan.YerKonumu = yerMetni(YerKonumu);
-    const auto adDeğişti = [yer](int i) { Bildir(yer(i), QAccessible::NameChanged); };
+    // Where-am-I on the board itself names the empty place, wherever a deal or a restore left it.
+    alan.TahtaAçıklaması = [&oturum] {
+        if (!oturum.SürüyorMu())
+            return QString();
+        const int kenar = oturum.Tahta().KenarParçaSayısı(), boş = oturum.Tahta().BoşParça();
+        return ErişimMetni::BoşYer + u' ' +
+               ErişimMetni::Konum.arg(boş / kenar + 1).arg(boş % kenar + 1);
+    };
+    const auto adDeğişti = [&alan](int i) { Bildir(&alan, QAccessible::NameChanged, i); };
     const auto hepsi = [&oturum, adDeğişti] {
         for (int i = 0; i < oturum.Tahta().YerSayısı(); ++i)
             adDeğişti(i);
@@ -203,11 +274,11 @@ void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
         OyunDağıtıldı(&alan, oturum.Tahta().KenarParçaSayısı());
     });
     QObject::connect(&oturum, &OyunOturumu::Moved, &alan,
-                     [adDeğişti, hamleyi, yer](int from, int to) {
+                     [&alan, adDeğişti, hamleyi](int from, int to) {
                          adDeğişti(from);
                          adDeğişti(to);
                          hamleyi();
-                         ParçaTaşındı(yer(to));
+                         ParçaTaşındı(&alan, to);
                      });
     QObject::connect(&oturum, &OyunOturumu::MoveRefused, &alan,
                      [&alan] { HamleReddedildi(&alan); });
@@ -221,9 +292,9 @@ void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
 }
 
 // Queued: the toolkit tells of the board's own focus after this, and the place must come last.
-void TahtaOdaklandı(TahtaAlanı *tahta) {
+void TahtaOdaklandı(TahtaÇizimi *tahta) {
     QTimer::singleShot(0, tahta, [tahta] {
-        if (tahta->hasFocus() && tahta->OkuyucununYeri)
-            Bildir(tahta->OkuyucununYeri, QAccessible::Focus);
+        if (tahta->hasFocus() && tahta->OkuyucununYeri >= 0)
+            Bildir(tahta, QAccessible::Focus, tahta->OkuyucununYeri);
     });
 }

@@ -3,25 +3,22 @@
 // the piece it shows, and the clock and move count as values; and what it is told of play.
 #pragma once
 
-#include <functional>
-
 class QWidget;
 class DegerEtiketi;
 class OyunOturumu;
-class TahtaAlani;
+class TahtaCizimi;
 
 // Installs the descriptions once per process; later calls do nothing.
 void OyunErişiminiKur();
 
-// The screen reader's view follows the session: the places of `alan` (`yer` gives the box of
-// a place) are named for the pieces the session puts there and say where they stand, and the
+// The screen reader's view follows the session: the places of `alan` are named for the pieces
+// the session puts there and say where they stand, the board names its empty place, and the
 // clock and move labels carry its numbers. Connected after the window's own drawing, so a value
 // is told once its text is shown. While the board has the keyboard the screen reader's focus
 // follows the place a piece moved onto, which it speaks with its name and position; a refused
 // arrow and a deal are announced.
-void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
-                        std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
+void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaCizimi &alan, DegerEtiketi &süre,
                         DegerEtiketi &hamle);
 
 // The board took the keyboard: the screen reader goes on to the place it was on.
-void TahtaOdaklandı(TahtaAlani *tahta);
+void TahtaOdaklandı(TahtaCizimi *tahta);

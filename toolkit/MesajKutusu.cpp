@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <utility>
@@ -83,6 +84,13 @@ int MsgBox(const QString &metin, int stil, const QString &başlık) {
     else if (!metinler.başlık.isEmpty())
         kutu.setWindowTitle(metinler.başlık);
     kutu.setText(metin);
+    // A screen reader that falls behind (Orca with its queue flooded) may hear of the box only
+    // through its button's focus, which names the box but not its text: the name carries the
+    // text too. Orca leaves out a label that the box's name already says, so the text is heard
+    // once, busy or not.
+    const QString ad = kutu.windowTitle().isEmpty() ? QGuiApplication::applicationDisplayName()
+                                                    : kutu.windowTitle();
+    kutu.setAccessibleName(ad + QStringLiteral(". ") + metin);
     if (stil & HataSimgesi)
         kutu.setIcon(QMessageBox::Critical);
     else if (stil & SoruSimgesi)

@@ -4,7 +4,6 @@
 
 #include "toolkit/ResimBicimi.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 ResimKutusu::ResimKutusu(QWidget *parent)
@@ -78,10 +77,4 @@ void ResimKutusu::paintEvent(QPaintEvent *) {
         boyacı.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
         boyacı.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
     }
-}
-
-void ResimKutusu::mouseReleaseEvent(QMouseEvent *olay) {
-    if (olay->button() == Qt::LeftButton && rect().contains(olay->position().toPoint()))
-        emit Click();
-    QWidget::mouseReleaseEvent(olay);
 }

@@ -27,9 +27,6 @@ public:
     QColor BackColor() const { return arkaRenk_; }
     void SetBackColor(const QColor &renk);
 
-    const QString &Tag() const { return etiket_; }
-    void SetTag(const QString &etiket) { etiket_ = etiket; }
-
     // Inner size in pixels; for a photo, its natural size.
     int ScaleWidth() const;
     int ScaleHeight() const;
@@ -44,17 +41,14 @@ public:
 
 signals:
     void Change();
-    void Click();
 
 protected:
     void paintEvent(QPaintEvent *olay) override;
-    void mouseReleaseEvent(QMouseEvent *olay) override;
 
 private:
     QImage resim_;
     QSize doğalBoyut_;
     QColor arkaRenk_;
-    QString etiket_;
     bool otomatikBoyut_ = false;
     bool kenarlık_ = false;
 };

@@ -326,6 +326,7 @@ def erisim():
 
     duy("Tab", "Fotoğrafı Tamamla panel. Oyun tahtası. 9 ögeli liste.")
     duy("alt+y", "bildirim Yeni oyun: 3 x 3.")
+    duy("KP_Enter", "Oyun tahtası. 9 ögeli liste.", "Boş yer 3. sıra, 3. sütunda.")  # where-am-I
     hamle("Down")
     duy("Left", "bildirim Bu yönde parça yok.")  # nothing on the right of the empty corner
     duy("Left", "bildirim Bu yönde parça yok.")

@@ -63,6 +63,12 @@ private slots:
         };
         QCOMPARE(erişim(ErişimMetni::HamleSayısı)->valueInterface()->currentValue().toInt(), 2);
         QCOMPARE(erişim(ErişimMetni::GeçenSüre)->valueInterface()->currentValue().toInt(), 61);
+        // Thirty arrows, each while the last one's piece still slides: every one is a move.
+        for (int tuş = 0; tuş < 30; ++tuş) {
+            oyuncu.TuşaBas(tuş % 2 ? Qt::Key_Up : Qt::Key_Down);
+            QTest::qWait(20);
+        }
+        QCOMPARE(oyuncu.Hamle(), u"32"_s);
     }
 
     // Reaching the photos by Tab or by their access key chooses the first and previews it; a

@@ -5,6 +5,7 @@
 
 // moc cannot read this header's namespace name, and needs nothing of it.
 #ifndef Q_MOC_RUN
+#include "game/TahtaCizimi.h"
 #include "resources/ErisimMetinleri.h"
 #endif
 
@@ -102,25 +103,21 @@ public:
     // away.
     void YereTıkla(int yer, QPoint kayma = {}) const {
         const QPoint orta = YerAlanı(yer).center();
-        QWidget *hedef = Tahta()->childAt(orta);
-        if (!hedef)
-            hedef = Tahta();
-        const QPoint yerinde = hedef->mapFrom(Tahta(), orta);
-        QTest::mousePress(hedef, Qt::LeftButton, {}, yerinde);
-        QTest::mouseRelease(hedef, Qt::LeftButton, {}, yerinde + kayma);
+        QTest::mousePress(Tahta(), Qt::LeftButton, {}, orta);
+        QTest::mouseRelease(Tahta(), Qt::LeftButton, {}, orta + kayma);
+    }
+    // What place `yer` shows once the pieces have come to rest.
+    QImage YerResmi(int yer) const {
+        const auto *tahta = qobject_cast<TahtaÇizimi *>(Tahta());
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(!tahta->KayıyorMu(), 60000); }();
+        return Tahta()->grab(YerAlanı(yer)).toImage();
     }
     // The menu of a right click on a place.
     void SağTıkla(int yer) const {
         const QPoint orta = YerAlanı(yer).center();
-        QWidget *hedef = Tahta()->childAt(orta);
-        if (!hedef)
-            hedef = Tahta();
-        QContextMenuEvent olay(QContextMenuEvent::Mouse, hedef->mapFrom(Tahta(), orta),
-                               Tahta()->mapToGlobal(orta));
-        QApplication::sendEvent(hedef, &olay);
+        QContextMenuEvent olay(QContextMenuEvent::Mouse, orta, Tahta()->mapToGlobal(orta));
+        QApplication::sendEvent(Tahta(), &olay);
     }
-    // What place `yer` shows.
-    QImage YerResmi(int yer) const { return Tahta()->grab(YerAlanı(yer)).toImage(); }
 
     // The text a value label shows: the clock ("Geçen süre") or the moves ("Hamle sayısı").
     QString Değer(const QString &ad) const { return qobject_cast<QLabel *>(Denetim(ad))->text(); }

@@ -35,6 +35,7 @@ public:
         QString metin;
         QMessageBox::Icon simge;
         QStringList düğmeler;
+        QString ad; // what a screen reader calls the box
     };
     QStringList Yanıtlar;
     std::vector<Kutu> Kutular;
@@ -57,7 +58,7 @@ private:
             if (düğmeler.last() == yanıt || !seçilen)
                 seçilen = düğme;
         }
-        Kutular.push_back({kutu->text(), kutu->icon(), düğmeler});
+        Kutular.push_back({kutu->text(), kutu->icon(), düğmeler, kutu->accessibleName()});
         seçilen->click();
     }
 

@@ -63,6 +63,10 @@ private slots:
             SaveSetting(UygulamaAdı, u"Oyun\\Bilgiler"_s, anahtar + u" Bilgisi"_s, değer);
         auto p = ortam.Yükle();
         const Oyuncu oyuncu(*p);
+        // Where-am-I on the board names the empty place of the restored game.
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(oyuncu.Tahta())->text(QAccessible::Description),
+            u"Boş yer 3. sıra, 2. sütunda"_s);
         oyuncu.YereTıkla(5);
         oyuncu.YereTıkla(6, -oyuncu.YerAlanı(6).center() + oyuncu.YerAlanı(6).topLeft() -
                                 QPoint(4, 4)); // let go off the piece
@@ -73,6 +77,7 @@ private slots:
         QCOMPARE(oyuncu.Hamle(), u"57"_s);
         oyuncu.YereTıkla(7);
         oyuncu.YereTıkla(8);
+        oyuncu.YereTıkla(8); // while the last piece slides home: the game is over, none is dealt
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(1));
         // The congratulation first and unchanged, then the records this first win set.
         const QString tebrik = ortam.kutular.Kutular[0].metin;
@@ -80,6 +85,8 @@ private slots:
                  qPrintable(tebrik));
         const QString rekor = u"3 x 3 rekorları\r\nEn kısa süre : 2 dakika, 5 saniye ("_s;
         QVERIFY(tebrik.contains(rekor) && tebrik.contains(u"\r\nEn az hamle : 59 ("_s));
+        // Its name says its text too: a screen reader that is behind hears it from the name.
+        QVERIFY(ortam.kutular.Kutular[0].ad.endsWith(u". "_s + tebrik));
         QCOMPARE(ortam.sesler,
                  (QStringList{u"DUR"_s, u"TAMAM"_s, u"TAMAM"_s, u"TAMAM"_s, u"TEBRIK"_s}));
         QVERIFY(!ortam.saat->çalışıyor && GetAllSettings(UygulamaAdı, u"Oyun"_s).empty());
