@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -127,7 +126,7 @@ void AnaForm::GünDoldu() {
 }
 
 // A game just started, or just over, shows its zero as the literal "00:00:00"; a clock that
-// has run shows the long time format.
+// has run shows its count the same way.
 void AnaForm::SayaçlarıGöster() {
     const OyunSaati &süre = Oturum.Süre();
     if (süre.Saat == 0 && süre.Dakika == 0 && süre.Saniye == 0)
@@ -139,7 +138,7 @@ void AnaForm::SayaçlarıGöster() {
 
 void AnaForm::SüreyiGöster() {
     const OyunSaati &süre = Oturum.Süre();
-    SüreEtiketi->setText(UzunSaat(QLocale(), süre.Saat, süre.Dakika, süre.Saniye));
+    SüreEtiketi->setText(SüreMetni(süre.Saat, süre.Dakika, süre.Saniye));
 }
 
 void AnaForm::OyunuKaydetOnayı_Click() {
