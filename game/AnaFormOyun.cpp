@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -150,11 +151,21 @@ void AnaForm::ÇıkışDüğmesi_Click() { close(); }
 
 void AnaForm::YeniFotoğrafDüğmesi_Click() {
     FotoğrafSeçFormu form(*this);
+    QString alınan;
     connect(&form, &FotografSecFormu::FotografSecildi, this,
-            [this](const QString &yol, const QImage &resim, QSize doğalBoyut) {
+            [this, &alınan](const QString &yol, const QImage &resim, QSize doğalBoyut) {
+                alınan = yol;
                 FotoğrafıAç(yol, Fotoğraf{resim, doğalBoyut});
             });
+    const auto dağıtım = Oturum.DağıtımNumarası();
     form.exec();
+    // Nothing of it was heard while the chooser stood over the window. A photo the player
+    // declined to play (a saved game kept) is no news.
+    if (!alınan.isEmpty() && FotoğrafYolu == alınan) {
+        const bool dağıtıldı = Oturum.DağıtımNumarası() != dağıtım && Oturum.SürüyorMu();
+        FotoğrafAlındı(*OyunAlanı, QFileInfo(alınan).fileName(),
+                       dağıtıldı ? Oturum.Tahta().KenarParçaSayısı() : 0);
+    }
 }
 
 void AnaForm::HakkındaDüğmesi_Click() {
