@@ -347,6 +347,9 @@ def erisim():
     if "ASAN_OPTIONS" in oyun_ortamı:  # a full stack, for the suppression of the bridge's leak
         oyun_ortamı["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
 
+    os.makedirs(ev + "/.config/Nuv Zovevav")  # the chooser opens on the test's folder
+    with open(ev + "/.config/Nuv Zovevav/Mozeta-Tr.ini", "w") as ayar:
+        ayar.write("[Ayarlar]\nSon Klasor=%s\n" % kök)
     oyun = oyunlar(1, BROWSER=kök + "/tarayici")[0]
     bul = lambda kök_, koşul: bekle(lambda: pyatspi.findDescendant(kök_, koşul, True), "it")
     app = bul(pyatspi.Registry.getDesktop(0), lambda a: a.name == "Mozeta-Tr")
@@ -393,6 +396,26 @@ def erisim():
     duy(yol[-1], "Mozeta. Tebrikler! Fotoğrafı tamamladınız!",
         "Hamle Sayınız : %d." % (2 + len(yol)), baştan=False)
     kutuyu_kapat()
+
+    # The chooser by ear, over a running game: the lists by their captions with the row each
+    # stands on, the drive, a folder opened (never the dialog's title again), every photo from
+    # the first, the preview; Enter on OK takes the photo, told with its new game once the
+    # window is back.
+    duy("alt+y", "bildirim Yeni oyun: 3 x 3.", baştan=False)
+    duy("alt+f", "Fotoğraf Seç nokta nokta nokta iletişim kutusu. Sürücü(ler) çoklu kutu. /",
+        baştan=False)
+    seç, klasör = pencereler("^Fotoğraf Seç")[0], os.path.basename(kök)
+    duy("Tab", "Klasörler.", "ögeli liste. %s." % klasör, pencere=seç)
+    for tuşlar, duyulacak in (("Down", "calisma."), ("Return", "calisma."), ("Up", klasör + "."),
+                              ("Return", klasör + "."),
+                              ("Tab", "Fotoğraflar (*.bmp, *.jpg) 3 ögeli liste. pembe.jpg."),
+                              ("Down", "x.jpg."), ("Down", "yeşil.jpg.")):
+        duy(tuşlar, duyulacak, pencere=seç)
+    duy("Tab", "Önizleme resim. yeşil.jpg, 300 x 200 piksel.", pencere=seç)
+    tuş(seç, "Tab", "Return")
+    bekle(lambda: not pencereler("^Fotoğraf Seç"), "the chooser to close")
+    duy("shift", "bildirim Yeni fotoğraf: yeşil.jpg. Yeni oyun: 3 x 3.", baştan=False)
+    assert renkte(xpencere, (0, 255, 0))
 
     # The about box's link: reached with Tab, heard as a link, opened with Enter.
     duy("alt+h", "Program Hakkında iletişim kutusu", baştan=False)
