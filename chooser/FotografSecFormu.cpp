@@ -14,9 +14,11 @@
 #include "toolkit/ResimKutusu.h"
 #include "toolkit/Twip.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -111,11 +113,16 @@ void FotografSecFormu::DüzeniKur() {
     DosyaListesi->setGeometry(TwipDikdörtgeni(2760, 600, 2175, 3015));
     DosyaListesi->setUniformItemSizes(true);
     DosyaListesi->installEventFilter(this);
+    KlasörListesi->installEventFilter(this);
 
     ÖnizlemeKutusu = new ResimKutusu(this);
     ÖnizlemeKutusu->setGeometry(TwipDikdörtgeni(5190, 600, 2370, 1778));
     ÖnizlemeKutusu->SetBorder(true);
     ÖnizlemeKutusu->setAccessibleName(LoadResString(1900).trimmed());
+    // A stop of its own between the photos and the buttons, so that a screen reader reaches it
+    // and says what it shows.
+    ÖnizlemeKutusu->setFocusPolicy(Qt::TabFocus);
+    ÖnizlemeKutusu->setAccessibleDescription(LoadResString(3620));
 
     OrjinalFotoğrafKutusu = new ResimKutusu(this);
     OrjinalFotoğrafKutusu->setGeometry(TwipDikdörtgeni(5370, 780, 1245, 615));
@@ -130,6 +137,7 @@ void FotografSecFormu::DüzeniKur() {
     for (QPushButton *düğme : {TamamDüğmesi, İptalDüğmesi}) {
         düğme->setAutoDefault(false);
         düğme->setDefault(false);
+        düğme->installEventFilter(this);
     }
 
     // Each label's access key leads to the list after it.
@@ -138,7 +146,8 @@ void FotografSecFormu::DüzeniKur() {
     Etiket[2]->setBuddy(DosyaListesi);
     setTabOrder(SürücüListesi, KlasörListesi);
     setTabOrder(KlasörListesi, DosyaListesi);
-    setTabOrder(DosyaListesi, TamamDüğmesi);
+    setTabOrder(DosyaListesi, ÖnizlemeKutusu);
+    setTabOrder(ÖnizlemeKutusu, TamamDüğmesi);
     setTabOrder(TamamDüğmesi, İptalDüğmesi);
 
     connect(SürücüListesi, &QComboBox::currentIndexChanged, this,
@@ -194,26 +203,47 @@ void FotografSecFormu::KlasörListesiYolunuKur(const QString &yol) {
     const int sürücü = SürücüsünüBul(sürücüler_, yeni);
     const QStringList atalar =
         Atalar(sürücü < 0 ? QStringLiteral("/") : sürücüler_[sürücü].Kök, yeni);
-    const auto ekle = [this](const QIcon &simge, const QString &metin, const QString &tamYol,
-                             int derinlik) {
-        auto *öğe = new QListWidgetItem(simge, metin, KlasörListesi);
+    // The rows are written over rather than made anew: a screen reader that stood on a row
+    // taken away would think itself in a new window and read the dialog's title again. The row
+    // it stands on is first moved next to the one the folder opened will take, so that it
+    // stays, and the screen reader moves from it to a row of its own.
+    const int yeniSatır = static_cast<int>(atalar.size()) - 1;
+    if (const int eski = KlasörListesi->currentRow(); eski >= 0 && KlasörListesi->hasFocus())
+        KlasörSatırınıTaşı(eski, yeniSatır > 0 ? yeniSatır - 1 : 1);
+    int satır = 0;
+    const auto ekle = [this, &satır](const QIcon &simge, const QString &metin,
+                                     const QString &tamYol, int derinlik) {
+        QListWidgetItem *öğe = KlasörListesi->item(satır++);
+        if (!öğe)
+            öğe = new QListWidgetItem(KlasörListesi);
+        öğe->setIcon(simge);
+        öğe->setText(metin);
         öğe->setData(YolRolü, tamYol);
         öğe->setData(DerinlikRolü, derinlik);
     };
 
-    KlasörListesi->clear();
     for (int i = 0; i < atalar.size(); ++i)
         ekle(açıkKlasör_, i == 0 ? atalar[i] : QFileInfo(atalar[i]).fileName(), atalar[i], i);
     // A folder that cannot be read shows no sub-folders; its change then finds it unreadable.
     if (KlasörOkunurMu(yeni))
         for (const auto &ad : AltKlasörler(yeni))
             ekle(kapalıKlasör_, ad, YolaEkle(yeni, ad), static_cast<int>(atalar.size()));
-    KlasörListesi->setCurrentRow(static_cast<int>(atalar.size()) - 1);
+    while (KlasörListesi->count() > satır)
+        delete KlasörListesi->takeItem(KlasörListesi->count() - 1);
+    KlasörListesi->setCurrentRow(yeniSatır);
 
     // Pointing the list at the folder it shows already changes nothing, which also ends the
     // fall-back to the current directory when that directory cannot be read either.
     if (değişti)
         KlasörListesi_Change();
+}
+
+// Rows taken away or put in before a row move it without remaking it.
+void FotografSecFormu::KlasörSatırınıTaşı(int satır, int yeri) {
+    for (; satır > yeri; --satır)
+        delete KlasörListesi->takeItem(yeri);
+    for (; satır < yeri; ++satır)
+        KlasörListesi->insertItem(satır, new QListWidgetItem);
 }
 
 void FotografSecFormu::KlasörüAç(QListWidgetItem *öğe) {
@@ -247,6 +277,9 @@ void FotografSecFormu::Form_Load() {
         FormuYerelleştir(this);
         for (QLabel *etiket : Etiket)
             etiket->adjustSize();
+        // The captions name the lists for a screen reader, which does not look at a label.
+        for (int i = 0; i < 3; ++i)
+            Etiket[i]->buddy()->setAccessibleName(Etiket[i]->text().remove(u'&').trimmed());
     });
     adım([&] { setWindowTitle(LoadResString(1550)); });
     adım([&] {
@@ -263,6 +296,9 @@ void FotografSecFormu::SürücüListesi_Change() {
     const int dizin = SürücüListesi->currentIndex();
     if (dizin < 0)
         return;
+    // A screen reader reads the box's name and kind; the drive it shows is told as its
+    // description.
+    SürücüListesi->setAccessibleDescription(SürücüListesi->currentText());
     HataKapanı::Kurtar(
         [&] {
             const QString kök = SürücüListesi->itemData(dizin).toString();
@@ -296,7 +332,30 @@ bool FotografSecFormu::eventFilter(QObject *nesne, QEvent *olay) {
         if (klavyeyle && DosyaListesi->selectedItems().isEmpty() && DosyaListesi->count() > 0)
             DosyaListesi->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     }
+    if ((nesne == DosyaListesi || nesne == KlasörListesi) && olay->type() == QEvent::FocusIn)
+        SeçiliÖğeyiSöylet(static_cast<QListWidget *>(nesne));
+    // Enter presses the button that has the focus, as Space does; on any other control it
+    // does nothing (no default button).
+    if ((nesne == TamamDüğmesi || nesne == İptalDüğmesi) && olay->type() == QEvent::KeyPress) {
+        const int tuş = static_cast<QKeyEvent *>(olay)->key();
+        if (tuş == Qt::Key_Return || tuş == Qt::Key_Enter) {
+            static_cast<QPushButton *>(nesne)->click();
+            return true;
+        }
+    }
     return QDialog::eventFilter(nesne, olay);
+}
+
+// The list tells a screen reader of itself as it takes the focus, not of the row it stands on:
+// the row is told after, as the list tells a row the arrow keys reach.
+void FotografSecFormu::SeçiliÖğeyiSöylet(QListWidget *liste) {
+    QTimer::singleShot(0, liste, [liste] {
+        if (!liste->hasFocus() || liste->currentRow() < 0 || !QAccessible::isActive())
+            return;
+        QAccessibleEvent olay(liste, QAccessible::Focus);
+        olay.setChild(liste->currentRow());
+        QAccessible::updateAccessibility(&olay);
+    });
 }
 
 void FotografSecFormu::DosyaListesi_Click() {
@@ -363,6 +422,14 @@ void FotografSecFormu::FotoğrafYüklendi(const QString &yol,
         yüklüDosya_ = yol;
     });
     adım([&] { OrjinalFotoğrafKutusu->Refresh(); });
+    // What the preview shows, for a screen reader: the file and its size.
+    adım([&] {
+        ÖnizlemeKutusu->setAccessibleDescription(QStringLiteral("%1, %2 x %3")
+                                                     .arg(QFileInfo(yol).fileName())
+                                                     .arg(OrjinalFotoğrafKutusu->ScaleWidth())
+                                                     .arg(OrjinalFotoğrafKutusu->ScaleHeight()) +
+                                                 LoadResString(3610));
+    });
 }
 
 bool FotografSecFormu::FotoğrafBekleniyor() const { return yükleyici_->Bekliyor(); }

@@ -82,7 +82,10 @@ private:
     // Points the folder list at `yol` and raises its change; ÇalışmaHatası 76 when `yol` is
     // not a folder.
     void KlasörListesiYolunuKur(const QString &yol);
+    void KlasörSatırınıTaşı(int satır, int yeri);
     void KlasörüAç(QListWidgetItem *öğe);
+    // A list that took the focus has its current row told to a screen reader.
+    void SeçiliÖğeyiSöylet(QListWidget *liste);
     void ŞimdikiKlasöreGeç();
     // Points the file list at `klasör`; ÇalışmaHatası 76 when it cannot be read.
     void DosyaListesiYolunuKur(const QString &klasör);

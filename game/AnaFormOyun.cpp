@@ -17,8 +17,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -152,7 +152,7 @@ void AnaForm::GünDoldu() {
 }
 
 // A game just started, or just over, shows its zero as the literal "00:00:00"; a clock that
-// has run shows the long time format.
+// has run shows its count the same way.
 void AnaForm::SayaçlarıGöster() {
     const OyunSaati &süre = Oturum.Süre();
     if (süre.Saat == 0 && süre.Dakika == 0 && süre.Saniye == 0)
@@ -164,7 +164,7 @@ void AnaForm::SayaçlarıGöster() {
 
 void AnaForm::SüreyiGöster() {
     const OyunSaati &süre = Oturum.Süre();
-    SüreEtiketi->setText(UzunSaat(QLocale(), süre.Saat, süre.Dakika, süre.Saniye));
+    SüreEtiketi->setText(SüreMetni(süre.Saat, süre.Dakika, süre.Saniye));
 }
 
 void AnaForm::OyunuKaydetOnayı_Click() {
@@ -176,11 +176,21 @@ void AnaForm::ÇıkışDüğmesi_Click() { close(); }
 
 void AnaForm::YeniFotoğrafDüğmesi_Click() {
     FotoğrafSeçFormu form(*this);
+    QString alınan;
     connect(&form, &FotografSecFormu::FotografSecildi, this,
-            [this](const QString &yol, const QImage &resim, QSize doğalBoyut) {
+            [this, &alınan](const QString &yol, const QImage &resim, QSize doğalBoyut) {
+                alınan = yol;
                 FotoğrafıAç(yol, Fotoğraf{resim, doğalBoyut});
             });
+    const auto dağıtım = Oturum.DağıtımNumarası();
     form.exec();
+    // Nothing of it was heard while the chooser stood over the window. A photo the player
+    // declined to play (a saved game kept) is no news.
+    if (!alınan.isEmpty() && FotoğrafYolu == alınan) {
+        const bool dağıtıldı = Oturum.DağıtımNumarası() != dağıtım && Oturum.SürüyorMu();
+        FotoğrafAlındı(*OyunAlanı, QFileInfo(alınan).fileName(),
+                       dağıtıldı ? Oturum.Tahta().KenarParçaSayısı() : 0);
+    }
 }
 
 void AnaForm::HakkındaDüğmesi_Click() {

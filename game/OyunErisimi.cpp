@@ -7,6 +7,7 @@
 #include "game/TahtaCizimi.h"
 #include "game/cekirdek/OyunOturumu.h"
 #include "game/cekirdek/YerAdi.h"
+#include "resources/DizgiTablosu.h"
 #include "resources/ErisimMetinleri.h"
 #include "toolkit/ResimKutusu.h"
 
@@ -14,6 +15,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <QTimer>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -220,8 +222,11 @@ void HamleReddedildi(TahtaÇizimi *tahta) {
 // deal, and the news must come after that focus. A game put back at the start is no news.
 void OyunDağıtıldı(TahtaÇizimi *tahta, int kenar) {
     tahta->OkuyucununYeri = -1;
-    QTimer::singleShot(0, tahta, [tahta, kenar] {
-        if (!tahta->isActiveWindow())
+    // A deal made from a dialog over the window (the chooser's OK) is told by that dialog's
+    // news once the window is back, even when the window is active again by the next turn.
+    const bool etkindi = tahta->isActiveWindow();
+    QTimer::singleShot(0, tahta, [tahta, kenar, etkindi] {
+        if (!etkindi || !tahta->isActiveWindow())
             return;
         if (tahta->hasFocus())
             Bildir(tahta, QAccessible::Focus);
@@ -229,7 +234,47 @@ void OyunDağıtıldı(TahtaÇizimi *tahta, int kenar) {
     });
 }
 
+// Holds what is to be said once the window is active again: a window that is not active is not
+// the one the screen reader presents, and Orca would stay silent.
+class EtkinOlunca : public QObject {
+public:
+    EtkinOlunca(QWidget *pencere, TahtaÇizimi *tahta, QString metin)
+        : QObject(pencere), tahta_(tahta), metin_(std::move(metin)) {
+        setObjectName(Adı);
+        pencere->installEventFilter(this);
+    }
+
+    static inline const QString Adı = QStringLiteral("EtkinOluncaDuyurusu");
+
+protected:
+    bool eventFilter(QObject *nesne, QEvent *olay) override {
+        if (olay->type() == QEvent::WindowActivate && nesne == parent()) {
+            // Queued, as a deal's news is: after the focus the activation brings.
+            QTimer::singleShot(0, tahta_,
+                               [tahta = tahta_, metin = metin_] { Duyur(tahta, metin); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    TahtaÇizimi *tahta_;
+    QString metin_;
+};
+
 } // namespace
+
+void FotoğrafAlındı(TahtaCizimi &tahta, const QString &ad, int yeniOyununKenarı) {
+    QString metin = LoadResString(3600) + ad;
+    if (yeniOyununKenarı > 0)
+        metin += QStringLiteral(". ") + ErişimMetni::YeniOyun.arg(yeniOyununKenarı);
+    QWidget *pencere = tahta.window();
+    delete pencere->findChild<QObject *>(EtkinOlunca::Adı, Qt::FindDirectChildrenOnly);
+    if (pencere->isActiveWindow())
+        QTimer::singleShot(0, &tahta, [tahta = &tahta, metin] { Duyur(tahta, metin); });
+    else
+        new EtkinOlunca(pencere, &tahta, metin);
+}
 
 void OyunErişiminiKur() {
     static const bool kuruldu = [] {

@@ -3,6 +3,9 @@
 // the piece it shows, and the clock and move count as values; and what it is told of play.
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class QWidget;
 class DegerEtiketi;
 class OyunOturumu;
@@ -19,6 +22,10 @@ void OyunErişiminiKur();
 // arrow and a deal are announced.
 void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaCizimi &alan, DegerEtiketi &süre,
                         DegerEtiketi &hamle);
+
+// A photo was taken from the chooser, and with it a new game of `yeniOyununKenarı` pieces a side
+// dealt (0 when none was): said once the main window is active again, by the file's name.
+void FotoğrafAlındı(TahtaCizimi &tahta, const QString &ad, int yeniOyununKenarı);
 
 // The board took the keyboard: the screen reader goes on to the place it was on.
 void TahtaOdaklandı(TahtaCizimi *tahta);

@@ -86,6 +86,9 @@ const std::map<int, QString> &Tablo() {
                         u"çalışan kopyaya iletilemiyor. Lütfen, fotoğrafı çalışan kopyada "
                         u"açınız.")},
         {3420, QStringLiteral(u"Dosya yolu tam değil.")},
+        {3600, QStringLiteral(u"Yeni fotoğraf: ")},
+        {3610, QStringLiteral(u" piksel")},
+        {3620, QStringLiteral(u"Önizleme yok")},
         {3750, QStringLiteral(u"Bu bölmede yeni süre rekoru kırdınız!")},
         {3751, QStringLiteral(u"Bu bölmede yeni hamle rekoru kırdınız!")},
         {3752, QStringLiteral(u"Bu oyunla rekor kırılmadı.")},

@@ -15,12 +15,14 @@ paketler=(
     qt6-base-private-dev                                    # the platform's activation token
     libgl-dev fonts-liberation
     qt6-wayland pkg-config libwayland-dev                   # a Wayland desktop without X11
+    libxcb1-dev                                             # X11's start-up notification
 )
 test_paketleri=(
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
     dbus dbus-daemon at-spi2-core python3-pyatspi           # private buses, the screen reader
     orca speech-dispatcher locales                          # ... and Orca speaking Turkish
     libglib2.0-bin                                          # the desktop's launcher (gapplication, gio)
+    libgtk-3-bin                                            # ... and gtk-launch
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
     sgt-puzzles weston                                      # the benchmark's peer and compositor

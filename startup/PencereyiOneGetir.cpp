@@ -2,6 +2,8 @@
 // Bringing the window forward with the desktop's activation token.
 #include "startup/PencereyiOneGetir.h"
 
+#include "startup/BaslangicBildirimi.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <qpa/qplatformnativeinterface.h>
@@ -25,10 +27,16 @@ void EtkinleştirmeJetonunuVer(const QString &jeton) {
     }
 }
 
+// A window already shown is past the moment the toolkit completes a start: on X11 the window
+// takes the launcher's id itself and completes the start once it has asked to come forward.
 void PencereyiÖneGetir(QWidget &pencere, const QString &jeton) {
+    const bool gösteriliyordu = pencere.isVisible();
     pencere.showNormal();
     pencere.raise();
-    if (!jeton.isEmpty())
+    const bool x11 = gösteriliyordu && BaşlangıçKimliğiniTaşı(pencere, jeton);
+    if (!jeton.isEmpty() && !x11)
         EtkinleştirmeJetonunuVer(jeton);
     pencere.activateWindow();
+    if (x11)
+        BaşlangıcıTamamla(pencere, jeton);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game clock: carrying seconds into hours, the long-time display and the congratulation.
+// The game clock: carrying seconds into hours, the display and the congratulation.
 #include "game/cekirdek/OyunSaati.h"
 
 #include "resources/DizgiTablosu.h"
@@ -26,66 +26,13 @@ bool OyunSaati::Tıkla() {
     return saat >= 24;
 }
 
-namespace {
-
-bool SonundakiAyraç(QChar c) { return c.isSpace() || c == u',' || c == u'-' || c == u'/'; }
-
-} // namespace
-
-// Every locale's long time format ends (or begins) with the time-zone token 't', which means
-// nothing for a count of elapsed time. Quoted literals ('h', 'kl', '') are left alone.
-QString SaatDiliminiAyıkla(const QString &biçim) {
-    QString sonuç;
-    // For each character of `sonuç`: true when it stands outside quotes.
-    QList<bool> açıkta;
-    bool tırnakta = false;
-    for (const QChar c : biçim) {
-        if (c == u'\'')
-            tırnakta = !tırnakta;
-        else if (!tırnakta && c == u't')
-            continue;
-        sonuç += c;
-        açıkta.append(!tırnakta && c != u'\'');
-    }
-    auto sil = [&](qsizetype konum, qsizetype uzunluk) {
-        sonuç.remove(konum, uzunluk);
-        açıkta.remove(konum, uzunluk);
-    };
-
-    // Brackets that held only the time zone: "H:mm:ss (t)".
-    for (qsizetype i = 0; i < sonuç.size(); ++i) {
-        if (!açıkta[i] || (sonuç[i] != u'(' && sonuç[i] != u'['))
-            continue;
-        const QChar kapanış = sonuç[i] == u'(' ? u')' : u']';
-        qsizetype j = i + 1;
-        while (j < sonuç.size() && açıkta[j] && sonuç[j].isSpace())
-            ++j;
-        if (j < sonuç.size() && açıkta[j] && sonuç[j] == kapanış)
-            sil(i, j - i + 1);
-    }
-    // Separators left hanging at either end, then runs of spaces.
-    while (!sonuç.isEmpty() && açıkta.back() && SonundakiAyraç(sonuç.back()))
-        sil(sonuç.size() - 1, 1);
-    while (!sonuç.isEmpty() && açıkta.front() && SonundakiAyraç(sonuç.front()))
-        sil(0, 1);
-    for (qsizetype i = 1; i < sonuç.size();) {
-        if (açıkta[i] && açıkta[i - 1] && sonuç[i].isSpace() && sonuç[i - 1].isSpace())
-            sil(i, 1);
-        else
-            ++i;
-    }
-    return sonuç;
-}
-
-QString UzunSaatBiçimi(const QLocale &yerel) {
-    return SaatDiliminiAyıkla(yerel.timeFormat(QLocale::LongFormat));
-}
-
-QString UzunSaat(const QLocale &yerel, int saat, int dakika, int saniye) {
+QString SüreMetni(int saat, int dakika, int saniye) {
     const QTime zaman(saat, dakika, saniye);
     if (!zaman.isValid())
         throw ÇalışmaHatası(ÇalışmaHatası::TürUyuşmazlığı);
-    return yerel.toString(zaman, UzunSaatBiçimi(yerel));
+    // QTime's own formatting is the C locale's: ASCII digits and nothing of the player's
+    // time-of-day habits.
+    return zaman.toString(u"HH:mm:ss");
 }
 
 QString TebrikMetni(const OyunSaati &süre, std::int32_t hamleSayısı) {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game clock's arithmetic, its long-time display and the congratulation text.
+// The game clock's arithmetic, its display and the congratulation text.
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <cstdint>
 
@@ -18,16 +17,10 @@ struct OyunSaati {
     void Sıfırla() { Saniye = Dakika = Saat = 0; }
 };
 
-// The time of day h:m:s in the locale's long time format, without any time-zone part
-// (Turkish: "01:02:03"). A time that is not a time of day is ÇalışmaHatası 13.
-QString UzunSaat(const QLocale &yerel, int saat, int dakika, int saniye);
-
-// The long time format of `yerel` with its time-zone part stripped.
-QString UzunSaatBiçimi(const QLocale &yerel);
-
-// A time format without its unquoted time-zone tokens, brackets left empty and the separators
-// left hanging: "HH:mm:ss t" -> "HH:mm:ss", "H:mm:ss (t)" -> "H:mm:ss", "t HH:mm:ss" -> "HH:mm:ss".
-QString SaatDiliminiAyıkla(const QString &biçim);
+// The elapsed time as hours, minutes and seconds of two digits each ("00:00:32"), whatever the
+// locale: a count of time has no day-part marker and no 12 for zero hours. A time that is not a
+// time of day is ÇalışmaHatası 13.
+QString SüreMetni(int saat, int dakika, int saniye);
 
 // The completion message, built from the string table exactly as the player sees it.
 QString TebrikMetni(const OyunSaati &süre, std::int32_t hamleSayısı);

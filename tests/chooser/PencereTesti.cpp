@@ -5,6 +5,7 @@
 #include "tests/ortak/PencereOrtami.h"
 
 #include <QListWidget>
+#include <QPushButton>
 
 // The main window's test ground, a photo folder with a photo and a sub-folder, a grey 3 x 3 board.
 struct Ortam : PencereOrtamı {
@@ -98,10 +99,11 @@ private slots:
             KlasörüAç(*form, alt);
             Seç(*form, "büyük.jpg");
             QVERIFY(!form->KüçükResimGösteriliyor());
-            if (tamam)
-                form->TamamDüğmesi->click();
-            else
-                QTest::mouseClick(form->İptalDüğmesi, Qt::LeftButton);
+            // Enter on the photos is no OK; on a button it presses that button.
+            QTest::keyClick(form->DosyaListesi, Qt::Key_Return);
+            QPushButton *düğme = tamam ? form->TamamDüğmesi : form->İptalDüğmesi;
+            QVERIFY(form->isVisible() && (düğme->setFocus(), düğme->hasFocus()));
+            QTest::keyClick(düğme, tamam ? Qt::Key_Return : Qt::Key_Enter);
             QVERIFY(!form->isVisible() && o->kutular.Kutular.empty() && o->hatalar.isEmpty());
             QCOMPARE(GetSetting(UygulamaAdı, "Ayarlar", "Son Klasor"), alt);
             QCOMPARE(FotoğrafYolu, tamam ? alt + "/büyük.jpg" : o->gri);

@@ -15,11 +15,12 @@ def atla(neden):
 
 
 if not os.environ.get("MOZETA_OZEL_OTOBUS"):
-    for araç in ("dbus-run-session", "Xvfb", "xdotool", "xwininfo", "import", BAŞLATICI) + (
+    for araç in ("dbus-run-session", "Xvfb", "xdotool", "xwininfo", "import", "gtk-launch",
+                 BAŞLATICI) + (
             ("speech-dispatcher", "orca", "/usr/share/i18n/locales/tr_TR") * (SENARYO == "erisim")):
         if not (shutil.which(araç) or os.path.exists(araç)):
             atla(araç + " is missing (Debian: dbus xvfb xdotool x11-utils imagemagick "
-                 "at-spi2-core orca speech-dispatcher locales python3-pyatspi)")
+                 "at-spi2-core orca speech-dispatcher locales python3-pyatspi libgtk-3-bin)")
     os.environ["MOZETA_OZEL_OTOBUS"] = "1"
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
 
@@ -113,6 +114,36 @@ def pencere_yöneticisi(pencere, iş):  # what a window manager does and xdotool
     x.XCloseDisplay(ekran)  # after a last XSync
 
 
+class BaşlangıçDinleyicisi:  # the start-up messages on the root window, as a desktop hears them
+    def __init__(self):
+        x, c = self.x, self.c = ctypes.CDLL("libX11.so.6"), ctypes
+        x.XOpenDisplay.restype = x.XInternAtom.restype = c.c_void_p
+        x.XDefaultRootWindow.argtypes, x.XDefaultRootWindow.restype = [c.c_void_p], c.c_ulong
+        self.ekran = c.c_void_p(x.XOpenDisplay(None))
+        x.XSelectInput(self.ekran, c.c_ulong(x.XDefaultRootWindow(self.ekran)), c.c_long(1 << 22))
+        x.XSync(self.ekran, 0)  # listening before anything is launched
+        self.atomlar = [x.XInternAtom(self.ekran, b"_NET_STARTUP_INFO" + ek, 0)
+                        for ek in (b"_BEGIN", b"")]
+        self.metin, self.mesajlar = b"", []  # each message with the window that sent it
+
+    def oku(self):
+        olay = (self.c.c_long * 24)()
+        while self.x.XPending(self.ekran):
+            self.x.XNextEvent(self.ekran, olay)
+            # A ClientMessage (type in the low half: the rest is padding), its text at byte 56.
+            if olay[0] & 0xFFFFFFFF == 33 and olay[5] in self.atomlar:
+                baş = b"" if olay[5] == self.atomlar[0] else self.metin
+                self.metin = baş + bytes(olay)[56:76]
+                if b"\0" in self.metin:
+                    self.mesajlar.append((self.metin.split(b"\0")[0].decode(), str(olay[4])))
+        return self.mesajlar
+
+    def kimlikler(self, tür):  # the ids of the messages "new:" or "remove:", and their windows
+        değer = r' ID=("(?:\\.|[^"])*"|(?:\\.|\S)+)'
+        return [(re.sub(r"\\(.)", r"\1", m.group(1).strip('"')), pencere) for metin, pencere in
+                self.oku() if metin.startswith(tür + ": ") and (m := re.search(değer, metin))]
+
+
 def dört_kopya(**değişenler):  # four copies started together leave one window; three end
     kopyalar = oyunlar(4, **değişenler)
     pencere = bekle(lambda: pencereler(ANA_PENCERE), "the main window")
@@ -139,6 +170,22 @@ def tek_kopya():
     assert kendiliğinden_biter()
     bekle(görünür, "the window to be shown again")
     bekle(lambda: komut("xdotool", "getwindowfocus").strip() == pencere, "the window's focus")
+
+    # A launcher's start that the running copy answers is completed by its window: gtk-launch
+    # announces it ("new:") and hands its id over the bus with the photo, which is taken. (GLib
+    # lists the menu entry only when its program is found.)
+    dinleyici, giriş = BaşlangıçDinleyicisi(), ev + "/.local/share/applications"
+    os.makedirs(giriş)
+    with open(os.path.join(os.path.dirname(__file__), "../../resources/masaustu/"
+                           "example.nuvvorudov.Mozeta.desktop")) as kaynak:
+        open(giriş + "/example.nuvvorudov.Mozeta.desktop", "w").write(
+            re.sub(r"(?m)^(Try)?Exec=Mozeta-Tr", r"\1Exec=" + OYUN, kaynak.read()))
+    subprocess.run(["gtk-launch", "example.nuvvorudov.Mozeta", yeşil], env=oyun_ortamı,
+                   check=True)
+    kimlik = bekle(lambda: dinleyici.kimlikler("new"), "new:")[0][0]
+    bekle(lambda: (kimlik, pencere) in dinleyici.kimlikler("remove"),
+          lambda: "the window to complete %s: %r" % (kimlik, dinleyici.mesajlar))
+    bekle(lambda: renkte(pencere, (0, 255, 0)), "the green photo")
 
     # A photo from a later start (a path relative to where it starts) shows and is stored.
     assert kendiliğinden_biter(os.path.relpath(renkli, ev))
@@ -300,6 +347,9 @@ def erisim():
     if "ASAN_OPTIONS" in oyun_ortamı:  # a full stack, for the suppression of the bridge's leak
         oyun_ortamı["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
 
+    os.makedirs(ev + "/.config/Nuv Zovevav")  # the chooser opens on the test's folder
+    with open(ev + "/.config/Nuv Zovevav/Mozeta-Tr.ini", "w") as ayar:
+        ayar.write("[Ayarlar]\nSon Klasor=%s\n" % kök)
     oyun = oyunlar(1, BROWSER=kök + "/tarayici")[0]
     bul = lambda kök_, koşul: bekle(lambda: pyatspi.findDescendant(kök_, koşul, True), "it")
     app = bul(pyatspi.Registry.getDesktop(0), lambda a: a.name == "Mozeta-Tr")
@@ -352,6 +402,26 @@ def erisim():
     duy("ctrl+r", "Mozeta. 3 x 3 rekorları", "En az hamle : %d" % hamleler, "5 x 5 rekorları",
         baştan=False)
     kutuyu_kapat()
+
+    # The chooser by ear, over a running game: the lists by their captions with the row each
+    # stands on, the drive, a folder opened (never the dialog's title again), every photo from
+    # the first, the preview; Enter on OK takes the photo, told with its new game once the
+    # window is back.
+    duy("alt+y", "bildirim Yeni oyun: 3 x 3.", baştan=False)
+    duy("alt+f", "Fotoğraf Seç nokta nokta nokta iletişim kutusu. Sürücü(ler) çoklu kutu. /",
+        baştan=False)
+    seç, klasör = pencereler("^Fotoğraf Seç")[0], os.path.basename(kök)
+    duy("Tab", "Klasörler.", "ögeli liste. %s." % klasör, pencere=seç)
+    for tuşlar, duyulacak in (("Down", "calisma."), ("Return", "calisma."), ("Up", klasör + "."),
+                              ("Return", klasör + "."),
+                              ("Tab", "Fotoğraflar (*.bmp, *.jpg) 3 ögeli liste. pembe.jpg."),
+                              ("Down", "x.jpg."), ("Down", "yeşil.jpg.")):
+        duy(tuşlar, duyulacak, pencere=seç)
+    duy("Tab", "Önizleme resim. yeşil.jpg, 300 x 200 piksel.", pencere=seç)
+    tuş(seç, "Tab", "Return")
+    bekle(lambda: not pencereler("^Fotoğraf Seç"), "the chooser to close")
+    duy("shift", "bildirim Yeni fotoğraf: yeşil.jpg. Yeni oyun: 3 x 3.", baştan=False)
+    assert renkte(xpencere, (0, 255, 0))
 
     # The about box's link: reached with Tab, heard as a link, opened with Enter.
     duy("alt+h", "Program Hakkında iletişim kutusu", baştan=False)

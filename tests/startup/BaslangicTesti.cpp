@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the routines every window shares: title, program folder, the photo on the command
 // line, the single instance's lock folder, error report, centred message boxes and window texts.
+#include "startup/BaslangicBildirimi.h"
 #include "startup/BaslangicModulu.h"
 #include "startup/KilitKlasoru.h"
 #include "startup/OrtakYordamlarModulu.h"
@@ -63,6 +64,9 @@ private slots:
         QCOMPARE(FotoğrafAdresi(u"/tmp/Türkçe klasör/#1.jpg"_s),
                  u"file:///tmp/T%C3%BCrk%C3%A7e%20klas%C3%B6r/%231.jpg"_s);
         QCOMPARE(FotoğrafAdresi(u"file://tmp/a.jpg"_s), u"file://tmp/a.jpg"_s);
+        // The start-up id a launcher handed on, as the message that completes its start.
+        QCOMPARE(TamamlamaMesajı(u"a b\\\"ş_TIME5"_s),
+                 QByteArray("remove: ID=a\\ b\\\\\\\"\xc5\x9f_TIME5") + '\0');
     }
 
     // The lock lies in the runtime folder only when it is the user's own with mode 0700, else in
