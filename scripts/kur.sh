@@ -15,6 +15,7 @@ paketler=(
     qt6-base-private-dev                                    # the platform's activation token
     libgl-dev fonts-liberation
     qt6-wayland pkg-config libwayland-dev                   # a Wayland desktop without X11
+    qt6-image-formats-plugins libheif-dev zlib1g-dev        # WebP, HEIF and AVIF photos
 )
 test_paketleri=(
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks
@@ -24,6 +25,7 @@ test_paketleri=(
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
     sgt-puzzles weston                                      # the benchmark's peer and compositor
+    libheif-examples                                        # HEIF and AVIF photos made in tests
 )
 case ${1:-} in
 --test) paketler+=("${test_paketleri[@]}") ;;

@@ -2,6 +2,7 @@
 // What the chooser lists and reads: drives, photo files, order, paths, truncation, small pictures.
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/Suruculer.h"
+#include "game/ParcaKesici.h"
 #include "tests/ortak/Yardimcilar.h"
 #include "toolkit/CalismaHatasi.h"
 #include "toolkit/ExifKucukResim.h"
@@ -9,14 +10,17 @@
 #include "toolkit/YarimResim.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
 class ListelerTesti : public QObject {
     Q_OBJECT
@@ -52,9 +56,9 @@ private slots:
     void folderContentsLeaveHiddenOutAndSortForPeople() {
         QTemporaryDir kök;
         QDir d(kök.path());
-        for (const char *ad :
-             {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg", "not.txt",
-              "foto.png", "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
+        for (const char *ad : {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg",
+                               "not.txt", "foto.png", "e.WebP", "f.HEIC", "g.heif", "h.avif",
+                               "x.gif", "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
             d.mkpath(QFileInfo(d.filePath(ad)).path());
             DosyaYaz(d.filePath(ad), {});
         }
@@ -73,7 +77,8 @@ private slots:
              {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül", "ılık", "İnci"})
             QVERIFY(d.mkdir(ad));
         QCOMPARE(FotoğrafDosyaları(kök.path()),
-                 (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "resim9.jpg", "resim10.jpg"}));
+                 (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "e.WebP", "f.HEIC", "foto.png",
+                              "g.heif", "h.avif", "resim9.jpg", "resim10.jpg"}));
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafDosyaları(d.filePath("silinmiş")));
         // Turkish order without regard to case (ı before i and İ), numbers by value.
         QCOMPARE(AltKlasörler(kök.path()), (QStringList{"9 Eylül", "10 Ekim", "ağaç", "Çarşı",
@@ -133,6 +138,94 @@ private slots:
         for (const int x : {0, 1})
             for (const int y : {0, 1})
                 QVERIFY(RenkYakın(köşe(sonuç, x, y), köşe(resim, x, y), 60));
+    }
+
+    void everyTypeLoadsUprightInSRgb_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QByteArray>("baytlar");
+        QTest::addColumn<QColor>("solÜst"); // the top-left piece; the others are Çeyrekler's
+        QTest::addColumn<int>("pay");
+        const QImage dört = DörtRenkliFotoğraf(64, 48);
+        // `resim` as a PNG with the chunk `tür` before its picture data.
+        const auto pngEki = [](const QImage &resim, const char *tür, const QByteArray &veri) {
+            QByteArray png = Kodla(resim, "PNG"), parça = tür + veri;
+            const quint32 crc =
+                crc32(0, reinterpret_cast<const Bytef *>(parça.data()), parça.size());
+            QByteArray uzunluk(4, 0), sağlama(4, 0);
+            qToBigEndian<quint32>(veri.size(), uzunluk.data());
+            qToBigEndian<quint32>(crc, sağlama.data());
+            return png.insert(png.indexOf("IDAT") - 4, uzunluk + parça + sağlama);
+        };
+        const auto exif = [](int yön) {
+            return ExifliJpeg(QImage(1, 1, QImage::Format_RGB32), {}, true, yön).mid(12, 56);
+        };
+        // Stored as a camera lying on its side (6, 8) or upside down (3) stores it.
+        const auto yatık = [&](double açı) { return dört.transformed(QTransform().rotate(açı)); };
+        QImage saydam = dört.convertToFormat(QImage::Format_RGBA64);
+        {
+            QPainter boya(&saydam);
+            boya.setCompositionMode(QPainter::CompositionMode_Source);
+            boya.fillRect(0, 0, 32, 24, Qt::transparent);
+        }
+        const QColor kırmızı(224, 31, 32);
+        const auto renkli = [&](QColorSpace::NamedColorSpace uzay, const char *biçim) {
+            QImage resim = DüzFotoğraf(kırmızı, 64, 48);
+            resim.setColorSpace(QColorSpace::SRgb);
+            return Kodla(resim.convertedToColorSpace(uzay), biçim); // the profile goes with it
+        };
+        const QColor üst = Çeyrekler[0];
+        QTest::newRow("PNG") << "a.png" << Kodla(dört, "PNG") << üst << 0;
+        QTest::newRow("JPEG named .png") << "a.png" << Kodla(dört, "JPG") << üst << 40;
+        QTest::newRow("PNG named .jpg") << "a.jpg" << Kodla(dört, "PNG") << üst << 0;
+        QTest::newRow("PNG 16-bit, clear corner")
+            << "a.png" << Kodla(saydam, "PNG") << QColor(Qt::white) << 0;
+        QTest::newRow("PNG eXIf 6") << "a.png" << pngEki(yatık(-90), "eXIf", exif(6)) << üst << 0;
+        QTest::newRow("PNG eXIf 8") << "a.png" << pngEki(yatık(90), "eXIf", exif(8)) << üst << 0;
+        QTest::newRow("PNG eXIf 3") << "a.png" << pngEki(yatık(180), "eXIf", exif(3)) << üst << 0;
+        QTest::newRow("WebP") << "a.webp" << Kodla(dört, "WEBP") << üst << 40;
+        QTest::newRow("Adobe RGB JPEG")
+            << "a.jpg" << renkli(QColorSpace::AdobeRgb, "JPG") << kırmızı << 4;
+        QTest::newRow("ProPhoto RGB WebP")
+            << "a.webp" << renkli(QColorSpace::ProPhotoRgb, "WEBP") << kırmızı << 4;
+        QTest::newRow("ProPhoto RGB PNG")
+            << "a.png" << renkli(QColorSpace::ProPhotoRgb, "PNG") << kırmızı << 4;
+        QTemporaryDir klasör;
+        const QString png = klasör.filePath("a.png");
+        dört.save(png);
+        QByteArray heif;
+        for (const char *tür : {"heic", "avif"}) {
+            const QString çıktı = klasör.filePath(QString("a.") + tür);
+            QCOMPARE(QProcess::execute("heif-enc", {"-q", "90", "-o", çıktı, png}), 0);
+            QFile dosya(çıktı);
+            QVERIFY(dosya.open(QIODevice::ReadOnly));
+            heif = dosya.readAll();
+            QTest::addRow("%s", tür) << QString("a.") + tür << heif << üst << 40;
+        }
+        QTest::newRow("AVIF named .jpg") << "a.jpg" << heif << üst << 40;
+    }
+
+    // Each type decoded by what it holds: upright, in sRGB, transparency on white, cut as the
+    // board cuts it.
+    void everyTypeLoadsUprightInSRgb() {
+        QFETCH(QString, ad);
+        QFETCH(QByteArray, baytlar);
+        QFETCH(QColor, solÜst);
+        QFETCH(int, pay);
+        const QString yol = klasör_.filePath(ad);
+        DosyaYaz(yol, baytlar);
+        Fotoğraf foto;
+        QVERIFY_THROWS_NO_EXCEPTION(foto = LoadPicture(yol, OyunİçinEnAzBoyut));
+        QCOMPARE(foto.DoğalBoyut, QSize(64, 48));
+        const auto parçalar = ParçalarıKes(foto.Resim, foto.DoğalBoyut, 2, QSize(32, 24));
+        for (int k = 0; k < 4; ++k) {
+            const QColor beklenen = solÜst == QColor(224, 31, 32) ? solÜst
+                                    : k                           ? Çeyrekler[k]
+                                                                  : solÜst;
+            QVERIFY2(RenkYakın(OrtaRenk(parçalar[k]), beklenen, pay),
+                     qPrintable(QString("%1: %2 for %3")
+                                    .arg(k)
+                                    .arg(OrtaRenk(parçalar[k]).name(), beklenen.name())));
+        }
     }
 
     void brokenExifBlocksGiveNoSmallPicture_data() {
