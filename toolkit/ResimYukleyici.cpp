@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <QLibrary>
 #include <QPainter>
-#include <memory>
 
 namespace {
 
@@ -34,15 +33,16 @@ qint64 TürünEnÇokPikseli(const ResimYapısı &yapı) {
 
 // The HEIF module, loaded at the first HEIF or AVIF photo from beside the executable (a folder
 // named at build time could be anyone's once the game is installed). Null when it is missing.
+// The decoder lives as long as the process: a decode may still run on a worker at exit.
 const HeifÇözücü *HeifModülü() {
-    static const std::unique_ptr<HeifÇözücü> çözücü{[]() -> HeifÇözücü * {
+    static const HeifÇözücü *const çözücü = []() -> HeifÇözücü * {
         QLibrary modül(QCoreApplication::applicationDirPath() + QStringLiteral("/mozeta-heif"));
         if (auto yap = reinterpret_cast<HeifÇözücüsüYapan>(modül.resolve(MOZETA_HEIF_GIRISI)))
             return yap(); // the library stays loaded: QLibrary never unloads by itself
         qWarning("Mozeta: the HEIF module was not found; HEIF and AVIF photos cannot be opened");
         return nullptr;
-    }()};
-    return çözücü.get();
+    }();
+    return çözücü;
 }
 
 // How an EXIF orientation (1-8) turns the stored picture upright.
