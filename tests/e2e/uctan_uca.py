@@ -31,6 +31,7 @@ except ImportError as hata:
 süreçler, kök = [], tempfile.mkdtemp(prefix="mozeta-e2e-")
 ev, geçici = kök + "/ev", kök + "/gecici"
 renkli, yeşil, metin = kök + "/pembe.jpg", kök + "/yeşil.jpg", kök + "/x.jpg"  # x.jpg: a text
+mavi, sarı = kök + "/mavi.heic", kök + "/sarı.png"  # sarı.png: a WebP
 ANA_PENCERE = r"^Nuv Vorudov - Mozeta [0-9.]+$"
 
 
@@ -188,6 +189,11 @@ def saglam():
     kutu = bekle(lambda: pencereler("^Mozeta$"), "the refusal")
     assert len(kutu) == 1 and ilk.poll() is None and len(pencereler(ANA_PENCERE)) == 1, kutu
     kutuyu_kapat()
+    # A HEIC as `gio open` hands it over, a WebP named .png from a later start: each shows.
+    otobüs.call_sync(*aç("file://" + mavi))
+    bekle(lambda: renkte(pencere, (0, 0, 255)), "the HEIC photo")
+    assert kendiliğinden_biter(sarı)
+    bekle(lambda: renkte(pencere, (255, 255, 0)), "the WebP photo")
     # A real photo next shows: the flood left nothing behind.
     otobüs.call_sync(*aç("file://localhost" + yeşil))
     bekle(lambda: renkte(pencere, (0, 255, 0)), "the green photo")
@@ -367,7 +373,8 @@ try:
     os.environ["DISPLAY"] = ":" + os.fdopen(okuma).readline().strip()
     for klasör in (ev, geçici, kök + "/calisma"):
         os.mkdir(klasör, 0o700)
-    for yol, renk_adı in ((renkli, "magenta"), (yeşil, "lime")):
+    for yol, renk_adı in ((renkli, "magenta"), (yeşil, "lime"), (mavi, "blue"),
+                          ("webp:" + sarı, "yellow")):
         subprocess.run(["convert", "-size", "300x200", "xc:" + renk_adı, yol], check=True)
     open(metin, "w").write("bir metin\n")
     oyun_ortamı = dict(os.environ, HOME=ev, XDG_CONFIG_HOME=ev + "/.config", TMPDIR=geçici,
