@@ -48,11 +48,14 @@ QColorSpace RenkUzayı(const heif_image_handle *tutamak) {
         return {};
     }
     heif_color_profile_nclx *nclx = nullptr;
-    if (heif_image_handle_get_nclx_color_profile(tutamak, &nclx).code != heif_error_Ok)
+    const heif_error hata = heif_image_handle_get_nclx_color_profile(tutamak, &nclx);
+    // libheif may hand out the profile with an error about its values: it is freed either way.
+    const std::unique_ptr<heif_color_profile_nclx, void (*)(heif_color_profile_nclx *)> sahip(
+        nclx, heif_nclx_color_profile_free);
+    if (hata.code != heif_error_Ok || !nclx)
         return {};
     const bool p3 = nclx->color_primaries == heif_color_primaries_SMPTE_EG_432_1 &&
                     nclx->transfer_characteristics == heif_transfer_characteristic_IEC_61966_2_1;
-    heif_nclx_color_profile_free(nclx);
     return p3 ? QColorSpace(QColorSpace::DisplayP3) : QColorSpace();
 }
 
