@@ -76,6 +76,8 @@ QImage SRgbVeBeyaz(QImage resim) {
     const QColorSpace uzay = resim.colorSpace();
     const bool dönüştür = uzay.isValid() && uzay != QColorSpace::SRgb;
     const bool saydam = resim.hasAlphaChannel();
+    if (resim.format() == QImage::Format_Grayscale16) // a grey PNG of 16 bits
+        resim.convertTo(QImage::Format_Grayscale8);
     if (!dönüştür && !saydam && resim.depth() <= 32)
         return resim;
     // 16 bits a channel are converted at their own precision; the rest at 8 bits in four bytes.
@@ -184,9 +186,10 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
         (okuyucu.transformation() | pngDönüşümü).testFlag(QImageIOHandler::TransformationRotate90);
     const QSize doğal = yanYatık ? kayıtlı.transposed() : kayıtlı;
 
-    // Only JPEG and WebP decode a reduced picture for less: the others would decode whole first.
-    const bool indirgenir = yapı.Tür == ResimTürü::Jpeg || yapı.Tür == ResimTürü::WebP;
-    if (kayıtlı.isValid() && indirgenir && okuyucu.supportsOption(QImageIOHandler::ScaledSize)) {
+    // Only JPEG decodes a reduced picture for less; Qt's PNG reader would decode it whole and
+    // then scale, and its WebP reader cannot reduce.
+    if (kayıtlı.isValid() && yapı.Tür == ResimTürü::Jpeg &&
+        okuyucu.supportsOption(QImageIOHandler::ScaledSize)) {
         // Rounded down: libjpeg then keeps exactly the chosen factor (rounding up makes Qt
         // fall back to a smaller factor and a slow rescale).
         const int bölen = İndirgemeBöleni(doğal, enAz);
