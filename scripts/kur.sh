@@ -25,7 +25,6 @@ test_paketleri=(
     desktop-file-utils appstream dpkg-dev lintian           # install checks and the .deb
     clang libclang-rt-14-dev                                # fuzzing and sanitizers
     sgt-puzzles weston                                      # the benchmark's peer and compositor
-    libheif-examples                                        # HEIF and AVIF photos made in tests
 )
 case ${1:-} in
 --test) paketler+=("${test_paketleri[@]}") ;;
