@@ -4,6 +4,7 @@
 #include "toolkit/BicimYapilari.h"
 #include "toolkit/DosyaPenceresi.h"
 
+#include <QHash>
 #include <QList>
 
 namespace {
@@ -55,9 +56,11 @@ void Izgara(ResimYapısı &sonuç, QByteArrayView veri) {
 }
 
 struct Meta {
-    QList<qint64> ızgaralar;                        // item numbers of the grids
-    QByteArrayView veriKutusu;                      // idat
-    QList<std::pair<qint64, qint64>> ızgaraYerleri; // (where in idat or the file, method)
+    QList<qint64> ızgaralar;   // item numbers of the grids
+    QByteArrayView veriKutusu; // idat
+    // Where each item's data begins (its first extent) and how: 0 in the file, 1 in idat. The
+    // boxes may come in any order, so grids are looked up once all are read.
+    QHash<qint64, std::pair<qint64, qint64>> yerler;
 };
 
 // infe boxes of version 2 and 3: an item's number and its type.
@@ -68,7 +71,11 @@ void Öğeler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iinf) {
     sonuç.ÖğeSayısı = qMax(sonuç.ÖğeSayısı, sayı);
     if (sayı > EnÇokÖğe)
         return;
+    qint64 kutuSayısı = 0; // the items there are, whatever the count says
     for (const auto &[tür, içi] : Kutular(iinf, sürüm == 0 ? 6 : 8)) {
+        sonuç.ÖğeSayısı = qMax(sonuç.ÖğeSayısı, ++kutuSayısı);
+        if (kutuSayısı > EnÇokÖğe)
+            return;
         const Kutu infe{içi};
         const int infeSürümü = int(infe.Sayı(0, 1));
         if (tür != "infe" || infeSürümü < 2)
@@ -79,7 +86,7 @@ void Öğeler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iinf) {
     }
 }
 
-// Where each grid's data lies (iloc): its first extent, in the file or in idat.
+// Where each item's data lies (iloc).
 void Yerler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iloc) {
     const Kutu k{iloc};
     const int sürüm = int(k.Sayı(0, 1));
@@ -103,8 +110,8 @@ void Yerler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iloc) {
             return;
         const qint64 ilk = uzaklık ? k.Sayı(yer + (dizin ? dizin : 0), uzaklık) : 0;
         yer += parçalar * (dizin + uzaklık + uzunluk);
-        if (meta.ızgaralar.contains(numara) && parçalar > 0)
-            meta.ızgaraYerleri.append({tabanDeğeri + ilk, yöntem});
+        if (parçalar > 0)
+            meta.yerler.insert(numara, {tabanDeğeri + ilk, yöntem});
     }
 }
 
@@ -161,7 +168,8 @@ void HeifYapısı(DosyaPenceresi &p, ResimYapısı &sonuç) {
             const QByteArray veri = p.Baytlar(i + başlık, boy - başlık);
             Meta meta;
             İçindekiler(sonuç, meta, veri, 4);
-            for (const auto &[yer, yöntem] : meta.ızgaraYerleri) {
+            for (const qint64 ızgara : std::as_const(meta.ızgaralar)) {
+                const auto [yer, yöntem] = meta.yerler.value(ızgara, {-1, -1});
                 if (yöntem == 1 && yer >= 0 && yer < meta.veriKutusu.size())
                     Izgara(sonuç, meta.veriKutusu.sliced(yer));
                 else if (yöntem == 0)

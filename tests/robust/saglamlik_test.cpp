@@ -252,6 +252,13 @@ private slots:
              heif("avif", kutu("iprp", kutu("ipco", kutu("ispe", QByteArray(4, 0) + be(20000) +
                                                                      be(20000))))),
              7},
+            {"grid 20000x20000.heic",
+             heif("heic", kutu("iinf", QByteArray(4, 0) + be(1, 2) +
+                                           kutu("infe", QByteArray("\2\0\0\0\0\1\0\0grid", 12))) +
+                              kutu("iloc", QByteArray::fromHex("0100000044000001000100010000"
+                                                               "00010000000000000008")) +
+                              kutu("idat", QByteArray(4, 0) + be(20000, 2) + be(20000, 2))),
+             7},
             {"metadata 5 MiB.heic", heif("heic", kutu("free", QByteArray(5 << 20, 0))), 7},
             {"text.heic", "ftyp heic mif1 ama fotoğraf değil", 481},
             {"pagemap.jpg", {}, 481},
