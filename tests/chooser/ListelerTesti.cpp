@@ -22,9 +22,11 @@
 #include <unistd.h>
 #include <zlib.h>
 
-// `resim` encoded by libheif (HEVC or AV1) from RGB, shown turned as EXIF orientation `yön` says.
+// `resim` encoded by libheif (HEVC or AV1) from RGB, shown turned as EXIF orientation `yön` says,
+// with its colour space as an ICC profile (Display P3 as a colour box's primaries).
 QByteArray HeifKodla(const QImage &resim, heif_compression_format tür, int yön = 1) {
     const QImage rgb = resim.convertToFormat(QImage::Format_RGB888);
+    const QColorSpace uzay = resim.colorSpace();
     heif_context *bağlam = heif_context_alloc();
     heif_encoder *kodlayıcı = nullptr;
     heif_image *r = nullptr;
@@ -33,12 +35,24 @@ QByteArray HeifKodla(const QImage &resim, heif_compression_format tür, int yön
     heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB,
                       &r);
     heif_image_add_plane(r, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
+    heif_color_profile_nclx *nclx = heif_nclx_color_profile_alloc();
+    nclx->color_primaries = heif_color_primaries_SMPTE_EG_432_1;
+    nclx->transfer_characteristics = heif_transfer_characteristic_IEC_61966_2_1;
+    if (uzay == QColorSpace::DisplayP3)
+        heif_image_set_nclx_color_profile(r, nclx);
+    else if (uzay.isValid())
+        heif_image_set_raw_color_profile(r, "prof", uzay.iccProfile().data(),
+                                         size_t(uzay.iccProfile().size()));
     int adım = 0;
     uint8_t *satır = heif_image_get_plane(r, heif_channel_interleaved, &adım);
     for (int y = 0; y < rgb.height(); ++y)
         std::memcpy(satır + y * adım, rgb.constScanLine(y), rgb.width() * 3);
     heif_encoding_options *seçenek = heif_encoding_options_alloc();
     seçenek->image_orientation = heif_orientation(yön); // written as irot and imir boxes
+    if (uzay == QColorSpace::DisplayP3) { // the primaries, not a profile, as phones write them
+        seçenek->output_nclx_profile = nclx;
+        seçenek->macOS_compatibility_workaround_no_nclx_profile = 0;
+    }
     heif_context_encode_image(bağlam, r, kodlayıcı, seçenek, nullptr);
     QByteArray çıktı;
     heif_writer yazıcı{1, [](heif_context *, const void *veri, size_t boy, void *hedef) {
@@ -48,6 +62,7 @@ QByteArray HeifKodla(const QImage &resim, heif_compression_format tür, int yön
                        }};
     heif_context_write(bağlam, &yazıcı, &çıktı);
     heif_encoding_options_free(seçenek);
+    heif_nclx_color_profile_free(nclx);
     heif_image_release(r);
     heif_encoder_release(kodlayıcı);
     heif_context_free(bağlam);
@@ -219,6 +234,16 @@ private slots:
             << "a.jpg" << renkli(QColorSpace::AdobeRgb, "JPG") << kırmızı << 4;
         QTest::newRow("ProPhoto RGB WebP")
             << "a.webp" << renkli(QColorSpace::ProPhotoRgb, "WEBP") << kırmızı << 4;
+        QTest::newRow("AVIF with a ProPhoto RGB profile")
+            << "a.avif"
+            << HeifKodla(QImage::fromData(renkli(QColorSpace::ProPhotoRgb, "PNG")),
+                         heif_compression_AV1)
+            << kırmızı << 6;
+        QTest::newRow("HEIC in Display P3")
+            << "a.heic"
+            << HeifKodla(QImage::fromData(renkli(QColorSpace::DisplayP3, "PNG")),
+                         heif_compression_HEVC)
+            << kırmızı << 6;
         QTest::newRow("ProPhoto RGB PNG")
             << "a.png" << renkli(QColorSpace::ProPhotoRgb, "PNG") << kırmızı << 4;
         QTest::newRow("HEIC") << "a.heic" << HeifKodla(dört, heif_compression_HEVC) << üst << 40;
