@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
 #include <libheif/heif.h>
@@ -54,19 +55,15 @@ QByteArray HeifKodla(const QImage &resim, heif_compression_format tür, int yön
         seçenek->macOS_compatibility_workaround_no_nclx_profile = 0;
     }
     heif_context_encode_image(bağlam, r, kodlayıcı, seçenek, nullptr);
-    QByteArray çıktı;
-    heif_writer yazıcı{1, [](heif_context *, const void *veri, size_t boy, void *hedef) {
-                           static_cast<QByteArray *>(hedef)->append(static_cast<const char *>(veri),
-                                                                    qsizetype(boy));
-                           return heif_error{heif_error_Ok, heif_suberror_Unspecified, ""};
-                       }};
-    heif_context_write(bağlam, &yazıcı, &çıktı);
+    QTemporaryFile dosya;
+    dosya.open();
+    heif_context_write_to_file(bağlam, QFile::encodeName(dosya.fileName()).constData());
     heif_encoding_options_free(seçenek);
     heif_nclx_color_profile_free(nclx);
     heif_image_release(r);
     heif_encoder_release(kodlayıcı);
     heif_context_free(bağlam);
-    return çıktı;
+    return dosya.readAll();
 }
 
 class ListelerTesti : public QObject {
@@ -193,59 +190,47 @@ private slots:
         QTest::addColumn<QColor>("solÜst"); // the top-left piece; the others are Çeyrekler's
         QTest::addColumn<int>("pay");
         const QImage dört = DörtRenkliFotoğraf(64, 48);
-        // `resim` as a PNG with the chunk `tür` before its picture data.
-        const auto pngEki = [](const QImage &resim, const char *tür, const QByteArray &veri) {
-            QByteArray png = Kodla(resim, "PNG"), parça = tür + veri;
-            const quint32 crc =
-                crc32(0, reinterpret_cast<const Bytef *>(parça.data()), parça.size());
-            QByteArray uzunluk(4, 0), sağlama(4, 0);
-            qToBigEndian<quint32>(veri.size(), uzunluk.data());
-            qToBigEndian<quint32>(crc, sağlama.data());
-            return png.insert(png.indexOf("IDAT") - 4, uzunluk + parça + sağlama);
-        };
-        const auto exif = [](int yön) {
-            return ExifliJpeg(QImage(1, 1, QImage::Format_RGB32), {}, true, yön).mid(12, 56);
+        // `resim` as a PNG whose eXIf chunk, before the picture data, gives orientation `yön`.
+        const auto pngEki = [](const QImage &resim, int yön) {
+            const QByteArray exif = ExifliJpeg(QImage(1, 1, QImage::Format_RGB32), {}, true, yön);
+            QByteArray png = Kodla(resim, "PNG"), parça = "eXIf" + exif.mid(12, 56), s(8, 0);
+            const auto *baytlar = reinterpret_cast<const Bytef *>(parça.constData());
+            qToBigEndian<quint32>(56, s.data());
+            qToBigEndian<quint32>(crc32(0, baytlar, parça.size()), s.data() + 4);
+            return png.insert(png.indexOf("IDAT") - 4, s.left(4) + parça + s.mid(4));
         };
         // Stored as a camera lying on its side (6, 8) or upside down (3) stores it.
         const auto yatık = [&](double açı) { return dört.transformed(QTransform().rotate(açı)); };
         QImage saydam = dört.convertToFormat(QImage::Format_RGBA64);
-        {
-            QPainter boya(&saydam);
-            boya.setCompositionMode(QPainter::CompositionMode_Source);
-            boya.fillRect(0, 0, 32, 24, Qt::transparent);
-        }
+        for (int y = 0; y < 24 * 32; ++y)
+            saydam.setPixelColor(y % 32, y / 32, Qt::transparent);
         const QColor kırmızı(224, 31, 32);
-        const auto renkli = [&](QColorSpace::NamedColorSpace uzay, const char *biçim) {
+        const auto renkli = [&](QColorSpace::NamedColorSpace uzay) { // written with its profile
             QImage resim = DüzFotoğraf(kırmızı, 64, 48);
             resim.setColorSpace(QColorSpace::SRgb);
-            return Kodla(resim.convertedToColorSpace(uzay), biçim); // the profile goes with it
+            return resim.convertedToColorSpace(uzay);
         };
         const QColor üst = Çeyrekler[0];
         QTest::newRow("PNG") << "a.png" << Kodla(dört, "PNG") << üst << 0;
         QTest::newRow("JPEG named .png") << "a.png" << Kodla(dört, "JPG") << üst << 40;
-        QTest::newRow("PNG named .jpg") << "a.jpg" << Kodla(dört, "PNG") << üst << 0;
         QTest::newRow("PNG 16-bit, clear corner")
             << "a.png" << Kodla(saydam, "PNG") << QColor(Qt::white) << 0;
-        QTest::newRow("PNG eXIf 6") << "a.png" << pngEki(yatık(-90), "eXIf", exif(6)) << üst << 0;
-        QTest::newRow("PNG eXIf 8") << "a.png" << pngEki(yatık(90), "eXIf", exif(8)) << üst << 0;
-        QTest::newRow("PNG eXIf 3") << "a.png" << pngEki(yatık(180), "eXIf", exif(3)) << üst << 0;
+        QTest::newRow("PNG eXIf 6") << "a.png" << pngEki(yatık(-90), 6) << üst << 0;
+        QTest::newRow("PNG eXIf 8") << "a.png" << pngEki(yatık(90), 8) << üst << 0;
+        QTest::newRow("PNG eXIf 3") << "a.png" << pngEki(yatık(180), 3) << üst << 0;
         QTest::newRow("WebP") << "a.webp" << Kodla(dört, "WEBP") << üst << 40;
         QTest::newRow("Adobe RGB JPEG")
-            << "a.jpg" << renkli(QColorSpace::AdobeRgb, "JPG") << kırmızı << 4;
+            << "a.jpg" << Kodla(renkli(QColorSpace::AdobeRgb), "JPG") << kırmızı << 4;
         QTest::newRow("ProPhoto RGB WebP")
-            << "a.webp" << renkli(QColorSpace::ProPhotoRgb, "WEBP") << kırmızı << 4;
+            << "a.webp" << Kodla(renkli(QColorSpace::ProPhotoRgb), "WEBP") << kırmızı << 4;
         QTest::newRow("AVIF with a ProPhoto RGB profile")
-            << "a.avif"
-            << HeifKodla(QImage::fromData(renkli(QColorSpace::ProPhotoRgb, "PNG")),
-                         heif_compression_AV1)
+            << "a.avif" << HeifKodla(renkli(QColorSpace::ProPhotoRgb), heif_compression_AV1)
             << kırmızı << 6;
         QTest::newRow("HEIC in Display P3")
-            << "a.heic"
-            << HeifKodla(QImage::fromData(renkli(QColorSpace::DisplayP3, "PNG")),
-                         heif_compression_HEVC)
+            << "a.heic" << HeifKodla(renkli(QColorSpace::DisplayP3), heif_compression_HEVC)
             << kırmızı << 6;
         QTest::newRow("ProPhoto RGB PNG")
-            << "a.png" << renkli(QColorSpace::ProPhotoRgb, "PNG") << kırmızı << 4;
+            << "a.png" << Kodla(renkli(QColorSpace::ProPhotoRgb), "PNG") << kırmızı << 4;
         QTest::newRow("HEIC") << "a.heic" << HeifKodla(dört, heif_compression_HEVC) << üst << 40;
         QTest::newRow("HEIC irot 6")
             << "a.heic" << HeifKodla(yatık(-90), heif_compression_HEVC, 6) << üst << 40;
@@ -271,13 +256,9 @@ private slots:
         QCOMPARE(foto.DoğalBoyut, QSize(64, 48));
         const auto parçalar = ParçalarıKes(foto.Resim, foto.DoğalBoyut, 2, QSize(32, 24));
         for (int k = 0; k < 4; ++k) {
-            const QColor beklenen = solÜst == QColor(224, 31, 32) ? solÜst
-                                    : k                           ? Çeyrekler[k]
-                                                                  : solÜst;
+            const QColor beklenen = k && solÜst != QColor(224, 31, 32) ? Çeyrekler[k] : solÜst;
             QVERIFY2(RenkYakın(OrtaRenk(parçalar[k]), beklenen, pay),
-                     qPrintable(QString("%1: %2 for %3")
-                                    .arg(k)
-                                    .arg(OrtaRenk(parçalar[k]).name(), beklenen.name())));
+                     qPrintable(OrtaRenk(parçalar[k]).name()));
         }
     }
 

@@ -184,13 +184,9 @@ private slots:
             return jpeg.left(yer) + dolgu.repeated(kez) + jpeg.mid(yer);
         };
         const char *xmp = "http://ns.adobe.com/xmp/extension/";
-        // Big-endian numbers, and boxes and chunks as PNG, WebP and HEIF lay them out (a PNG
-        // chunk's CRC is left zero: these files are refused before it is looked at).
+        // Boxes and chunks as HEIF, PNG and WebP lay them out (PNG CRCs left zero: never read).
         const auto be = [](quint32 n, int boy = 4) {
-            QByteArray b(boy, 0);
-            for (int i = 0; i < boy; ++i)
-                b[i] = char(n >> 8 * (boy - 1 - i));
-            return b;
+            return QByteArray::fromHex(QByteArray::number(n, 16).rightJustified(2 * boy, '0'));
         };
         const auto kutu = [&](const char *tür, const QByteArray &içi) {
             return be(8 + içi.size()) + tür + içi;
@@ -198,10 +194,9 @@ private slots:
         const auto yamalı = [](QByteArray b, qsizetype yer, const QByteArray &yeni) {
             return b.replace(yer, yeni.size(), yeni);
         };
-        const QByteArray png = Kodla(DüzFotoğraf(Qt::gray, 64, 48), "PNG"),
-                         webp = Kodla(DüzFotoğraf(Qt::gray, 64, 48), "WEBP");
-        const QByteArray png16 =
-            Kodla(DüzFotoğraf(Qt::gray, 64, 48).convertToFormat(QImage::Format_RGBX64), "PNG");
+        const QImage gri = DüzFotoğraf(Qt::gray, 64, 48);
+        const QByteArray png = Kodla(gri, "PNG"), webp = Kodla(gri, "WEBP"),
+                         png16 = Kodla(gri.convertToFormat(QImage::Format_RGBX64), "PNG");
         const QByteArray ztxt =
             QByteArray("zTXtYorum\0\0", 11) + qCompress(QByteArray(5 << 20, 'a')).mid(4);
         const auto heif = [&](const char *marka, const QByteArray &meta) {
@@ -243,14 +238,12 @@ private slots:
             {"20000x20000.png", yamalı(png, 16, be(20000) + be(20000)), 7},
             {"5000x4000 16-bit.png", yamalı(png16, 16, be(5000) + be(4000)), 7},
             {"zTXt 5 MiB.png", png.left(33) + be(ztxt.size() - 4) + ztxt + be(0) + png.mid(33), 7},
-            {"truncated.png", png.chopped(12), 481},
             {"8000x6000.webp", yamalı(webp, 26, QByteArray::fromHex("401f7017")), 7},
-            {"tiff.jpg", Kodla(DüzFotoğraf(Qt::gray, 64, 48), "TIFF"), 481},
+            {"tiff.jpg", Kodla(gri, "TIFF"), 481},
             {"EXIF 5 MiB.webp", yamalı(webp, 4, riff) + exif5, 7},
             {"5000 items.heic", heif("heic", kutu("iinf", QByteArray(4, 0) + be(5000, 2))), 7},
             {"20000x20000.avif",
-             heif("avif", kutu("iprp", kutu("ipco", kutu("ispe", QByteArray(4, 0) + be(20000) +
-                                                                     be(20000))))),
+             heif("avif", kutu("iprp", kutu("ipco", kutu("ispe", be(0) + be(20000) + be(20000))))),
              7},
             {"grid 20000x20000.heic",
              heif("heic", kutu("iinf", QByteArray(4, 0) + be(1, 2) +
