@@ -37,8 +37,9 @@ void İnsanSırasıylaSırala(QStringList &adlar) {
 }
 
 bool FotoğrafDosyasıMı(const QString &ad) {
-    for (const auto uzantı : {QLatin1String(".bmp"), QLatin1String(".jpg"), QLatin1String(".jpeg")})
-        if (ad.endsWith(uzantı, Qt::CaseInsensitive) && ad.size() > uzantı.size())
+    for (const char *uzantı : {".bmp", ".jpg", ".jpeg", ".png", ".webp", ".heic", ".heif", ".avif"})
+        if (ad.endsWith(QLatin1String(uzantı), Qt::CaseInsensitive) &&
+            ad.size() > qsizetype(strlen(uzantı)))
             return true;
     return false;
 }

@@ -9,8 +9,9 @@
 // order, and numbers by value ("IMG_9" before "IMG_10").
 void İnsanSırasıylaSırala(QStringList &adlar);
 
-// True for the photo files the chooser offers: .bmp, .jpg and .jpeg, in any case (cameras
-// write .JPG).
+// True for the photo files the chooser offers: .bmp, .jpg, .jpeg, .png, .webp, .heic, .heif and
+// .avif, in any case (cameras write .JPG, phones .HEIC). What a file holds is told by its content
+// when it is loaded.
 bool FotoğrafDosyasıMı(const QString &ad);
 
 // True when the folder exists and its entries can be read.

@@ -57,7 +57,7 @@ QString RetMetni(const QString &ad, int hata) {
 void AnaForm::FotoğrafıAç(const QString &yol, const std::optional<Fotoğraf> &yüklü) {
     // The chooser hands over what it has loaded. Anything else comes from outside the game and
     // is decoded on a worker, so that no file keeps the window frozen, and answered one at a
-    // time; only a .bmp, .jpg or .jpeg file is looked at.
+    // time; only a file named as a photo is looked at, and its content says what it is.
     if (yüklü) {
         if (!Oturum.KayıtlıOyunBekliyor() || OyunuBırakmayaRazıMı(yol))
             FotoğrafıKullan(yol, *yüklü);

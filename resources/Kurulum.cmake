@@ -2,16 +2,16 @@
 # Installing the game as a desktop program, and the Debian package CPack builds from that.
 include(GNUInstallDirs)
 
-# The game looks for its sample photos and its sound module in the folder of its real
+# The game looks for its sample photos and its sound and HEIF modules in the folder of its real
 # executable, so they live together in a private folder, and the command is a relative link into
 # it: valid under any prefix, DESTDIR and inside the package alike.
 set(MOZETA_PROGRAM_KLASORU lib/mozeta-tr)
 set(mozeta_kurulum_kaynagi ${CMAKE_CURRENT_LIST_DIR})
 
 # The game links only system libraries: no run path (Qt's project set-up would add $ORIGIN).
-set_target_properties(Mozeta-Tr mozeta-ses PROPERTIES INSTALL_RPATH "")
+set_target_properties(Mozeta-Tr mozeta-ses mozeta-heif PROPERTIES INSTALL_RPATH "")
 install(TARGETS Mozeta-Tr RUNTIME DESTINATION ${MOZETA_PROGRAM_KLASORU})
-install(TARGETS mozeta-ses LIBRARY DESTINATION ${MOZETA_PROGRAM_KLASORU})
+install(TARGETS mozeta-ses mozeta-heif LIBRARY DESTINATION ${MOZETA_PROGRAM_KLASORU})
 install(FILES
     ${mozeta_kurulum_kaynagi}/samples/Sample-1.jpg
     ${mozeta_kurulum_kaynagi}/samples/Sample-2.jpg
@@ -123,14 +123,15 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://nuvvorudov.example/mozeta/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_PROJECT_CONFIG_FILE ${mozeta_kurulum_kaynagi}/paket/Bagimliliklar.cmake)
 set(CPACK_MOZETA_IKILILER ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Mozeta-Tr
-    ${CMAKE_LIBRARY_OUTPUT_DIRECTORY}/mozeta-ses${CMAKE_SHARED_MODULE_SUFFIX})
+    ${CMAKE_LIBRARY_OUTPUT_DIRECTORY}/mozeta-ses${CMAKE_SHARED_MODULE_SUFFIX}
+    ${CMAKE_LIBRARY_OUTPUT_DIRECTORY}/mozeta-heif${CMAKE_SHARED_MODULE_SUFFIX})
 set(CPACK_MOZETA_QT_SURUMU ${Qt6Core_VERSION})
 # Qt's own Turkish button texts and the Arial-metric font the windows are laid out for.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation")
 set(CPACK_PACKAGE_DESCRIPTION "Mozeta cuts a photo into a grid of 3 x 3, 4 x 4 or 5 x 5 pieces, shuffles
 them and leaves one place empty; slide the pieces back until the photo is
-whole again. Two sample photos come with the game, or pick your own JPEG or
-BMP. A clock and a move counter keep score.")
+whole again. Two sample photos come with the game, or pick your own JPEG,
+PNG, WebP, HEIC, AVIF or BMP. A clock and a move counter keep score.")
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
 include(CPack)

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (build-fuzz/) and runs each a fixed number of times
 # from its committed seed corpus: a quick check that the settings reader, the saved-board check,
-# the photo loader and the EXIF small picture reader still survive mangled input.
+# the photo loader (every type Qt decodes), the HEIF and AVIF decode and the EXIF small picture
+# reader still survive mangled input.
 # Long runs: scripts/fuzz-long.sh.
 set -euo pipefail
 

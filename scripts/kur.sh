@@ -16,6 +16,7 @@ paketler=(
     libgl-dev fonts-liberation
     qt6-wayland pkg-config libwayland-dev                   # a Wayland desktop without X11
     libxcb1-dev                                             # X11's start-up notification
+    qt6-image-formats-plugins libheif-dev zlib1g-dev        # WebP, HEIF and AVIF photos
 )
 test_paketleri=(
     xvfb xauth x11-utils xdotool imagemagick python3        # tests and benchmarks

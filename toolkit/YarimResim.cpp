@@ -2,61 +2,12 @@
 // Walking a JPEG's markers and a BMP's header through a window of the file.
 #include "toolkit/YarimResim.h"
 
-#include <QIODevice>
+#include "toolkit/BicimYapilari.h"
+#include "toolkit/DosyaPenceresi.h"
+
 #include <QtEndian>
-#include <cstring>
 
 namespace {
-
-// The file seen through a window that slides forward: a 16 GiB file costs no more memory than
-// a small one, and nothing past the size the caller gave is ever asked for.
-class DosyaPenceresi {
-public:
-    DosyaPenceresi(QIODevice &dosya, qint64 boyut) : dosya_(dosya), boyut_(boyut) {}
-
-    qint64 Boyut() const { return boyut_; }
-
-    // The byte at `k`; -1 past the end (or where the file could not be read). Only a little is
-    // read around it: the walk jumps from header to header over segments it never looks into.
-    int Bayt(qint64 k) {
-        if (!İçinde(k) && !Yükle(k, BaşlıkPenceresi))
-            return -1;
-        return uchar(tampon_.at(k - baş_));
-    }
-
-    // Where the next byte FF lies at or after `k`; Boyut() when none does.
-    qint64 FFAra(qint64 k) {
-        while (İçinde(k) || Yükle(k, PencereBoyu)) {
-            const char *başlangıç = tampon_.constData() + (k - baş_);
-            const qint64 kalan = baş_ + tampon_.size() - k;
-            if (const void *bulunan = std::memchr(başlangıç, 0xFF, size_t(kalan)))
-                return k + (static_cast<const char *>(bulunan) - başlangıç);
-            k += kalan;
-        }
-        return boyut_;
-    }
-
-private:
-    static constexpr qint64 PencereBoyu = qint64(1) << 20;
-    static constexpr qint64 BaşlıkPenceresi = 4096;
-
-    bool İçinde(qint64 k) const { return k >= baş_ && k < baş_ + tampon_.size(); }
-
-    bool Yükle(qint64 k, qint64 uzunluk) {
-        if (k < 0 || k >= boyut_ || !dosya_.seek(k))
-            return false;
-        tampon_ = dosya_.read(qMin(uzunluk, boyut_ - k));
-        baş_ = k;
-        if (tampon_.isEmpty()) // the file is shorter than it said: it ends here
-            boyut_ = k;
-        return !tampon_.isEmpty();
-    }
-
-    QIODevice &dosya_;
-    qint64 boyut_;
-    qint64 baş_ = 0;
-    QByteArray tampon_;
-};
 
 // JPEG markers without a length field: fill bytes, TEM, restart markers.
 bool UzunluksuzMu(int işaret) { return işaret == 0x01 || (işaret >= 0xD0 && işaret <= 0xD7); }
@@ -95,14 +46,6 @@ struct Çerçeve {
         ç.katsayıBelleği += sütun * satır * 128;
     }
     return ç;
-}
-
-// Whether the bytes at `k` begin with `önek`.
-bool ÖnekMi(DosyaPenceresi &p, qint64 k, QByteArrayView önek) {
-    for (qsizetype n = 0; n < önek.size(); ++n)
-        if (p.Bayt(k + n) != uchar(önek[n]))
-            return false;
-    return true;
 }
 
 // Adds the segment at `i` (marker `işaret`, `uzunluk` bytes after it) to what the decoder keeps
@@ -216,19 +159,54 @@ bool YarımBmp(DosyaPenceresi &p) {
 
 } // namespace
 
+namespace {
+
+ResimTürü TürünüBul(DosyaPenceresi &p) {
+    if (p.Boyut() >= 4 && p.Bayt(0) == 0xFF && p.Bayt(1) == 0xD8)
+        return ResimTürü::Jpeg;
+    if (p.Boyut() >= 2 && p.Bayt(0) == 'B' && p.Bayt(1) == 'M')
+        return ResimTürü::Bmp;
+    if (ÖnekMi(p, 0, "\x89PNG\r\n\x1a\n"))
+        return ResimTürü::Png;
+    if (ÖnekMi(p, 0, "RIFF") && ÖnekMi(p, 8, "WEBP"))
+        return ResimTürü::WebP;
+    return HeifMi(p) ? ResimTürü::Heif : ResimTürü::Başka;
+}
+
+} // namespace
+
 ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut) {
     DosyaPenceresi p(dosya, boyut);
-    if (boyut >= 4 && p.Bayt(0) == 0xFF && p.Bayt(1) == 0xD8)
-        return JpegYapısı(p, false);
+    const ResimTürü tür = TürünüBul(p);
     ResimYapısı sonuç;
-    if (boyut >= 2 && p.Bayt(0) == 'B' && p.Bayt(1) == 'M')
+    switch (tür) {
+    case ResimTürü::Jpeg:
+        sonuç = JpegYapısı(p, false);
+        break;
+    case ResimTürü::Bmp:
         sonuç.Yarım = YarımBmp(p);
+        break;
+    case ResimTürü::Png:
+        PngYapısı(p, sonuç);
+        break;
+    case ResimTürü::WebP:
+        WebPYapısı(p, sonuç);
+        break;
+    case ResimTürü::Heif:
+        HeifYapısı(p, sonuç);
+        break;
+    case ResimTürü::Başka:
+        break;
+    }
+    sonuç.Tür = tür;
     return sonuç;
 }
 
 ResimYapısı ResimBaşlığınıOku(QIODevice &dosya, qint64 boyut) {
     DosyaPenceresi p(dosya, boyut);
-    if (boyut >= 4 && p.Bayt(0) == 0xFF && p.Bayt(1) == 0xD8)
-        return JpegYapısı(p, true);
-    return {};
+    if (TürünüBul(p) != ResimTürü::Jpeg)
+        return {};
+    ResimYapısı sonuç = JpegYapısı(p, true);
+    sonuç.Tür = ResimTürü::Jpeg;
+    return sonuç;
 }

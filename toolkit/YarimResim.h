@@ -7,8 +7,12 @@
 
 class QIODevice;
 
+// What a file holds, told by its first bytes whatever its name says.
+enum class ResimTürü { Başka, Bmp, Jpeg, Png, WebP, Heif };
+
 // What the file's own structure tells, read without decoding.
 struct ResimYapısı {
+    ResimTürü Tür = ResimTürü::Başka;
     // The picture data stops early: a JPEG whose compressed picture ends before its end-of-image
     // marker, an uncompressed BMP shorter than its rows. The decoders would show such a file
     // with grey or black filler where the data is missing.
@@ -22,7 +26,12 @@ struct ResimYapısı {
     // over its bound below, so a sum over the bound need not be the file's whole.
     qint64 SaklananBaytlar = 0;
     qint64 ÜstBilgiBaytları = 0; // the same without XMP: comments, EXIF, colour profile
-    QSize Boyut;                 // a JPEG's stored size, as its frame header gives it
+    // The stored size, as the header gives it (JPEG, PNG, WebP; for HEIF the largest any of its
+    // images or grids declares).
+    QSize Boyut;
+    bool OnAltıBit = false; // a PNG of 16 bits a channel, which decodes at 8 bytes a pixel
+    int Yön = 1;            // a PNG's EXIF orientation (1-8) from its eXIf chunk
+    qint64 ÖğeSayısı = 0;   // a HEIF's items (pictures, tiles of a grid, metadata)
 };
 
 // Real encoders write a progressive JPEG in about ten scans; every scan is a pass over the whole
@@ -37,9 +46,14 @@ constexpr int EnÇokTarama = 100;
 constexpr qint64 EnÇokÜstBilgi = qint64(4) << 20;
 constexpr qint64 EnÇokSaklanan = qint64(16) << 20;
 
+// A HEIF photo of 48 megapixels comes in about 200 tiles; each item costs the decoder a few
+// structures.
+constexpr qint64 EnÇokÖğe = 1000;
+
 // Reads `dosya` (a file of `boyut` bytes, open for reading) never past `boyut` and holding at
-// most a window of it in memory. Files that are neither JPEG nor BMP, and broken headers, are
-// left to the picture loader.
+// most a window of it in memory. Broken headers are left to the picture loader. A PNG's
+// compressed texts and colour profile are inflated to count what the decoder would keep, never
+// beyond the bounds above.
 ResimYapısı ResimYapısınıOku(QIODevice &dosya, qint64 boyut);
 
 // The same read only as far as a JPEG's frame header, for its size and the segments before it:

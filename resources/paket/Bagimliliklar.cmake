@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack before it builds the Debian package: the package's library dependencies, as
-# dpkg-shlibdeps (package dpkg-dev) finds them in the game and its sound module, and the Qt
-# release it was built against: it uses Qt's private platform interface, which only that release
-# keeps (Debian's libqt6core6 provides qt6-base-abi for it).
+# dpkg-shlibdeps (package dpkg-dev) finds them in the game and its sound and HEIF modules (libheif
+# comes from the latter); Qt's image-format plugins, which read WebP photos (Qt loads them at run
+# time, so no library names them); and the Qt release it was built against: it uses Qt's private
+# platform interface, which only that release keeps (Debian's libqt6core6 provides qt6-base-abi
+# for it).
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
     return()
 endif()
@@ -17,4 +19,5 @@ file(REMOVE_RECURSE "${mozeta_calisma}")
 if(NOT mozeta_durum EQUAL 0 OR NOT mozeta_cikti MATCHES "shlibs:Depends=([^\n]+)")
     message(FATAL_ERROR "dpkg-shlibdeps (package dpkg-dev) found no dependencies:\n${mozeta_hata}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1}, qt6-base-abi (= ${CPACK_MOZETA_QT_SURUMU})")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "${CMAKE_MATCH_1}, qt6-image-formats-plugins, qt6-base-abi (= ${CPACK_MOZETA_QT_SURUMU})")

@@ -2,6 +2,7 @@
 // What the chooser lists and reads: drives, photo files, order, paths, truncation, small pictures.
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/Suruculer.h"
+#include "game/ParcaKesici.h"
 #include "tests/ortak/Yardimcilar.h"
 #include "toolkit/CalismaHatasi.h"
 #include "toolkit/ExifKucukResim.h"
@@ -9,14 +10,61 @@
 #include "toolkit/YarimResim.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
+#include <libheif/heif.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
+
+// `resim` encoded by libheif (HEVC or AV1) from RGB, shown turned as EXIF orientation `yön` says,
+// with its colour space as an ICC profile (Display P3 as a colour box's primaries).
+QByteArray HeifKodla(const QImage &resim, heif_compression_format tür, int yön = 1) {
+    const QImage rgb = resim.convertToFormat(QImage::Format_RGB888);
+    const QColorSpace uzay = resim.colorSpace();
+    heif_context *bağlam = heif_context_alloc();
+    heif_encoder *kodlayıcı = nullptr;
+    heif_image *r = nullptr;
+    heif_context_get_encoder_for_format(bağlam, tür, &kodlayıcı);
+    heif_encoder_set_lossy_quality(kodlayıcı, 90);
+    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB,
+                      &r);
+    heif_image_add_plane(r, heif_channel_interleaved, rgb.width(), rgb.height(), 8);
+    heif_color_profile_nclx *nclx = heif_nclx_color_profile_alloc();
+    nclx->color_primaries = heif_color_primaries_SMPTE_EG_432_1;
+    nclx->transfer_characteristics = heif_transfer_characteristic_IEC_61966_2_1;
+    if (uzay == QColorSpace::DisplayP3)
+        heif_image_set_nclx_color_profile(r, nclx);
+    else if (uzay.isValid())
+        heif_image_set_raw_color_profile(r, "prof", uzay.iccProfile().data(),
+                                         size_t(uzay.iccProfile().size()));
+    int adım = 0;
+    uint8_t *satır = heif_image_get_plane(r, heif_channel_interleaved, &adım);
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(satır + y * adım, rgb.constScanLine(y), rgb.width() * 3);
+    heif_encoding_options *seçenek = heif_encoding_options_alloc();
+    seçenek->image_orientation = heif_orientation(yön); // written as irot and imir boxes
+    if (uzay == QColorSpace::DisplayP3) { // the primaries, not a profile, as phones write them
+        seçenek->output_nclx_profile = nclx;
+        seçenek->macOS_compatibility_workaround_no_nclx_profile = 0;
+    }
+    heif_context_encode_image(bağlam, r, kodlayıcı, seçenek, nullptr);
+    QTemporaryFile dosya;
+    dosya.open();
+    heif_context_write_to_file(bağlam, QFile::encodeName(dosya.fileName()).constData());
+    heif_encoding_options_free(seçenek);
+    heif_nclx_color_profile_free(nclx);
+    heif_image_release(r);
+    heif_encoder_release(kodlayıcı);
+    heif_context_free(bağlam);
+    return dosya.readAll();
+}
 
 class ListelerTesti : public QObject {
     Q_OBJECT
@@ -52,9 +100,9 @@ private slots:
     void folderContentsLeaveHiddenOutAndSortForPeople() {
         QTemporaryDir kök;
         QDir d(kök.path());
-        for (const char *ad :
-             {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg", "not.txt",
-              "foto.png", "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
+        for (const char *ad : {"b.JPG", "a.bmp", "c.jpeg", "D.Jpeg", "resim10.jpg", "resim9.jpg",
+                               "not.txt", "foto.png", "e.WebP", "f.HEIC", "g.heif", "h.avif",
+                               "x.gif", "a.jpg.txt", "jpg", ".gizli.jpg", "klasör.jpg/x"}) {
             d.mkpath(QFileInfo(d.filePath(ad)).path());
             DosyaYaz(d.filePath(ad), {});
         }
@@ -73,7 +121,8 @@ private slots:
              {"Zeytin", "ağaç", "Çarşı", ".gizli", "10 Ekim", "9 Eylül", "ılık", "İnci"})
             QVERIFY(d.mkdir(ad));
         QCOMPARE(FotoğrafDosyaları(kök.path()),
-                 (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "resim9.jpg", "resim10.jpg"}));
+                 (QStringList{"a.bmp", "b.JPG", "c.jpeg", "D.Jpeg", "e.WebP", "f.HEIC", "foto.png",
+                              "g.heif", "h.avif", "resim9.jpg", "resim10.jpg"}));
         QVERIFY_THROWS_EXCEPTION(ÇalışmaHatası, FotoğrafDosyaları(d.filePath("silinmiş")));
         // Turkish order without regard to case (ı before i and İ), numbers by value.
         QCOMPARE(AltKlasörler(kök.path()), (QStringList{"9 Eylül", "10 Ekim", "ağaç", "Çarşı",
@@ -133,6 +182,84 @@ private slots:
         for (const int x : {0, 1})
             for (const int y : {0, 1})
                 QVERIFY(RenkYakın(köşe(sonuç, x, y), köşe(resim, x, y), 60));
+    }
+
+    void everyTypeLoadsUprightInSRgb_data() {
+        QTest::addColumn<QString>("ad");
+        QTest::addColumn<QByteArray>("baytlar");
+        QTest::addColumn<QColor>("solÜst"); // the top-left piece; the others are Çeyrekler's
+        QTest::addColumn<int>("pay");
+        const QImage dört = DörtRenkliFotoğraf(64, 48);
+        // `resim` as a PNG whose eXIf chunk, before the picture data, gives orientation `yön`.
+        const auto pngEki = [](const QImage &resim, int yön) {
+            const QByteArray exif = ExifliJpeg(QImage(1, 1, QImage::Format_RGB32), {}, true, yön);
+            QByteArray png = Kodla(resim, "PNG"), parça = "eXIf" + exif.mid(12, 56), s(8, 0);
+            const auto *baytlar = reinterpret_cast<const Bytef *>(parça.constData());
+            qToBigEndian<quint32>(56, s.data());
+            qToBigEndian<quint32>(crc32(0, baytlar, parça.size()), s.data() + 4);
+            return png.insert(png.indexOf("IDAT") - 4, s.left(4) + parça + s.mid(4));
+        };
+        // Stored as a camera lying on its side (6, 8) or upside down (3) stores it.
+        const auto yatık = [&](double açı) { return dört.transformed(QTransform().rotate(açı)); };
+        QImage saydam = dört.convertToFormat(QImage::Format_RGBA64);
+        for (int y = 0; y < 24 * 32; ++y)
+            saydam.setPixelColor(y % 32, y / 32, Qt::transparent);
+        const QColor kırmızı(224, 31, 32);
+        const auto renkli = [&](QColorSpace::NamedColorSpace uzay) { // written with its profile
+            QImage resim = DüzFotoğraf(kırmızı, 64, 48);
+            resim.setColorSpace(QColorSpace::SRgb);
+            return resim.convertedToColorSpace(uzay);
+        };
+        const QColor üst = Çeyrekler[0];
+        QTest::newRow("PNG") << "a.png" << Kodla(dört, "PNG") << üst << 0;
+        QTest::newRow("JPEG named .png") << "a.png" << Kodla(dört, "JPG") << üst << 40;
+        QTest::newRow("PNG 16-bit, clear corner")
+            << "a.png" << Kodla(saydam, "PNG") << QColor(Qt::white) << 0;
+        QTest::newRow("PNG eXIf 6") << "a.png" << pngEki(yatık(-90), 6) << üst << 0;
+        QTest::newRow("PNG eXIf 8") << "a.png" << pngEki(yatık(90), 8) << üst << 0;
+        QTest::newRow("PNG eXIf 3") << "a.png" << pngEki(yatık(180), 3) << üst << 0;
+        QTest::newRow("WebP") << "a.webp" << Kodla(dört, "WEBP") << üst << 40;
+        QTest::newRow("Adobe RGB JPEG")
+            << "a.jpg" << Kodla(renkli(QColorSpace::AdobeRgb), "JPG") << kırmızı << 4;
+        QTest::newRow("ProPhoto RGB WebP")
+            << "a.webp" << Kodla(renkli(QColorSpace::ProPhotoRgb), "WEBP") << kırmızı << 4;
+        QTest::newRow("AVIF with a ProPhoto RGB profile")
+            << "a.avif" << HeifKodla(renkli(QColorSpace::ProPhotoRgb), heif_compression_AV1)
+            << kırmızı << 6;
+        QTest::newRow("HEIC in Display P3")
+            << "a.heic" << HeifKodla(renkli(QColorSpace::DisplayP3), heif_compression_HEVC)
+            << kırmızı << 6;
+        QTest::newRow("ProPhoto RGB PNG")
+            << "a.png" << Kodla(renkli(QColorSpace::ProPhotoRgb), "PNG") << kırmızı << 4;
+        QTest::newRow("HEIC") << "a.heic" << HeifKodla(dört, heif_compression_HEVC) << üst << 40;
+        QTest::newRow("HEIC irot 6")
+            << "a.heic" << HeifKodla(yatık(-90), heif_compression_HEVC, 6) << üst << 40;
+        QTest::newRow("AVIF imir 2")
+            << "a.avif" << HeifKodla(dört.mirrored(true, false), heif_compression_AV1, 2) << üst
+            << 40;
+        const QByteArray heif = HeifKodla(dört, heif_compression_AV1);
+        QTest::newRow("AVIF") << "a.avif" << heif << üst << 40;
+        QTest::newRow("AVIF named .jpg") << "a.jpg" << heif << üst << 40;
+    }
+
+    // Each type decoded by what it holds: upright, in sRGB, transparency on white, cut as the
+    // board cuts it.
+    void everyTypeLoadsUprightInSRgb() {
+        QFETCH(QString, ad);
+        QFETCH(QByteArray, baytlar);
+        QFETCH(QColor, solÜst);
+        QFETCH(int, pay);
+        const QString yol = klasör_.filePath(ad);
+        DosyaYaz(yol, baytlar);
+        Fotoğraf foto;
+        QVERIFY_THROWS_NO_EXCEPTION(foto = LoadPicture(yol, OyunİçinEnAzBoyut));
+        QCOMPARE(foto.DoğalBoyut, QSize(64, 48));
+        const auto parçalar = ParçalarıKes(foto.Resim, foto.DoğalBoyut, 2, QSize(32, 24));
+        for (int k = 0; k < 4; ++k) {
+            const QColor beklenen = k && solÜst != QColor(224, 31, 32) ? Çeyrekler[k] : solÜst;
+            QVERIFY2(RenkYakın(OrtaRenk(parçalar[k]), beklenen, pay),
+                     qPrintable(OrtaRenk(parçalar[k]).name()));
+        }
     }
 
     void brokenExifBlocksGiveNoSmallPicture_data() {

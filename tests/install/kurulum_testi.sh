@@ -55,12 +55,12 @@ var desktop-file-validate desktop-file-utils && denetle "desktop-file-validate" 
 denetle "Icon=$(deger Icon)" grep -q '<svg' "$on/share/icons/hicolor/scalable/apps/$(deger Icon).svg"
 # %f stands for a photo to open; started from the menu the game gets none.
 komut=$(deger Exec | sed -E 's/ +%[a-zA-Z]//g')
-denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;"
-# "Open with" offers the game for both kinds, on a desktop with the prefix among its data folders.
+denetle "MimeType=$(deger MimeType)" test "$(deger MimeType)" = "image/jpeg;image/bmp;image/png;image/webp;image/heic;image/heif;image/avif;"
+# "Open with" offers the game for every kind, on a desktop with the prefix among its data folders.
 masaustunde() { PATH=$on/games:$PATH XDG_DATA_DIRS=$on/share XDG_DATA_HOME=$kok/veri "$@"; }
 acar_mi() { grep -qF "$kimlik.desktop" <(masaustunde gio mime "$1"); }
 if var gio libglib2.0-bin; then
-    for tur in image/jpeg image/bmp; do denetle "gio mime $tur" acar_mi $tur; done
+    for tur in image/jpeg image/bmp image/png image/webp image/heic image/avif; do denetle "gio mime $tur" acar_mi $tur; done
 fi
 surum_basta() { zcat "$on/share/doc/mozeta-tr/changelog.gz" | head -n1 | grep -qF "mozeta-tr ($surum)"; }
 denetle "the change log starts with $surum" surum_basta

@@ -186,6 +186,28 @@ private slots:
             return jpeg.left(yer) + dolgu.repeated(kez) + jpeg.mid(yer);
         };
         const char *xmp = "http://ns.adobe.com/xmp/extension/";
+        // Boxes and chunks as HEIF, PNG and WebP lay them out (PNG CRCs left zero: never read).
+        const auto be = [](quint32 n, int boy = 4) {
+            return QByteArray::fromHex(QByteArray::number(n, 16).rightJustified(2 * boy, '0'));
+        };
+        const auto kutu = [&](const char *tür, const QByteArray &içi) {
+            return be(8 + içi.size()) + tür + içi;
+        };
+        const auto yamalı = [](QByteArray b, qsizetype yer, const QByteArray &yeni) {
+            return b.replace(yer, yeni.size(), yeni);
+        };
+        const QImage gri = DüzFotoğraf(Qt::gray, 64, 48);
+        const QByteArray png = Kodla(gri, "PNG"), webp = Kodla(gri, "WEBP"),
+                         png16 = Kodla(gri.convertToFormat(QImage::Format_RGBX64), "PNG");
+        const QByteArray ztxt =
+            QByteArray("zTXtYorum\0\0", 11) + qCompress(QByteArray(5 << 20, 'a')).mid(4);
+        const auto heif = [&](const char *marka, const QByteArray &meta) {
+            return kutu("ftyp", QByteArray(marka) + QByteArray(4, 0) + "mif1") +
+                   kutu("meta", QByteArray(4, 0) + meta);
+        };
+        const QByteArray exif5 = QByteArray("EXIF\0\0\x50\0", 8) + QByteArray(5 << 20, 0);
+        QByteArray riff(4, 0);
+        qToLittleEndian<quint32>(webp.size() - 8 + exif5.size(), riff.data());
         const std::tuple<const char *, QByteArray, int> dosyalar[] = {
             {"truncated.jpg", jpeg.left(jpeg.size() * 2 / 5), 481},
             {"30000.jpg", BoyutuDeğiş(küçük, 30000, 30000), 481},
@@ -215,6 +237,25 @@ private slots:
                             "\x10\x05\xff\xda\0\x08\x01\x01\0\0\x3f\0\x1e\xb7\x80\xff\xd9",
                             37),
              0},
+            {"20000x20000.png", yamalı(png, 16, be(20000) + be(20000)), 7},
+            {"5000x4000 16-bit.png", yamalı(png16, 16, be(5000) + be(4000)), 7},
+            {"zTXt 5 MiB.png", png.left(33) + be(ztxt.size() - 4) + ztxt + be(0) + png.mid(33), 7},
+            {"8000x6000.webp", yamalı(webp, 26, QByteArray::fromHex("401f7017")), 7},
+            {"tiff.jpg", Kodla(gri, "TIFF"), 481},
+            {"EXIF 5 MiB.webp", yamalı(webp, 4, riff) + exif5, 7},
+            {"5000 items.heic", heif("heic", kutu("iinf", QByteArray(4, 0) + be(5000, 2))), 7},
+            {"20000x20000.avif",
+             heif("avif", kutu("iprp", kutu("ipco", kutu("ispe", be(0) + be(20000) + be(20000))))),
+             7},
+            {"grid 20000x20000.heic",
+             heif("heic", kutu("iinf", QByteArray(4, 0) + be(1, 2) +
+                                           kutu("infe", QByteArray("\2\0\0\0\0\1\0\0grid", 12))) +
+                              kutu("iloc", QByteArray::fromHex("0100000044000001000100010000"
+                                                               "00010000000000000008")) +
+                              kutu("idat", QByteArray(4, 0) + be(20000, 2) + be(20000, 2))),
+             7},
+            {"metadata 5 MiB.heic", heif("heic", kutu("free", QByteArray(5 << 20, 0))), 7},
+            {"text.heic", "ftyp heic mif1 ama fotoğraf değil", 481},
             {"pagemap.jpg", {}, 481},
             {"fifo.jpg", {}, 481},
             {"folder.jpg", {}, 53},

@@ -201,7 +201,7 @@ private slots:
         for (const auto &[adlar, alınır] : {std::pair{QStringList{u"a.jpg"_s}, true},
                                             {QStringList{u"b.JPEG"_s}, true},
                                             {QStringList{u"a.jpg"_s, u"c.bmp"_s}, false},
-                                            {QStringList{u"d.png"_s}, false},
+                                            {QStringList{u"d.png"_s}, true},
                                             {QStringList{u"klasör.jpg"_s}, false},
                                             {QStringList{u"yok.jpg"_s}, false},
                                             {QStringList{}, false}}) {
