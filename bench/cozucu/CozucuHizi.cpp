@@ -110,10 +110,11 @@ int main(int argc, char **argv) {
         toplamDüğüm += çözüm->düğüm;
         toplamSüre += süre;
     }
-    std::printf("total: %zu instances, %llu nodes, %.2f s; median %.3f s, worst %.3f s; "
-                "%d wrong\n\n",
-                süreler.size(), toplamDüğüm, toplamSüre, Ortanca(süreler),
-                *std::max_element(süreler.begin(), süreler.end()), yanlış);
+    if (!süreler.empty())
+        std::printf("total: %zu instances, %llu nodes, %.2f s; median %.3f s, worst %.3f s; "
+                    "%d wrong\n\n",
+                    süreler.size(), toplamDüğüm, toplamSüre, Ortanca(süreler),
+                    *std::max_element(süreler.begin(), süreler.end()), yanlış);
 
     std::vector<Örnek> sıralı = örnekler;
     std::sort(sıralı.begin(), sıralı.end(),

@@ -442,14 +442,14 @@ std::optional<Çözüm> Kademeli(const Dizilim &dizilim, int kalan, std::uint64_
 
 } // namespace
 
-// The 4 x 4 corner by the fewest moves, unless that search runs long (about half a second);
+// The 4 x 4 corner by the fewest moves, unless that search runs long (a quarter of a second);
 // then a 3 x 3 corner, found at once.
 std::optional<Çözüm> İyiÇözüm(const Dizilim &dizilim, std::stop_token dur) {
     if (!ÇözülebilirMi(dizilim))
         return std::nullopt;
     if (KenarOf(dizilim) <= 4)
         return EnKısaÇözüm(dizilim, std::move(dur));
-    constexpr std::uint64_t DörtlükSınırı = 2'000'000;
+    constexpr std::uint64_t DörtlükSınırı = 1'000'000;
     if (auto çözüm = Kademeli(dizilim, 4, DörtlükSınırı, dur))
         return çözüm;
     if (dur.stop_requested())
