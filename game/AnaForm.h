@@ -26,6 +26,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class DışFotoğrafYükleyici;
+class IpucuDenetcisi;
 class SesOynatıcı;
 enum class Ses;
 
@@ -106,6 +107,14 @@ private:
     void OyunTamamlandı(const OyunSaati &süre, int hamle);
     void TebrikEt(const OyunSaati &süre, int hamle); // once the session's report is over
     void GünDoldu();
+
+    // --- Hints (AnaFormIpucu.cpp) ---
+    std::unique_ptr<IpucuDenetcisi> ipucu_;
+    void İpucuyuBağla();
+    void TahtaMenüsü(QPoint yer); // at `yer` on the screen
+    void İpucu_Click();
+    void İpucuBulundu(int yer);
+    void TahtaÇözülemez();
     // After a command that may have dealt: the keyboard to the new game, or the photo asked for.
     void DağıtılanıKarşıla(Dağıtılan dağıtılan);
 

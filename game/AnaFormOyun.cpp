@@ -47,6 +47,7 @@ void AnaForm::OturumuBağla() {
     OyunErişiminiBağla(
         Oturum, *OyunAlanı, [this](int yer) -> QWidget * { return DağınıkParçalar(yer); },
         *SüreEtiketi, *HamleEtiketi);
+    İpucuyuBağla();
 }
 
 void AnaForm::YeniOyunDüğmesi_Click() {

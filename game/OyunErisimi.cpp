@@ -227,3 +227,5 @@ void TahtaOdaklandı(TahtaAlanı *tahta) {
             Bildir(tahta->OkuyucununYeri, QAccessible::Focus);
     });
 }
+
+void İpucuDuyur(TahtaAlanı &tahta, const QString &metin) { Duyur(&tahta, metin); }

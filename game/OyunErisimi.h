@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QString;
 class QWidget;
 class DegerEtiketi;
 class OyunOturumu;
@@ -22,6 +23,9 @@ void OyunErişiminiKur();
 void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaAlani &alan,
                         std::function<QWidget *(int yer)> yer, DegerEtiketi &süre,
                         DegerEtiketi &hamle);
+
+// A hint, spoken whatever has the focus.
+void İpucuDuyur(TahtaAlani &tahta, const QString &metin);
 
 // The board took the keyboard: the screen reader goes on to the place it was on.
 void TahtaOdaklandı(TahtaAlani *tahta);

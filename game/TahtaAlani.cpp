@@ -14,6 +14,25 @@ namespace {
 constexpr int ÇerçevePayı = 4;
 constexpr int ÇerçeveKalınlığı = 2;
 
+// A frame over the place, in the highlight colour on a contrasting edge so that it shows on
+// any photo. It takes no click: the place under it is played as ever.
+class İpucuİşareti : public QWidget {
+public:
+    explicit İpucuİşareti(QWidget *tahta) : QWidget(tahta) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter boyacı(this);
+        const QRectF dış = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        boyacı.setPen(QPen(palette().color(QPalette::HighlightedText), 3));
+        boyacı.drawRect(dış);
+        boyacı.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        boyacı.drawRect(dış.adjusted(3, 3, -3, -3));
+    }
+};
+
 } // namespace
 
 TahtaAlani::TahtaAlani(QWidget *çerçeve) : QWidget(çerçeve) {
@@ -68,6 +87,9 @@ void TahtaAlani::keyPressEvent(QKeyEvent *olay) {
         case Qt::Key_Right:
             emit ArrowKey(Ok::Sağ);
             return;
+        case Qt::Key_H:
+            emit HintKey();
+            return;
         default:
             break;
         }
@@ -78,4 +100,17 @@ void TahtaAlani::keyPressEvent(QKeyEvent *olay) {
 void TahtaAlani::focusInEvent(QFocusEvent *olay) {
     QWidget::focusInEvent(olay);
     TahtaOdaklandı(this);
+}
+
+void TahtaAlani::İpucuİşaretle(const QRect &yer) {
+    if (!ipucuİşareti_)
+        ipucuİşareti_ = new İpucuİşareti(this);
+    ipucuİşareti_->setGeometry(yer);
+    ipucuİşareti_->raise();
+    ipucuİşareti_->show();
+}
+
+void TahtaAlani::İpucuyuKaldır() {
+    if (ipucuİşareti_)
+        ipucuİşareti_->hide();
 }

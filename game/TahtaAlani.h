@@ -27,6 +27,13 @@ public:
 signals:
     // An arrow key pressed while the board has the keyboard.
     void ArrowKey(Ok ok);
+    void HintKey(); // plain H
+
+public:
+    // The mark on the place whose piece a hint names (`yer` in the board's coordinates); it
+    // stays until the board changes.
+    void İpucuİşaretle(const QRect &yer);
+    void İpucuyuKaldır();
 
 protected:
     void paintEvent(QPaintEvent *olay) override;
@@ -36,5 +43,6 @@ protected:
 
 private:
     bool klavyeyle_ = false; // the player's last input was a key, not the mouse
+    QWidget *ipucuİşareti_ = nullptr;
 };
 using TahtaAlanı = TahtaAlani;

@@ -2,7 +2,9 @@
 // Playing without a mouse (arrows, tab order, the chooser's first photo) and what a screen reader
 // reads of the session; what Orca speaks is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
+#include "game/cekirdek/Cozucu.h"
 #include "game/cekirdek/YerAdi.h"
+#include "resources/DizgiTablosu.h"
 #include "tests/ortak/PencereOrtami.h"
 
 #include <QAccessible>
@@ -25,6 +27,43 @@ private slots:
                                                   {4, 2, Ok::Aşağı, -1},
                                                   {5, 0, Ok::Sol, 1}})
             QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
+    }
+
+    // A restored board that sliding cannot solve gets a box on H, no search and no help. On a
+    // deal, H marks a piece whose move leaves one move fewer, speaks it and marks the game as
+    // helped; the move takes the mark away. The deal's fewest moves reach the session.
+    void hintKey() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        for (int yer = 0; yer < 9; ++yer)
+            SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-%1"_s.arg(yer),
+                        yer == 8 ? u"8B"_s : QString::number(yer < 2 ? 1 - yer : yer));
+        auto p = ortam.Yükle();
+        QVERIFY(QTest::qWaitForWindowActive(p.get()));
+        QTest::keyClick(p->OyunAlanı, Qt::Key_H);
+        QTRY_COMPARE_WITH_TIMEOUT(ortam.kutular.Kutular.size(), 1u, 240000);
+        QVERIFY(ortam.kutular.Kutular[0].metin == LoadResString(3701) && !p->Oturum.Yardımlı());
+
+        p->YeniOyunDüğmesi_Click();
+        const Dizilim ilk = DizilimOf(p->Oturum.Tahta());
+        const int enAz = int(EnKısaÇözüm(ilk)->hamleler.size());
+        QTest::keyClick(p->OyunAlanı, Qt::Key_H);
+        QTRY_VERIFY_WITH_TIMEOUT(p->Oturum.Yardımlı(), 240000);
+        QWidget *işaret = nullptr;
+        for (auto *w : p->OyunAlanı->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            işaret = qobject_cast<ResimKutusu *>(w) || w->isHidden() ? işaret : w;
+        int yer = 0;
+        while (işaret && p->DağınıkParçalar(yer)->geometry() != işaret->geometry())
+            ++yer;
+        Dizilim sonra = ilk;
+        QVERIFY(HamleyiUygula(sonra, yer));
+        QCOMPARE(int(EnKısaÇözüm(sonra)->hamleler.size()), enAz - 1);
+        QCOMPARE(p->findChild<QWidget *>(u"OkuyucuDuyurusu"_s)->accessibleName(),
+                 LoadResString(3702).arg(YerAdı(p->Oturum.Tahta(), yer),
+                                         YerKonumu(p->Oturum.Tahta(), yer)));
+        p->DağınıkParçalar_Click(yer);
+        QVERIFY(işaret->isHidden());
+        QTRY_COMPARE_WITH_TIMEOUT(p->Oturum.DağıtımınEnAzHamlesi().value_or(-1), enAz, 240000);
     }
 
     // The board comes after the grid options, takes the keyboard at a deal, and its arrows play
