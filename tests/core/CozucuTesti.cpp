@@ -100,8 +100,6 @@ private slots:
         QTest::newRow("79") << std::vector<int>{0,  1,  9, 7, 11, 13, 5,  3,
                                                 14, 12, 4, 2, 8,  6,  10, 15}
                             << 42;
-        QTest::newRow("2") << std::vector<int>{13, 5, 4, 10, 9, 12, 8, 14, 2, 3, 7, 1, 0, 15, 11, 6}
-                           << 55;
     }
     void fourByFourKorfLengths() {
         QFETCH(std::vector<int>, tahta);
@@ -115,8 +113,7 @@ private slots:
         Dizilim sonra = d;
         QVERIFY(HamleyiUygula(sonra, bulucu.Bul(d).yer));
         QCOMPARE(int(EnKısaÇözüm(sonra)->hamleler.size()), uzunluk - 1);
-        if (uzunluk < 50)
-            QCOMPARE(int(ManhattanlaÇöz(d)->hamleler.size()), uzunluk);
+        QCOMPARE(int(ManhattanlaÇöz(d)->hamleler.size()), uzunluk);
     }
 
     // Hints followed on 5 x 5 deals: each a move, none undoing the one before, each after the
