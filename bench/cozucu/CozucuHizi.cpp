@@ -152,7 +152,7 @@ int main(int argc, char **argv) {
                 Ortanca(üçSüre), *std::max_element(üçSüre.begin(), üçSüre.end()), üçEnUzun);
 
     std::vector<double> beşSüre, oran;
-    int beşEnUzun = 0;
+    int beşEnUzun = 0, geri = 0; // moves straight back, undoing the one before
     for (unsigned tohum = 1; tohum <= 100; ++tohum) {
         MersenneKaynağı kaynak(tohum);
         const Dizilim d = Dağıtım(5, kaynak);
@@ -160,16 +160,22 @@ int main(int argc, char **argv) {
         const auto çözüm = İyiÇözüm(d);
         beşSüre.push_back(Saniye(baş));
         Dizilim son = d;
-        for (int yer : çözüm->hamleler)
+        int önceki = -1;
+        for (int yer : çözüm->hamleler) {
+            const int boş = int(std::find(son.begin(), son.end(), 24) - son.begin());
+            geri += yer == önceki;
             yanlış += !HamleyiUygula(son, yer);
+            önceki = boş;
+        }
         yanlış += !std::is_sorted(son.begin(), son.end());
         beşEnUzun = std::max(beşEnUzun, int(çözüm->hamleler.size()));
         oran.push_back(double(çözüm->hamleler.size()) / AltSınır(d));
     }
     std::printf("5 x 5, 100 deals: median %.3f s, worst %.3f s; length against the lower bound "
-                "(Manhattan + linear conflicts): median %.2f, worst %.2f; longest %d moves\n",
+                "(Manhattan + linear conflicts): median %.2f, worst %.2f; longest %d moves; %d "
+                "moves straight back\n",
                 Ortanca(beşSüre), *std::max_element(beşSüre.begin(), beşSüre.end()), Ortanca(oran),
-                *std::max_element(oran.begin(), oran.end()), beşEnUzun);
+                *std::max_element(oran.begin(), oran.end()), beşEnUzun, geri);
     std::printf("peak memory %ld KB; %d wrong\n", TepeBellekKB(), yanlış);
     return yanlış == 0 ? 0 : 1;
 }

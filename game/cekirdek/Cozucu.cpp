@@ -246,18 +246,6 @@ std::optional<Çözüm> EnKısa(const Dizilim &dizilim, std::stop_token dur,
     return Ara(dizilim, ÖrüntüSezgisi{*vt}, std::move(dur), düğümSınırı);
 }
 
-// A move straight back undoes the one before it: both go.
-std::vector<int> GeriDönüşsüz(int boş, const std::vector<int> &hamleler) {
-    std::vector<int> boşlar{boş};
-    for (int yer : hamleler) {
-        if (boşlar.size() >= 2 && boşlar[boşlar.size() - 2] == yer)
-            boşlar.pop_back();
-        else
-            boşlar.push_back(yer);
-    }
-    return {boşlar.begin() + 1, boşlar.end()};
-}
-
 // Brings the pieces of `grup` home by the fewest moves, with the places in `sabit` left alone:
 // breadth first over the group's places and the empty place, any other piece being as good as
 // any other. The way is added to `yol` and played on `k`.
@@ -436,7 +424,6 @@ std::optional<Çözüm> Kademeli(const Dizilim &dizilim, int kalan, std::uint64_
     çözüm.düğüm += son->düğüm;
     for (int yer : son->hamleler)
         çözüm.hamleler.push_back(büyükYer(yer));
-    çözüm.hamleler = GeriDönüşsüz(Konum(dizilim).boş, çözüm.hamleler);
     return çözüm;
 }
 
