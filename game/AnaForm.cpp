@@ -5,6 +5,7 @@
 
 #include "game/DegerEtiketi.h"
 #include "game/DisFotografYukleyici.h"
+#include "game/IpucuDenetcisi.h"
 #include "game/OyunErisimi.h"
 #include "game/SesOynatici.h"
 #include "resources/ErisimMetinleri.h"

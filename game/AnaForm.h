@@ -28,6 +28,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class DışFotoğrafYükleyici;
+class IpucuDenetcisi;
 class SesOynatıcı;
 enum class Ses;
 
@@ -114,12 +115,19 @@ private:
     bool BekleyenTebrikiGöster();           // true when one was waiting
     std::optional<QString> bekleyenTebrik_; // the congratulation's text, taken at completion
     void GünDoldu();
+
+    // --- Hints (AnaFormIpucu.cpp) ---
+    std::unique_ptr<IpucuDenetcisi> ipucu_;
+    void İpucuyuBağla();
+    void TahtaMenüsü(QPoint yer); // at `yer` on the screen
+    void İpucu_Click();
+    void İpucuBulundu(int yer);
+    void TahtaÇözülemez();
     // After a command that may have dealt: the keyboard to the new game, or the photo asked for.
     void DağıtılanıKarşıla(Dağıtılan dağıtılan);
 
     // --- Records and the board's menu (AnaFormRekor.cpp) ---
     void RekorlarıBağla();
-    void TahtaMenüsünüAç(const QPoint &yer); // `yer` in the board's coordinates
     void RekorlarıGöster();
 
     // --- Photos from outside (AnaFormFotograf.cpp) ---

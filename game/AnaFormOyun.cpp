@@ -52,6 +52,7 @@ void AnaForm::OturumuBağla() {
                 this, [this] { TebrikEt(); }, Qt::QueuedConnection);
     });
     OyunErişiminiBağla(Oturum, *OyunAlanı, *SüreEtiketi, *HamleEtiketi);
+    İpucuyuBağla();
 }
 
 void AnaForm::YeniOyunDüğmesi_Click() {

@@ -23,14 +23,7 @@ void AnaForm::RekorlarıBağla() {
     // A right click on a place reaches the board, as does the menu key while it has the focus.
     OyunAlanı->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(OyunAlanı, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &yer) { TahtaMenüsünüAç(yer); });
-}
-
-// Every command of the board's menu is added here.
-void AnaForm::TahtaMenüsünüAç(const QPoint &yer) {
-    QMenu menü(this);
-    menü.addAction(RekorlarEylemi);
-    menü.exec(OyunAlanı->mapToGlobal(yer));
+            [this](const QPoint &yer) { TahtaMenüsü(OyunAlanı->mapToGlobal(yer)); });
 }
 
 void AnaForm::RekorlarıGöster() {

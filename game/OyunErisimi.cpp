@@ -343,3 +343,5 @@ void TahtaOdaklandı(TahtaÇizimi *tahta) {
             Bildir(tahta, QAccessible::Focus, tahta->OkuyucununYeri);
     });
 }
+
+void İpucuDuyur(TahtaÇizimi &tahta, const QString &metin) { Duyur(&tahta, metin); }

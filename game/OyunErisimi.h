@@ -26,6 +26,8 @@ void OyunErişiminiBağla(const OyunOturumu &oturum, TahtaCizimi &alan, DegerEti
 // A photo was taken from the chooser, and with it a new game of `yeniOyununKenarı` pieces a side
 // dealt (0 when none was): said once the main window is active again, by the file's name.
 void FotoğrafAlındı(TahtaCizimi &tahta, const QString &ad, int yeniOyununKenarı);
+// A hint, spoken whatever has the focus.
+void İpucuDuyur(TahtaCizimi &tahta, const QString &metin);
 
 // The board took the keyboard: the screen reader goes on to the place it was on.
 void TahtaOdaklandı(TahtaCizimi *tahta);

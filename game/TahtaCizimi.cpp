@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QVariantAnimation>
+#include <utility>
 
 namespace {
 
@@ -157,6 +158,14 @@ void TahtaCizimi::paintEvent(QPaintEvent *) {
         YeriÇiz(boyacı, QRect(konum, YerDikdörtgeni(kayanHedef_).size()),
                 gösterilen_[std::size_t(kayanHedef_)]);
     }
+    if (ipucuYeri_ >= 0 && ipucuYeri_ < YerSayısı()) {
+        // In the highlight colour on a contrasting edge, so that it shows on any photo.
+        const QRectF dış = QRectF(YerDikdörtgeni(ipucuYeri_)).adjusted(1.5, 1.5, -1.5, -1.5);
+        boyacı.setPen(QPen(palette().color(QPalette::HighlightedText), 3));
+        boyacı.drawRect(dış);
+        boyacı.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        boyacı.drawRect(dış.adjusted(3, 3, -3, -3));
+    }
     if (!hasFocus() || !klavyeyle_)
         return;
     QRect hepsi;
@@ -193,6 +202,9 @@ void TahtaCizimi::keyPressEvent(QKeyEvent *olay) {
             return;
         case Qt::Key_Right:
             emit ArrowKey(Ok::Sağ);
+            return;
+        case Qt::Key_H:
+            emit HintKey();
             return;
         default:
             break;
@@ -232,4 +244,14 @@ void TahtaCizimi::focusInEvent(QFocusEvent *olay) {
         KlavyeyleMi(true);
     QWidget::focusInEvent(olay);
     TahtaOdaklandı(this);
+}
+
+void TahtaCizimi::İpucuİşaretle(int yer) {
+    ipucuYeri_ = yer;
+    update();
+}
+
+void TahtaCizimi::İpucuyuKaldır() {
+    if (std::exchange(ipucuYeri_, -1) >= 0)
+        update();
 }

@@ -48,6 +48,9 @@ public:
     bool KayıyorMu() const;
     // Ends a running slide at once (SlideEnded); nothing happens without one.
     void KaymayıBitir();
+    // The mark on the place whose piece a hint names; it stays until İpucuyuKaldır.
+    void İpucuİşaretle(int yer);
+    void İpucuyuKaldır();
 
     // What a screen reader says for one of its places, its name and where it stands, and for
     // the board itself; the window that knows the game sets them.
@@ -61,6 +64,7 @@ public:
 signals:
     // An arrow key pressed while the board has the keyboard.
     void ArrowKey(Ok ok);
+    void HintKey(); // plain H
     // A left click pressed and released on the same place.
     void PlaceClicked(int yer);
     // The last slide is over, run to its end or cut short.
@@ -90,5 +94,6 @@ private:
     QVariantAnimation *kayma_ = nullptr;
     int kayanKaynak_ = -1;
     int kayanHedef_ = -1;
+    int ipucuYeri_ = -1; // the place a hint marks
 };
 using TahtaÇizimi = TahtaCizimi;

@@ -86,6 +86,10 @@ const std::map<int, QString> &Tablo() {
                         u"çalışan kopyaya iletilemiyor. Lütfen, fotoğrafı çalışan kopyada "
                         u"açınız.")},
         {3420, QStringLiteral(u"Dosya yolu tam değil.")},
+        {3700, QStringLiteral(u"&İpucu")},
+        {3701, QStringLiteral(u"Bu tahta çözülemez: parçalar kaydırılarak sıraya dizilemez. "
+                              u"Kayıtlı oyun bozulmuş olabilir.")},
+        {3702, QStringLiteral(u"İpucu: %1; şimdi %2")},
         {3600, QStringLiteral(u"Yeni fotoğraf: ")},
         {3610, QStringLiteral(u" piksel")},
         {3620, QStringLiteral(u"Önizleme yok")},

@@ -2,6 +2,10 @@
 // Playing without a mouse (arrows, tab order, the chooser's first photo) and what a screen reader
 // reads of the session; what Orca speaks is the end-to-end test's.
 #include "chooser/FotografSecFormu.h"
+#include "game/IpucuDenetcisi.h"
+#include "game/cekirdek/Cozucu.h"
+#include "game/cekirdek/YerAdi.h"
+#include "resources/DizgiTablosu.h"
 #include "tests/ortak/PencereOrtami.h"
 
 #include <QAccessible>
@@ -24,6 +28,68 @@ private slots:
                                                   {4, 2, Ok::Aşağı, -1},
                                                   {5, 0, Ok::Sol, 1}})
             QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
+    }
+
+    // A restored board that sliding cannot solve gets a box on H and no search. On a deal, H
+    // marks a piece whose move leaves one move fewer and speaks it; the move takes the mark away.
+    void hintKey() {
+        PencereOrtamı ortam;
+        ortam.ÖrnekYaz();
+        for (int yer = 0; yer < 9; ++yer)
+            SaveSetting(UygulamaAdı, u"Oyun"_s, u"Foto-%1"_s.arg(yer),
+                        yer == 8 ? u"8B"_s : QString::number(yer < 2 ? 1 - yer : yer));
+        auto p = ortam.Yükle();
+        const Oyuncu oyuncu(*p);
+        QVERIFY(QTest::qWaitForWindowActive(p.get()));
+        QTest::keyClick(oyuncu.Tahta(), Qt::Key_H);
+        QTRY_COMPARE_WITH_TIMEOUT(ortam.kutular.Kutular.size(), 1u, 240000);
+        QCOMPARE(ortam.kutular.Kutular[0].metin, LoadResString(3701));
+
+        oyuncu.YeniOyun();
+        // The board as the screen reader names it: each place's piece, the empty place last.
+        const auto dizilim = [&] {
+            Dizilim d;
+            for (int yer = 0; yer < 9; ++yer)
+                d.push_back(oyuncu.YerAdı(yer) == ErişimMetni::BoşYer
+                                ? 8
+                                : oyuncu.YerAdı(yer).section(u':', 0, 0).mid(6).toInt() - 1);
+            return d;
+        };
+        const Dizilim ilk = dizilim();
+        const int enAz = int(EnKısaÇözüm(ilk)->hamleler.size()), boş = oyuncu.BoşYer();
+        const QImage boşResmi = oyuncu.YerResmi(boş);
+        std::vector<QImage> önce;
+        for (int yer = 0; yer < 9; ++yer)
+            önce.push_back(oyuncu.YerResmi(yer));
+        QTest::keyClick(oyuncu.Tahta(), Qt::Key_H);
+        const auto duyuru = [&] {
+            auto *d = p->findChild<QWidget *>(u"OkuyucuDuyurusu"_s);
+            return d ? d->accessibleName() : QString();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(duyuru().startsWith(u"İpucu"_s), 240000);
+        int yer = 0;
+        while (yer < 9 && oyuncu.YerResmi(yer) == önce[std::size_t(yer)])
+            ++yer; // the marked place
+        QVERIFY(yer < 9 && duyuru().contains(oyuncu.YerAdı(yer)));
+        Dizilim sonra = ilk;
+        QVERIFY(HamleyiUygula(sonra, yer));
+        QCOMPARE(int(EnKısaÇözüm(sonra)->hamleler.size()), enAz - 1);
+        oyuncu.YereTıkla(yer);
+        QVERIFY(oyuncu.YerResmi(yer) == boşResmi);
+    }
+
+    // Each 3 x 3 deal's fewest moves reach the session, found off the window's thread; a hint
+    // marks the game as helped.
+    void dealsFewestMoves() {
+        BellekAyarları ayarlar;
+        OyunOturumu oturum(ayarlar);
+        İpucuDenetçisi denetçi(oturum);
+        oturum.FotoğrafVar(true);
+        oturum.YeniOyun();
+        const int enAz = int(EnKısaÇözüm(DizilimOf(oturum.Tahta()))->hamleler.size());
+        QTRY_COMPARE_WITH_TIMEOUT(oturum.DağıtımınEnAzHamlesi().value_or(-1), enAz, 240000);
+        denetçi.İste(); // a hint shown marks the game as helped: it sets no record
+        QTRY_VERIFY_WITH_TIMEOUT(oturum.Yardımlı(), 240000);
     }
 
     // The board comes after the grid options, takes the keyboard at a deal, and its arrows play

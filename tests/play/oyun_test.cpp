@@ -104,8 +104,8 @@ private slots:
         QTest::keyClick(p.get(), Qt::Key_R, Qt::ControlModifier);
         QTimer::singleShot(0, [] {
             auto *menü = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY(menü && menü->actions().size() == 1);
-            menü->actions().front()->trigger();
+            QVERIFY(menü && menü->actions().size() == 2);
+            menü->actions().back()->trigger();
         });
         Oyuncu(*p).SağTıkla(4);
         QTRY_COMPARE(ortam.kutular.Kutular.size(), std::size_t(3));
