@@ -116,7 +116,7 @@ private:
     std::optional<QString> bekleyenTebrik_; // the congratulation's text, taken at completion
     void GünDoldu();
 
-    // --- Hints (AnaFormIpucu.cpp) ---
+    // --- Hints and the board's menu (AnaFormIpucu.cpp) ---
     std::unique_ptr<IpucuDenetcisi> ipucu_;
     void İpucuyuBağla();
     void TahtaMenüsü(QPoint yer); // at `yer` on the screen
@@ -126,7 +126,7 @@ private:
     // After a command that may have dealt: the keyboard to the new game, or the photo asked for.
     void DağıtılanıKarşıla(Dağıtılan dağıtılan);
 
-    // --- Records and the board's menu (AnaFormRekor.cpp) ---
+    // --- Records (AnaFormRekor.cpp) ---
     void RekorlarıBağla();
     void RekorlarıGöster();
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hints: asked for with H on the board or from the board's menu, marked on the board and spoken.
+// Hints, asked for with H on the board or from the board's menu, marked on the board and spoken;
+// and the board's menu itself, which holds the records too.
 #include "game/AnaForm.h"
 
 #include "game/IpucuDenetcisi.h"
@@ -15,6 +16,10 @@
 void AnaForm::İpucuyuBağla() {
     ipucu_ = std::make_unique<İpucuDenetçisi>(Oturum);
     connect(OyunAlanı, &TahtaÇizimi::HintKey, this, [this] { İpucu_Click(); });
+    // A right click on a place reaches the board, as does the menu key while it has the focus.
+    OyunAlanı->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(OyunAlanı, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &yer) { TahtaMenüsü(OyunAlanı->mapToGlobal(yer)); });
     connect(ipucu_.get(), &IpucuDenetcisi::HintFound, this, [this](int yer) { İpucuBulundu(yer); });
     connect(ipucu_.get(), &IpucuDenetcisi::HintGone, this, [this] { OyunAlanı->İpucuyuKaldır(); });
     // The box opens once the key's handling is over.

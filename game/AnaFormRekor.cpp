@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The records on demand: a shortcut anywhere in the window and the board's own menu.
+// The records on demand: a shortcut anywhere in the window, and an item of the board's menu
+// (AnaFormIpucu.cpp).
 #include "game/AnaForm.h"
 
 #include "game/cekirdek/RekorMetni.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QLocale>
-#include <QMenu>
 
 // Nothing is added to the window's layout: the records are a key or a right click away. Ctrl+R
 // is taken by no access key of the window (those go with Alt).
@@ -20,10 +20,6 @@ void AnaForm::RekorlarıBağla() {
     RekorlarEylemi->setShortcutContext(Qt::WindowShortcut);
     addAction(RekorlarEylemi);
     connect(RekorlarEylemi, &QAction::triggered, this, [this] { RekorlarıGöster(); });
-    // A right click on a place reaches the board, as does the menu key while it has the focus.
-    OyunAlanı->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(OyunAlanı, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &yer) { TahtaMenüsü(OyunAlanı->mapToGlobal(yer)); });
 }
 
 void AnaForm::RekorlarıGöster() {
