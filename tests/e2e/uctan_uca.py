@@ -29,7 +29,8 @@ try:  # the bus and accessibility clients
     pyatspi = __import__("pyatspi") if SENARYO == "erisim" else None
 except ImportError as hata:
     atla("%s (Debian: python3-gi python3-pyatspi)" % hata)
-süreçler, kök = [], tempfile.mkdtemp(prefix="mozeta-e2e-")
+# The folder's name ends in a letter: Orca speaks no stop after a name that ends in "_".
+süreçler, kök = [], tempfile.mkdtemp(prefix="mozeta-e2e-", suffix="-k")
 ev, geçici = kök + "/ev", kök + "/gecici"
 renkli, yeşil, metin = kök + "/pembe.jpg", kök + "/yeşil.jpg", kök + "/x.jpg"  # x.jpg: a text
 mavi, sarı = kök + "/mavi.heic", kök + "/sarı.png"  # sarı.png: a WebP
