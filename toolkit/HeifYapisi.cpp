@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QList>
 
+#include <limits>
+
 namespace {
 
 // A box inside the metadata held in memory; every field read is checked against its end.
@@ -93,6 +95,10 @@ void Yerler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iloc) {
     const int boylar = int(k.Sayı(4, 1)), boylar2 = int(k.Sayı(5, 1));
     const int uzaklık = boylar >> 4, uzunluk = boylar & 15, taban = boylar2 >> 4;
     const int dizin = sürüm >= 1 ? boylar2 & 15 : 0;
+    // Each field is 0, 4 or 8 bytes wide; any other width is a damaged box.
+    for (const int genişlik : {uzaklık, uzunluk, taban, dizin})
+        if (genişlik != 0 && genişlik != 4 && genişlik != 8)
+            return;
     qint64 yer = 6;
     const qint64 sayı = k.Sayı(yer, sürüm < 2 ? 2 : 4);
     yer += sürüm < 2 ? 2 : 4;
@@ -110,7 +116,9 @@ void Yerler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iloc) {
             return;
         const qint64 ilk = uzaklık ? k.Sayı(yer + (dizin ? dizin : 0), uzaklık) : 0;
         yer += parçalar * (dizin + uzaklık + uzunluk);
-        if (parçalar > 0)
+        // An 8-byte field may read as negative, and two large ones overflow when added.
+        if (parçalar > 0 && tabanDeğeri >= 0 && ilk >= 0 &&
+            tabanDeğeri <= std::numeric_limits<qint64>::max() - ilk)
             meta.yerler.insert(numara, {tabanDeğeri + ilk, yöntem});
     }
 }
