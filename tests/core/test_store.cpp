@@ -49,12 +49,11 @@ private slots:
         QVERIFY(!QFile::exists(dosya)); // reading writes nothing
         SaveSetting(Uygulama, Ayarlar, u"Son Bolme"_s, u"1"_s);
         SaveSetting(Uygulama, Ayarlar, u"Son Fotograf"_s, u"/home/ayşe/deniz.jpg"_s);
-        SaveSetting(Uygulama, Oyun, u"Foto-0"_s, u"8B"_s);
         SaveSetting(Uygulama, Bilgiler, u"Saniye Bilgisi"_s, u"5"_s);
         SaveSetting(Uygulama, u"AYARLAR"_s, u"son bolme"_s, u"2"_s);
         QCOMPARE(QString::fromUtf8(İçerik(dosya)),
-                 u"[Ayarlar]\nSon Bolme=2\nSon Fotograf=/home/ayşe/deniz.jpg\n\n[Oyun]\n"
-                 "Foto-0=8B\n\n[Oyun\\Bilgiler]\nSaniye Bilgisi=5\n"_s);
+                 u"[Ayarlar]\nSon Bolme=2\nSon Fotograf=/home/ayşe/deniz.jpg\n\n[Oyun\\Bilgiler]\n"
+                 "Saniye Bilgisi=5\n"_s);
     }
 
     void awkwardTextsRoundTrip() {
