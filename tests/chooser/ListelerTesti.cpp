@@ -240,7 +240,7 @@ private slots:
         QTest::newRow("whole, for comparison") << iyi << true;
         QTest::newRow("after another APP1 and fill bytes")
             << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
-        QTest::newRow("second directory loops to the first") << yamalı(iyi, 22, 8) << false;
+        QTest::newRow("directory loops to itself") << yamalı(yamalı(iyi, 4, 26), 52, 26) << false;
         QTest::newRow("directory at the data's last byte")
             << yamalı(iyi, 22, 55 + küçükBoyu).left(12 + 56 + küçükBoyu) << false;
         const auto bomba = [](int kez) {
