@@ -13,18 +13,13 @@
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/HataPolitikasi.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
 #include <functional>
 #include <memory>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -6,7 +6,6 @@
 #include "game/cekirdek/YerAdi.h"
 
 #include <QAccessible>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
