@@ -184,12 +184,12 @@ private slots:
 
         for (const char *ad : {"a.jpg", "b.JPEG", "c.bmp", "d.png"})
             ÖrnekFotoğraf(QSize(40, 30)).save(klasör_.filePath(QString::fromUtf8(ad)), "BMP");
-        QDir(klasör_.path()).mkdir(u"klasör_.jpg"_s);
+        QDir(klasör_.path()).mkdir(u"klasör.jpg"_s);
         for (const auto &[adlar, alınır] : {std::pair{QStringList{u"a.jpg"_s}, true},
                                             {QStringList{u"b.JPEG"_s}, true},
                                             {QStringList{u"a.jpg"_s, u"c.bmp"_s}, false},
                                             {QStringList{u"d.png"_s}, true},
-                                            {QStringList{u"klasör_.jpg"_s}, false},
+                                            {QStringList{u"klasör.jpg"_s}, false},
                                             {QStringList{u"yok.jpg"_s}, false},
                                             {QStringList{}, false}}) {
             QList<QUrl> adresler;
