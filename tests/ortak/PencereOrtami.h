@@ -135,7 +135,6 @@ struct PencereOrtamı {
         return std::make_unique<AnaForm>(std::move(bağımlılıklar));
     }
 
-    // The main window loaded as at start-up.
     std::unique_ptr<AnaForm> Yükle(unsigned tohum = 20240601) {
         auto form = Pencere(tohum);
         form->Form_Load();
