@@ -94,7 +94,6 @@ public:
                 return yer;
         return -1;
     }
-    // Where place `yer` lies on the board.
     QRect YerAlanı(int yer) const {
         const QRect ekranda = Yerler().at(std::size_t(yer))->rect();
         return QRect(Tahta()->mapFromGlobal(ekranda.topLeft()), ekranda.size());
@@ -112,7 +111,6 @@ public:
         [&] { QTRY_VERIFY_WITH_TIMEOUT(!tahta->KayıyorMu(), 60000); }();
         return Tahta()->grab(YerAlanı(yer)).toImage();
     }
-    // The menu of a right click on a place.
     void SağTıkla(int yer) const {
         const QPoint orta = YerAlanı(yer).center();
         QContextMenuEvent olay(QContextMenuEvent::Mouse, orta, Tahta()->mapToGlobal(orta));

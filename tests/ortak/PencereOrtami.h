@@ -13,18 +13,13 @@
 #include "toolkit/AyarDeposu.h"
 #include "toolkit/HataPolitikasi.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
 #include <functional>
 #include <memory>
-#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -140,7 +135,6 @@ struct PencereOrtamı {
         return std::make_unique<AnaForm>(std::move(bağımlılıklar));
     }
 
-    // The main window loaded as at start-up.
     std::unique_ptr<AnaForm> Yükle(unsigned tohum = 20240601) {
         auto form = Pencere(tohum);
         form->Form_Load();

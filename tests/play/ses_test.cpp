@@ -2,7 +2,6 @@
 // The sound player: its libraries, which cost every start memory and time, load at the first sound.
 #include "game/SesOynatici.h"
 
-#include <QFile>
 #include <QtTest>
 
 using namespace Qt::Literals::StringLiterals;

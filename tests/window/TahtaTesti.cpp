@@ -6,7 +6,6 @@
 #include "game/cekirdek/YerAdi.h"
 
 #include <QAccessible>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -15,7 +14,7 @@ const QColor BoşRenk(255, 255, 192);
 
 QImage Parça(int parça) {
     QImage resim(40, 30, QImage::Format_RGB32);
-    resim.fill(QColor::fromHsv(parça * 40, 200, 220));
+    resim.fill(parça < 0 ? BoşRenk : QColor::fromHsv(parça * 40, 200, 220));
     return resim;
 }
 
@@ -43,11 +42,8 @@ struct Tahta {
     void Gösteriyor(const std::vector<int> &parçalar) const {
         const QImage resim = tahta->grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (int yer = 0; yer < 9; ++yer) {
-            QImage beklenen = Parça(std::max(parçalar[yer], 0));
-            if (parçalar[yer] < 0)
-                beklenen.fill(BoşRenk);
             const QRect alan = tahta->YerDikdörtgeni(yer);
-            QVERIFY2(resim.copy(alan.adjusted(2, 2, -2, -2)) == beklenen,
+            QVERIFY2(resim.copy(alan.adjusted(2, 2, -2, -2)) == Parça(parçalar[yer]),
                      qPrintable(QString::number(yer)));
             QCOMPARE(resim.pixel(alan.topLeft()), tahta->palette().color(QPalette::Dark).rgb());
         }
@@ -65,7 +61,6 @@ private slots:
     // each slide ends once, and the board then shows the game as it stands.
     void slidesCutShort() {
         Tahta t;
-        t.Gösteriyor({3, 1, 2, 0, 4, 5, 6, 7, -1});
         QSignalSpy biten(t.tahta, &TahtaÇizimi::SlideEnded);
         QVERIFY(t.oyun.Taşı(7));
         t.tahta->Kaydır(t.oyun, 7, 8);
@@ -88,8 +83,7 @@ private slots:
         QSignalSpy tıklanan(t.tahta, &TahtaÇizimi::PlaceClicked);
         QTest::mouseClick(t.tahta, Qt::LeftButton, {}, t.tahta->YerDikdörtgeni(5).center());
         QTest::mouseClick(t.tahta, Qt::LeftButton, {}, QPoint(5, 5)); // beside every place
-        QCOMPARE(tıklanan.size(), 1);
-        QCOMPARE(tıklanan[0][0].toInt(), 5);
+        QVERIFY(tıklanan.size() == 1 && tıklanan[0][0].toInt() == 5);
 
         t.çerçeve.show();
         t.çerçeve.activateWindow();
