@@ -30,10 +30,6 @@ bool OynanabilirMi(const std::vector<int> &d) {
     return d.size() == 9 && d[8] == 8 && !std::is_sorted(d.begin(), d.end()) && ÇözülebilirMi(d);
 }
 
-OyunSaati Süre(int saat, int dakika, int saniye) {
-    return {std::uint8_t(saniye), std::uint8_t(dakika), std::uint8_t(saat)};
-}
-
 } // namespace
 
 class GameTest : public QObject {
@@ -132,18 +128,18 @@ private slots:
         QVERIFY(!çöz({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8B"_s}));
     }
 
-    // Counters out of range, as from an edited saved game, carry too.
+    // Counters out of range, as from an edited saved game, carry too. Seconds first.
     void clockCarries() {
         const struct {
-            QList<int> önce, sonra;
+            OyunSaati önce;
+            QList<int> sonra;
             bool günBitti;
-        } satırlar[] = {{{0, 59, 59}, {1, 0, 0}, false},  {{22, 59, 59}, {23, 0, 0}, false},
-                        {{23, 59, 59}, {24, 0, 0}, true}, {{0, 0, 75}, {0, 1, 0}, false},
-                        {{0, 99, 0}, {1, 0, 1}, false},   {{255, 0, 0}, {255, 0, 1}, true}};
-        for (const auto &s : satırlar) {
-            OyunSaati süre = Süre(s.önce[0], s.önce[1], s.önce[2]);
-            QCOMPARE(süre.Tıkla(), s.günBitti);
-            QCOMPARE((QList<int>{süre.Saat, süre.Dakika, süre.Saniye}), s.sonra);
+        } satırlar[] = {{{59, 59, 0}, {0, 0, 1}, false},  {{59, 59, 22}, {0, 0, 23}, false},
+                        {{59, 59, 23}, {0, 0, 24}, true}, {{75, 0, 0}, {0, 1, 0}, false},
+                        {{0, 99, 0}, {1, 0, 1}, false},   {{0, 0, 255}, {1, 0, 255}, true}};
+        for (auto [süre, sonra, günBitti] : satırlar) {
+            QCOMPARE(süre.Tıkla(), günBitti);
+            QCOMPARE((QList<int>{süre.Saniye, süre.Dakika, süre.Saat}), sonra);
         }
     }
 
@@ -157,8 +153,8 @@ private slots:
         QCOMPARE(HataNumarası([&] { SüreMetni(24, 0, 0); }), 13);
         const QString baş = u"Tebrikler! Fotoğrafı tamamladınız!\r\n\r\nTamamlama Süreniz : "_s;
         const QString son = u"\r\n\r\nHamle Sayınız : "_s;
-        QCOMPARE(TebrikMetni(Süre(0, 2, 5), 57), baş + u"2 dakika, 5 saniye"_s + son + u"57"_s);
-        QCOMPARE(TebrikMetni(Süre(1, 0, 0), 100), baş + u"1 saat, "_s + son + u"100"_s);
+        QCOMPARE(TebrikMetni({5, 2, 0}, 57), baş + u"2 dakika, 5 saniye"_s + son + u"57"_s);
+        QCOMPARE(TebrikMetni({0, 0, 1}, 100), baş + u"1 saat, "_s + son + u"100"_s);
     }
 };
 

@@ -61,12 +61,11 @@ private slots:
             // the file's own syntax
             u""_s, u"a=b"_s, u"=başta"_s, u"[Oyun]"_s, u"# not"_s, u"; not"_s, u"\t"_s,
             u"  baştaki \\ ve sondaki boşluk  "_s,
-            // quotes, escapes, line breaks
+            // quotes, escapes, line breaks, beyond ASCII
             u"\"tırnak\""_s, u"satır\nsonu\r\nve\rdahası"_s, u"C:\\Belgeler\\foto.jpg"_s,
-            u"\\n \\\" \\u0041 \\"_s,
-            // beyond ASCII
-            u"İstanbul ığüşöç ĞÜŞİÖÇ 😀"_s, u"\0boş karakter\x01\x1f\x7f"_s,
-            u"\xD800yalnız vekil\xDC00"_s, u"\u00a0bölünmez boşluk\u00a0"_s, u"\ufeffBOM"_s};
+            u"\\n \\\" \\u0041 \\"_s, u"İstanbul ığüşöç ĞÜŞİÖÇ 😀"_s,
+            u"\0boş karakter\x01\x1f\x7f"_s, u"\xD800yalnız vekil\xDC00"_s,
+            u"\u00a0bölünmez boşluk\u00a0"_s, u"\ufeffBOM"_s};
         // Each text as a value, and as a key (keys hold '=' and leading brackets too).
         AyarListesi değerler, anahtarlar;
         for (int i = 0; i < metinler.size(); ++i) {
