@@ -47,14 +47,12 @@ private slots:
         WebEtiketi *web = form.NuvVorudovEtiketi, *mesaj = form.MesajGönderEtiketi,
                    *eposta = form.EPostaGönderEtiketi;
         FareyiGetir(mesaj->Etiket);
-        const QColor renk = mesaj->ForeColor();
         for (QWidget *üstünde : std::initializer_list<QWidget *>{
                  form.Etiket[2], form.SimgeKutusu, eposta->Etiket, form.Çerçeve, form.TamamDüğmesi})
             FareyiGetir(üstünde);
         QVERIFY(mesaj->FontUnderline() && eposta->FontUnderline() && !web->FontUnderline());
         FareyiGetir(form.Altlık, QPoint(form.Altlık->width() - 5, form.Altlık->height() - 5));
         QVERIFY(!mesaj->FontUnderline() && !eposta->FontUnderline());
-        QCOMPARE(mesaj->ForeColor(), renk);
 
         web->SetRenkDeğiştir(true);
         FareyiGetir(web->Etiket);

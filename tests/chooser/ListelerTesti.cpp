@@ -215,14 +215,12 @@ private slots:
         QFETCH(int, pay);
         const QString yol = klasör_.filePath(ad);
         DosyaYaz(yol, baytlar);
-        Fotoğraf foto;
-        QVERIFY_THROWS_NO_EXCEPTION(foto = LoadPicture(yol, OyunİçinEnAzBoyut));
+        const Fotoğraf foto = LoadPicture(yol, OyunİçinEnAzBoyut);
         QCOMPARE(foto.DoğalBoyut, QSize(64, 48));
         const auto parçalar = ParçalarıKes(foto.Resim, foto.DoğalBoyut, 2, QSize(32, 24));
         for (int k = 0; k < 4; ++k) {
             const QColor beklenen = k && solÜst != QColor(224, 31, 32) ? Çeyrekler[k] : solÜst;
-            QVERIFY2(RenkYakın(OrtaRenk(parçalar[k]), beklenen, pay),
-                     qPrintable(OrtaRenk(parçalar[k]).name()));
+            QVERIFY(RenkYakın(OrtaRenk(parçalar[k]), beklenen, pay));
         }
     }
 
@@ -237,7 +235,6 @@ private slots:
             return b;
         };
         const quint32 küçükBoyu = qFromBigEndian<quint32>(iyi.constData() + 12 + 48);
-        QTest::newRow("whole, for comparison") << iyi << true;
         QTest::newRow("after another APP1 and fill bytes")
             << iyi.left(2) + QByteArray("\xFF\xE1\x00\x07XMP\0\0\xFF\xFF", 11) + iyi.mid(2) << true;
         QTest::newRow("directory loops to itself") << yamalı(yamalı(iyi, 4, 26), 52, 26) << false;
@@ -250,7 +247,6 @@ private slots:
         QTest::newRow("progressive, 50 scans") << bomba(50) << true;
         QTest::newRow("progressive, 150 scans") << bomba(150) << false;
         QTest::newRow("entry count past the end") << yamalı(iyi, 26, 0xFFFF, 2) << false;
-        QTest::newRow("place past the end") << yamalı(iyi, 36, 0x10000) << false;
         QTest::newRow("length past the end") << yamalı(iyi, 48, küçükBoyu + 1) << false;
         QTest::newRow("not a JPEG") << yamalı(iyi, 56, 0, 2) << false;
         QTest::newRow("cut short") << yamalı(iyi, 48, küçükBoyu - 100) << false;
