@@ -26,9 +26,8 @@ private slots:
             QCOMPARE(OklaTaşınanYer(boş, kenar, ok), yer);
     }
 
-    // A restored board that sliding cannot solve gets a box on H and no search. On a deal, H
-    // marks a piece that can move and speaks it; the move takes the mark away. Which piece is
-    // best is the hint finder's own test.
+    // A restored board that sliding cannot solve gets a box on H, no search. On a deal, H marks
+    // and speaks a piece that can move; the move unmarks it. Which is best: the hint finder's test.
     void hintKey() {
         PencereOrtamı ortam;
         ortam.ÖrnekYaz();
@@ -95,13 +94,11 @@ private slots:
 
         oyuncu.TuşaBas(Qt::Key_Up); // nothing below the bottom-right corner
         oyuncu.TuşaBas(Qt::Key_Left);
-        QCOMPARE(oyuncu.Hamle(), u"0"_s);
         const QString beşte = oyuncu.YerAdı(5);
         oyuncu.TuşaBas(Qt::Key_Down);
         QVERIFY(oyuncu.BoşYer() == 5 && oyuncu.YerAdı(8) == beşte);
         oyuncu.TuşaBas(Qt::Key_Right); // while the piece before it still slides
         QCOMPARE(oyuncu.BoşYer(), 4);
-        QCOMPARE(oyuncu.Hamle(), u"2"_s);
         oyuncu.TuşaBas(Qt::Key_Down, Qt::ShiftModifier); // not an arrow of play
         QCOMPARE(oyuncu.Hamle(), u"2"_s);
         ortam.saat->Geçir(61);

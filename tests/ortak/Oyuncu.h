@@ -49,7 +49,6 @@ public:
     void YeniOyun() const { Tıkla(QStringLiteral("Yeni Oyun")); }
     void Çıkış() const { Tıkla(QStringLiteral("Çıkış (Esc)")); }
 
-    // A key on the control that has the keyboard.
     void TuşaBas(Qt::Key tuş, Qt::KeyboardModifiers değiştirici = {}) const {
         QWidget *odak = QApplication::focusWidget();
         QTest::keyClick(odak ? odak : &pencere_, tuş, değiştirici);
@@ -78,21 +77,19 @@ public:
     }
     int YerSayısı() const { return int(Yerler().size()); }
     QString YerAdı(int yer) const { return Yerler().at(std::size_t(yer))->text(QAccessible::Name); }
-    int BoşYer() const {
+    // The place a screen reader calls `ad` (-1: none).
+    int AdıOlanYer(const QString &ad) const {
         const auto yerler = Yerler();
         for (std::size_t i = 0; i < yerler.size(); ++i)
-            if (yerler[i]->text(QAccessible::Name) == ErişimMetni::BoşYer)
+            if (yerler[i]->text(QAccessible::Name) == ad)
                 return int(i);
         return -1;
     }
+    int BoşYer() const { return AdıOlanYer(ErişimMetni::BoşYer); }
     // The place that shows piece `parça` (from 0) of a grid `kenar` pieces wide.
     int ParçanınYeri(int parça, int kenar) const {
-        const QString ad =
-            ErişimMetni::Parça.arg(parça + 1).arg(parça / kenar + 1).arg(parça % kenar + 1);
-        for (int yer = 0; yer < YerSayısı(); ++yer)
-            if (YerAdı(yer) == ad)
-                return yer;
-        return -1;
+        return AdıOlanYer(
+            ErişimMetni::Parça.arg(parça + 1).arg(parça / kenar + 1).arg(parça % kenar + 1));
     }
     QRect YerAlanı(int yer) const {
         const QRect ekranda = Yerler().at(std::size_t(yer))->rect();

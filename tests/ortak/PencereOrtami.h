@@ -99,7 +99,6 @@ struct PencereOrtamı {
         SüreciBitir = öncekiBitir;
     }
 
-    // Writes the sample photo beside the "executable".
     void ÖrnekYaz(QSize boyut = QSize(600, 450)) {
         DosyaYaz(program.filePath(u"Sample-1.jpg"_s), Kodla(ÖrnekFotoğraf(boyut), "JPG"));
     }
@@ -117,15 +116,8 @@ struct PencereOrtamı {
 
     ElleSaat *saat = nullptr; // the last window's clock
 
-    // The main window with a fixed deal and a clock in the test's hand; its sounds land in
-    // `sesler`. The last photo is there at load unless `bağımlılıklar` says otherwise.
-    static AnaFormBağımlılıkları SonFotoğrafHazır() {
-        AnaFormBağımlılıkları bağımlılıklar;
-        bağımlılıklar.sonFotoğrafSabrı = std::chrono::minutes(10);
-        return bağımlılıklar;
-    }
-    std::unique_ptr<AnaForm> Pencere(unsigned tohum = 20240601,
-                                     AnaFormBağımlılıkları bağımlılıklar = SonFotoğrafHazır()) {
+    // The main window, its deal fixed, its clock in the test's hand, its sounds in `sesler`.
+    std::unique_ptr<AnaForm> Pencere(unsigned tohum, AnaFormBağımlılıkları bağımlılıklar) {
         bağımlılıklar.rastgele = std::make_unique<MersenneKaynağı>(tohum);
         auto elle = std::make_unique<ElleSaat>();
         saat = elle.get();
@@ -135,8 +127,11 @@ struct PencereOrtamı {
         return std::make_unique<AnaForm>(std::move(bağımlılıklar));
     }
 
+    // The window loaded, its last photo waited for.
     std::unique_ptr<AnaForm> Yükle(unsigned tohum = 20240601) {
-        auto form = Pencere(tohum);
+        AnaFormBağımlılıkları bağımlılıklar;
+        bağımlılıklar.sonFotoğrafSabrı = std::chrono::minutes(10);
+        auto form = Pencere(tohum, std::move(bağımlılıklar));
         form->Form_Load();
         return form;
     }
