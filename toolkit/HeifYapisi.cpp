@@ -95,14 +95,15 @@ void Yerler(ResimYapısı &sonuç, Meta &meta, QByteArrayView iloc) {
     const int boylar = int(k.Sayı(4, 1)), boylar2 = int(k.Sayı(5, 1));
     const int uzaklık = boylar >> 4, uzunluk = boylar & 15, taban = boylar2 >> 4;
     const int dizin = sürüm >= 1 ? boylar2 & 15 : 0;
-    // Each field is 0, 4 or 8 bytes wide; any other width is a damaged box.
-    for (const int genişlik : {uzaklık, uzunluk, taban, dizin})
-        if (genişlik != 0 && genişlik != 4 && genişlik != 8)
-            return;
     qint64 yer = 6;
     const qint64 sayı = k.Sayı(yer, sürüm < 2 ? 2 : 4);
     yer += sürüm < 2 ? 2 : 4;
     sonuç.ÖğeSayısı = qMax(sonuç.ÖğeSayısı, sayı);
+    // Each field is 0, 4 or 8 bytes wide; any other width is a damaged box (whose items still
+    // count against the bound above).
+    for (const int genişlik : {uzaklık, uzunluk, taban, dizin})
+        if (genişlik != 0 && genişlik != 4 && genişlik != 8)
+            return;
     for (qint64 n = 0; n < sayı && n <= EnÇokÖğe && yer < iloc.size(); ++n) {
         const qint64 numara = k.Sayı(yer, sürüm < 2 ? 2 : 4);
         yer += sürüm < 2 ? 2 : 4;
