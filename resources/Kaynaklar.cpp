@@ -2,9 +2,11 @@
 // The program's own media embedded in the executable: the three sounds and the icon "1PROGRAM".
 #include "resources/Kaynaklar.h"
 
+#include "toolkit/BilinenBicim.h"
 #include "toolkit/CalismaHatasi.h"
 
 #include <QFile>
+#include <QPixmap>
 
 QString SesAdı(Ses ses) {
     switch (ses) {
@@ -32,6 +34,7 @@ QString SesKaynağıUrl(Ses ses) {
 QIcon ProgramSimgesi() {
     QIcon simge;
     for (int boyut : {16, 32, 48})
-        simge.addFile(QStringLiteral(":/icons/mozeta-%1.png").arg(boyut), QSize(boyut, boyut));
+        simge.addPixmap(QPixmap::fromImage(
+            BilinenBiçimdeOku(QStringLiteral(":/icons/mozeta-%1.png").arg(boyut), "png")));
     return simge;
 }

@@ -10,6 +10,7 @@
 #include "startup/PencereyiOneGetir.h"
 #include "startup/TekKopya.h"
 #include "startup/WaylandTamponu.h"
+#include "toolkit/BilinenBicim.h"
 #include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
@@ -72,6 +73,7 @@ int Main(int argc, char **argv) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(MOZETA_MAJOR).arg(MOZETA_MINOR).arg(MOZETA_REVISION));
     QApplication::setWindowIcon(ProgramSimgesi()); // also on boxes shown before the window
+    StilResimleriniHazırla();
     QTranslator qtÇevirisi;
     QtÇevirisiniYükle(qtÇevirisi);
 

@@ -169,6 +169,9 @@ def kutuyu_kapat(tuşu="Return"):  # a box stands over the game: answered
 
 def tek_kopya():
     pencere, ilk = dört_kopya()
+    # Only the image reader its photo needs is loaded: Qt, left to guess, loads every one.
+    okuyucular = set(re.findall(r"imageformats/(\S+)", open("/proc/%d/maps" % ilk.pid).read()))
+    assert okuyucular <= {"libqjpeg.so"}, okuyucular
     # Minimised, the window comes back viewable and active after a later start.
     pencere_yöneticisi(pencere, "simge")
     görünür = lambda: "Map State: IsViewable" in komut("xwininfo", "-id", pencere)
