@@ -218,21 +218,25 @@ void AnaForm::ParçalaraBölSeçeneği_Click(int Index) {
 
     // Pieces are cut at the screen's pixel density, so they stay sharp on a high-density screen.
     // A piece fills its place inside the place's border.
-    std::vector<QImage> parçalar(static_cast<std::size_t>(kenar * kenar));
+    TahtaÇizimi::ParçaResmi parçalar;
     adım([&] {
         const qreal yoğunluk = devicePixelRatioF();
         const QSize iç = ilk.marginsRemoved(QMargins(2, 2, 2, 2)).size() * yoğunluk;
         if (!OrjinalFotoğraf.Resim.isNull()) {
-            parçalar = ParçalarıKes(OrjinalFotoğraf.Resim, OrjinalFotoğraf.DoğalBoyut, kenar, iç);
+            // The photo is shared, not copied.
+            parçalar = [foto = OrjinalFotoğraf, kenar, iç, yoğunluk](int parça) {
+                QImage resim = ParçayıKes(foto.Resim, foto.DoğalBoyut, kenar, iç, parça);
+                resim.setDevicePixelRatio(yoğunluk);
+                return resim;
+            };
         } else {
             // Without a photo the pieces show the window's background.
             QImage boş(iç, QImage::Format_RGB32);
             boş.fill(palette().color(QPalette::Window));
-            // One picture shared by every piece, in the form the pieces are kept.
-            std::fill(parçalar.begin(), parçalar.end(), KutudakiBiçim(boş));
+            boş = KutudakiBiçim(std::move(boş));
+            boş.setDevicePixelRatio(yoğunluk);
+            parçalar = [boş](int) { return boş; };
         }
-        for (QImage &parça : parçalar)
-            parça.setDevicePixelRatio(yoğunluk);
     });
     adım([&] { OyunAlanı->ParçalarıKoy(std::move(parçalar)); });
 

@@ -7,30 +7,23 @@
 
 #include <QRectF>
 
-std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int kenar,
-                                 QSize parçaBoyutu) {
-    std::vector<QImage> parçalar(static_cast<std::size_t>(kenar * kenar));
+QImage ParçayıKes(const QImage &resim, QSize doğalBoyut, int kenar, QSize parçaBoyutu, int parça) {
     if (resim.isNull() || parçaBoyutu.isEmpty())
-        return parçalar;
+        return {};
     if (!doğalBoyut.isValid())
         doğalBoyut = resim.size();
 
     const double x = double(resim.width()) / doğalBoyut.width();
     const double y = double(resim.height()) / doğalBoyut.height();
-    for (int parça = 0; parça < kenar * kenar; ++parça) {
-        const QRect hücre = HücreDikdörtgeni(doğalBoyut, kenar, parça);
-        // On a reduced decode a cell's edges fall between pixels: the pixels it touches are
-        // taken. Whatever would lie past the photo's edge is left out rather than drawn black.
-        const QRect kaynak =
-            QRectF(hücre.x() * x, hücre.y() * y, hücre.width() * x, hücre.height() * y)
-                .toAlignedRect()
-                .intersected(resim.rect());
-        if (kaynak.isEmpty())
-            continue;
-        parçalar[static_cast<std::size_t>(parça)] =
-            KutudakiBiçim(YumuşakÖlçekle(resim.copy(kaynak), parçaBoyutu));
-    }
-    return parçalar;
+    const QRect hücre = HücreDikdörtgeni(doğalBoyut, kenar, parça);
+    // On a reduced decode a cell's edges fall between pixels: the pixels it touches are taken.
+    // Whatever would lie past the photo's edge is left out rather than drawn black.
+    const QRect kaynak = QRectF(hücre.x() * x, hücre.y() * y, hücre.width() * x, hücre.height() * y)
+                             .toAlignedRect()
+                             .intersected(resim.rect());
+    if (kaynak.isEmpty())
+        return {};
+    return KutudakiBiçim(YumuşakÖlçekle(resim.copy(kaynak), parçaBoyutu));
 }
 
 QImage GösterimİçinKüçült(const QImage &resim, QSize gereken) {

@@ -4,14 +4,12 @@
 
 #include <QImage>
 #include <QSize>
-#include <vector>
 
-// The pieces 0..N*N-1 of `resim`, each the photo cell of HücreDikdörtgeni (computed in the
-// photo's natural pixels `doğalBoyut`, then mapped onto `resim`, which may be a reduced decode)
-// smooth-scaled over the whole `parçaBoyutu`: the photo's aspect ratio is not kept. A null
-// `resim` gives null pieces.
-std::vector<QImage> ParçalarıKes(const QImage &resim, QSize doğalBoyut, int kenar,
-                                 QSize parçaBoyutu);
+// Piece `parça` of an N x N board of `resim`: the photo cell of HücreDikdörtgeni (computed in
+// the photo's natural pixels `doğalBoyut`, then mapped onto `resim`, which may be a reduced
+// decode) smooth-scaled over the whole `parçaBoyutu`: the photo's aspect ratio is not kept. A null
+// `resim` gives a null piece.
+QImage ParçayıKes(const QImage &resim, QSize doğalBoyut, int kenar, QSize parçaBoyutu, int parça);
 
 // `resim` smooth-scaled down to the least size whose sides are both at least those of `gereken`,
 // keeping its aspect ratio; a photo already that small or smaller is returned as it is.

@@ -54,7 +54,7 @@ void TahtaCizimi::YerleriKur(std::vector<QRect> yerler) {
     update();
 }
 
-void TahtaCizimi::ParçalarıKoy(std::vector<QImage> parçalar) {
+void TahtaCizimi::ParçalarıKoy(ParçaResmi parçalar) {
     parçalar_ = std::move(parçalar);
     update();
 }
@@ -99,7 +99,7 @@ void TahtaCizimi::Kaydır(const OyunTahtası &tahta, int from, int to) {
 
 QImage TahtaCizimi::YerResmi(int yer) const {
     const int parça = GösterilenParça(yer);
-    return parça >= 0 && parça < int(parçalar_.size()) ? parçalar_[std::size_t(parça)] : QImage();
+    return parça >= 0 && parçalar_ ? parçalar_(parça) : QImage();
 }
 
 bool TahtaCizimi::KayıyorMu() const { return kayanHedef_ >= 0; }
@@ -124,8 +124,11 @@ QRect TahtaCizimi::KayanınDikdörtgeni() const {
 // two-pixel border.
 void TahtaCizimi::YeriÇiz(QPainter &boyacı, QRect r, int parça) const {
     boyacı.fillRect(r, boşRengi_);
-    if (parça >= 0 && parça < int(parçalar_.size()) && !parçalar_[std::size_t(parça)].isNull())
-        boyacı.drawImage(r.topLeft() + QPoint(KenarPayı, KenarPayı), parçalar_[std::size_t(parça)]);
+    if (parça >= 0 && parçalar_) {
+        const QImage resim = parçalar_(parça);
+        if (!resim.isNull())
+            boyacı.drawImage(r.topLeft() + QPoint(KenarPayı, KenarPayı), resim);
+    }
     const QPalette &renkler = palette();
     boyacı.setPen(renkler.color(QPalette::Dark));
     boyacı.drawLine(r.topLeft(), r.topRight());

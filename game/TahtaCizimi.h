@@ -21,9 +21,11 @@ public:
     ~TahtaCizimi() override;
 
     // The places, in the board's own coordinates, and the piece pictures by piece number. A new
-    // layout shows every place empty until Göster.
+    // layout shows every place empty until Göster. A piece is cut from the photo each time it is
+    // drawn, which is cheap at the board's size, so the photo is the only copy of its pixels.
     void YerleriKur(std::vector<QRect> yerler);
-    void ParçalarıKoy(std::vector<QImage> parçalar);
+    using ParçaResmi = std::function<QImage(int parça)>;
+    void ParçalarıKoy(ParçaResmi parçalar);
     // What a place shows where no piece lies; before a photo is cut, the pieces' colour.
     void SetBoşRengi(const QColor &renk);
     // The pointer over the places (over the rest of the frame it is the window's).
@@ -34,9 +36,6 @@ public:
     int YerAt(QPoint nokta) const; // -1 outside every place
     // The piece a place shows, or OyunTahtası::ParçaYok.
     int GösterilenParça(int yer) const { return gösterilen_.at(static_cast<std::size_t>(yer)); }
-    const QImage &ParçaResmi(int parça) const {
-        return parçalar_.at(static_cast<std::size_t>(parça));
-    }
     // The picture a place shows; null on an empty place.
     QImage YerResmi(int yer) const;
 
@@ -84,7 +83,7 @@ private:
     QRect KayanınDikdörtgeni() const;
 
     std::vector<QRect> yerler_;
-    std::vector<QImage> parçalar_;
+    ParçaResmi parçalar_;
     std::vector<int> gösterilen_;
     QColor boşRengi_;
     Qt::CursorShape yerİmleci_ = Qt::PointingHandCursor;

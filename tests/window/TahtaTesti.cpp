@@ -34,7 +34,7 @@ struct Tahta {
             parçalar.push_back(Parça(yer));
         }
         tahta->YerleriKur(yerler);
-        tahta->ParçalarıKoy(parçalar);
+        tahta->ParçalarıKoy([parçalar](int parça) { return parçalar[std::size_t(parça)]; });
         oyun.Dağıt({3, 1, 2, 0, 4, 5, 6, 7});
         tahta->Göster(oyun);
     }
