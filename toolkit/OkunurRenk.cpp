@@ -3,6 +3,7 @@
 #include "toolkit/OkunurRenk.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -11,19 +12,8 @@ constexpr double YeterliKarşıtlık = 4.5;
 // Lightness moves by this much per step, fine enough to stop close above the threshold.
 constexpr double IşıklıkAdımı = 0.01;
 
-// x to the power 2.4 for x in (0, 1], as the fifth root of x to the twelfth by Newton's steps
-// from above: std::pow would map a hundred KiB of libm's tables into every start, for a few
-// colours.
-double ÜssüİkiNoktaDört(double x) {
-    const double x2 = x * x, x4 = x2 * x2, y = x4 * x4 * x4;
-    double kök = x2; // x^2 >= x^2.4 on (0, 1]
-    for (int adım = 0; adım < 30; ++adım)
-        kök = (4 * kök + y / (kök * kök * kök * kök)) / 5;
-    return kök;
-}
-
 double Doğrusal(double kanal) {
-    return kanal <= 0.04045 ? kanal / 12.92 : ÜssüİkiNoktaDört((kanal + 0.055) / 1.055);
+    return kanal <= 0.04045 ? kanal / 12.92 : std::pow((kanal + 0.055) / 1.055, 2.4);
 }
 
 double Parlaklık(const QColor &renk) {
