@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's own media embedded in the executable: the three sounds and the icon "1PROGRAM".
+// The program's own media: the icon "1PROGRAM" and the names of the sounds.
 #include "resources/Kaynaklar.h"
 
 #include "toolkit/BilinenBicim.h"
-#include "toolkit/CalismaHatasi.h"
 
-#include <QFile>
 #include <QPixmap>
 
 QString SesAdı(Ses ses) {
@@ -18,13 +16,6 @@ QString SesAdı(Ses ses) {
         return QStringLiteral("TEBRIK");
     }
     return {};
-}
-
-QByteArray LoadResData(Ses ses) {
-    QFile dosya(QStringLiteral(":/sounds/") + SesAdı(ses) + QStringLiteral(".wav"));
-    if (!dosya.open(QIODevice::ReadOnly))
-        throw ÇalışmaHatası(ÇalışmaHatası::KaynakBulunamadı);
-    return dosya.readAll();
 }
 
 QString SesKaynağıUrl(Ses ses) {

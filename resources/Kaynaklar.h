@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's own media embedded in the executable: the three sounds and the icon "1PROGRAM".
+// The program's own media: the icon "1PROGRAM", embedded in the executable, and the three sounds,
+// embedded in the sound module.
 #pragma once
 
-#include <QByteArray>
 #include <QIcon>
 #include <QString>
 
@@ -12,10 +12,8 @@ enum class Ses { Dur, Tamam, Tebrik };
 // The name of the sound's resource: "DUR", "TAMAM" or "TEBRIK".
 QString SesAdı(Ses ses);
 
-// The complete WAVE file of the sound; throws ÇalışmaHatası 326 when its resource is missing.
-QByteArray LoadResData(Ses ses);
-
-// The address a QSoundEffect plays the sound from; it only accepts qrc: URLs.
+// The address a QSoundEffect plays the sound from (it only accepts qrc: URLs). The sound module
+// brings the sounds with it: the address is valid once the module is loaded.
 QString SesKaynağıUrl(Ses ses);
 
 // The main window's icon "1PROGRAM", with its 16, 32 and 48 pixel images.

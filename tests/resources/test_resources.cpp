@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The embedded sounds: Qt Multimedia decodes each from the address the game plays it from.
+// The sounds the sound module brings: once it is loaded, Qt Multimedia decodes each from the
+// address the game plays it from. Before, the executable has none of them.
 #include "resources/Kaynaklar.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibrary>
 #include <QSoundEffect>
 #include <QTest>
 
@@ -12,6 +16,9 @@ class ResourcesTest : public QObject {
 
 private slots:
     void sounds() {
+        QVERIFY(!QFile::exists(u":/sounds/DUR.wav"_s));
+        QLibrary modül(QCoreApplication::applicationDirPath() + u"/mozeta-ses"_s);
+        QVERIFY2(modül.load(), qPrintable(modül.errorString()));
         for (Ses ad : {Ses::Dur, Ses::Tamam, Ses::Tebrik}) {
             QSoundEffect ses;
             ses.setSource(QUrl(SesKaynağıUrl(ad)));
