@@ -203,6 +203,7 @@ private slots:
     // colours; on a dark one (Adwaita's: maroon at 1.17:1) the same hues lightened to 4.5:1.
     void coloursReadOnThePalette() {
         QCOMPARE(qRound(Karşıtlık(QColor(128, 0, 0), QColor(50, 50, 50)) * 100), 117);
+        QCOMPARE(qRound(Karşıtlık(QColor(0x77, 0x77, 0x77), Qt::white) * 100), 448);
         const auto geriAl =
             qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
         for (const QColor zemin : {QColor(239, 239, 239), QColor(50, 50, 50)}) {
