@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLibrary>
 #include <QObject>
 #include <cstring>
 #include <wayland-client.h>
@@ -15,8 +16,28 @@ constexpr char TamponDeğişkeni[] = "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION";
 // Whether the compositor draws the frames of the windows that ask it to (xdg-decoration). Qt 6.4
 // draws a title bar itself only for a window with EGL buffers: under a compositor that leaves the
 // frame to the program (weston, GNOME), shared memory would cost the window its title bar.
+// libwayland-client is loaded here rather than linked: on X11 it and libffi would be read in at
+// every start for nothing. The protocol header's inline requests are spelled out on its calls.
 bool ÇerçeveyiSunucuÇizer() {
-    wl_display *bağlantı = wl_display_connect(nullptr);
+    QLibrary kitaplık(QStringLiteral("wayland-client"), 0);
+    const auto çöz = [&kitaplık](const char *ad) { return kitaplık.resolve(ad); };
+    const auto bağlan = reinterpret_cast<decltype(&wl_display_connect)>(çöz("wl_display_connect"));
+    const auto kes =
+        reinterpret_cast<decltype(&wl_display_disconnect)>(çöz("wl_display_disconnect"));
+    const auto gidipGel =
+        reinterpret_cast<decltype(&wl_display_roundtrip)>(çöz("wl_display_roundtrip"));
+    const auto gönder =
+        reinterpret_cast<decltype(&wl_proxy_marshal_flags)>(çöz("wl_proxy_marshal_flags"));
+    const auto sürüm =
+        reinterpret_cast<decltype(&wl_proxy_get_version)>(çöz("wl_proxy_get_version"));
+    const auto dinle =
+        reinterpret_cast<decltype(&wl_proxy_add_listener)>(çöz("wl_proxy_add_listener"));
+    const auto yık = reinterpret_cast<decltype(&wl_proxy_destroy)>(çöz("wl_proxy_destroy"));
+    const auto kayıtArayüzü = reinterpret_cast<const wl_interface *>(çöz("wl_registry_interface"));
+    if (!bağlan || !kes || !gidipGel || !gönder || !sürüm || !dinle || !yık || !kayıtArayüzü)
+        return false;
+
+    wl_display *bağlantı = bağlan(nullptr);
     if (!bağlantı)
         return false;
     bool çizer = false;
@@ -26,11 +47,14 @@ bool ÇerçeveyiSunucuÇizer() {
                 *static_cast<bool *>(veri) = true;
         },
         [](void *, wl_registry *, uint32_t) {}};
-    wl_registry *kayıt = wl_display_get_registry(bağlantı);
-    wl_registry_add_listener(kayıt, &dinleyici, &çizer);
-    wl_display_roundtrip(bağlantı);
-    wl_registry_destroy(kayıt);
-    wl_display_disconnect(bağlantı);
+    auto *ekran = reinterpret_cast<wl_proxy *>(bağlantı);
+    wl_proxy *kayıt =
+        gönder(ekran, WL_DISPLAY_GET_REGISTRY, kayıtArayüzü, sürüm(ekran), 0, nullptr);
+    dinle(kayıt, reinterpret_cast<void (**)()>(const_cast<wl_registry_listener *>(&dinleyici)),
+          &çizer);
+    gidipGel(bağlantı);
+    yık(kayıt);
+    kes(bağlantı);
     return çizer;
 }
 
