@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QWidget>
 #include <memory>
 
@@ -47,16 +46,18 @@ QString AyırıcıylaBiten(const QString &klasör) {
     return klasör.endsWith(u'/') ? klasör : klasör + u'/';
 }
 
-namespace {
-
-// The toolkit's own texts (the standard buttons of dialogs) in Turkish, whatever the locale.
-void QtÇevirisiniYükle(QTranslator &çeviri) {
-    if (çeviri.load(QStringLiteral("qtbase_tr"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&çeviri);
+QString QtÇevirisi::translate(const char *bağlam, const char *kaynak, const char *ayırt,
+                              int n) const {
+    // Qt asks every catalogue it is given which way its language is written; Turkish is written
+    // left to right, which needs no catalogue.
+    if (qstrcmp(kaynak, "QT_LAYOUT_DIRECTION") == 0)
+        return QStringLiteral("LTR");
+    std::call_once(okundu_, [this] {
+        var_ = katalog_.load(QStringLiteral("qtbase_tr"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
+    return var_ ? katalog_.translate(bağlam, kaynak, ayırt, n) : QString();
 }
-
-} // namespace
 
 int Main(int argc, char **argv) {
     // The launcher's activation token, read before the platform plugin takes it for itself.
@@ -74,8 +75,8 @@ int Main(int argc, char **argv) {
         QStringLiteral("%1.%2.%3").arg(MOZETA_MAJOR).arg(MOZETA_MINOR).arg(MOZETA_REVISION));
     QApplication::setWindowIcon(ProgramSimgesi()); // also on boxes shown before the window
     StilResimleriniHazırla();
-    QTranslator qtÇevirisi;
-    QtÇevirisiniYükle(qtÇevirisi);
+    QtÇevirisi qtÇevirisi;
+    QCoreApplication::installTranslator(&qtÇevirisi);
 
     HataKapanı adım(HataTarzı::BildirVeDevamEt);
     adım([] { PencereBaşlığı = PencereBaşlığınıOluştur(); });

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
+#include <mutex>
 
 // The main window's title for a version: string 10, a space, major "." minor and the revision
 // written directly after the minor number ("Nuv Vorudov - Mozeta 1.21").
@@ -16,6 +18,21 @@ QString KomutSatırıFotoğrafı(const QStringList &argümanlar);
 
 // The folder with the separator appended unless it already ends in one (the root "/").
 QString AyırıcıylaBiten(const QString &klasör);
+
+// The toolkit's own texts (its dialogs, context menus and key names) in Turkish, whatever the
+// locale. The catalogue is read at the first text asked of it: start-up asks for none, and
+// reading it would map 60 KiB into every start. Texts may be asked for on any thread.
+class QtÇevirisi final : public QTranslator {
+public:
+    QString translate(const char *bağlam, const char *kaynak, const char *ayırt,
+                      int n) const override;
+    bool isEmpty() const override { return false; }
+
+private:
+    mutable std::once_flag okundu_;
+    mutable QTranslator katalog_;
+    mutable bool var_ = false;
+};
 
 // Runs the start-up sequence and the event loop; returns the process exit code.
 int Main(int argc, char **argv);
