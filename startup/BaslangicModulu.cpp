@@ -113,6 +113,7 @@ int Main(int argc, char **argv) {
         anaForm = AnaPencereyiYarat();
         anaForm->Form_Load();
     });
+    WaylandTamponunuBırak();
     // A main window that could not be loaded or shown would leave an invisible process behind.
     if (!anaForm || !anaForm->Pencere().isVisible())
         return 0;

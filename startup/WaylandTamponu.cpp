@@ -2,11 +2,9 @@
 // Shared-memory buffers on Wayland where the window keeps its frame with them.
 #include "startup/WaylandTamponu.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLibrary>
-#include <QObject>
 #include <cstring>
+#include <utility>
 #include <wayland-client.h>
 
 namespace {
@@ -58,20 +56,7 @@ bool ÇerçeveyiSunucuÇizer() {
     return çizer;
 }
 
-// Qt reads the variable when it makes the first window. Once a window is on the screen it goes,
-// so that the programs the game starts (the about box's links) choose their buffers themselves.
-class TamponDeğişkeniniKaldır : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *olay) override {
-        if (olay->type() == QEvent::Expose) {
-            qunsetenv(TamponDeğişkeni);
-            QCoreApplication::instance()->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
-    }
-};
+bool tamponuSeçtik = false;
 
 } // namespace
 
@@ -87,8 +72,10 @@ void WaylandTamponunuSeç() {
         return;
     // A name no buffer plugin has: Qt then draws into shared memory, as on X11.
     qputenv(TamponDeğişkeni, "shm");
-    qAddPreRoutine([] {
-        QCoreApplication *uygulama = QCoreApplication::instance();
-        uygulama->installEventFilter(new TamponDeğişkeniniKaldır(uygulama));
-    });
+    tamponuSeçtik = true;
+}
+
+void WaylandTamponunuBırak() {
+    if (std::exchange(tamponuSeçtik, false))
+        qunsetenv(TamponDeğişkeni);
 }

@@ -7,3 +7,8 @@
 // Qt loads no EGL driver for it. A QT_WAYLAND_CLIENT_BUFFER_INTEGRATION of the player's own
 // stands.
 void WaylandTamponunuSeç();
+
+// Takes the request back once the main window is on the screen: Qt chose the buffers of every
+// window when it made the first, and the programs the game starts (the about box's links) are
+// left to choose their own.
+void WaylandTamponunuBırak();
