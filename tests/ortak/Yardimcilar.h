@@ -9,6 +9,12 @@
 #include <QImageWriter>
 #include <random>
 
+// Whether a file whose path contains `ad` is mapped into this process (a library, a catalogue).
+inline bool Eşlenmiş(const char *ad) {
+    QFile haritalar(QStringLiteral("/proc/self/maps"));
+    return haritalar.open(QIODevice::ReadOnly) && haritalar.readAll().contains(ad);
+}
+
 // Red grows to the right, green downwards: cells stay recognisable after scaling and JPEG.
 inline QRgb ÖrnekRengi(double x, double y, QSize boyut) {
     return qRgb(int(255 * x / boyut.width()), int(255 * y / boyut.height()), 96);
