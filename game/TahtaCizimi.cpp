@@ -97,8 +97,9 @@ void TahtaCizimi::Kaydır(const OyunTahtası &tahta, int from, int to) {
     update(KayanınDikdörtgeni());
 }
 
-QImage TahtaCizimi::YerResmi(int yer) const {
-    const int parça = GösterilenParça(yer);
+QImage TahtaCizimi::YerResmi(int yer) const { return ParçanınResmi(GösterilenParça(yer)); }
+
+QImage TahtaCizimi::ParçanınResmi(int parça) const {
     return parça >= 0 && parçalar_ ? parçalar_(parça) : QImage();
 }
 
@@ -124,11 +125,8 @@ QRect TahtaCizimi::KayanınDikdörtgeni() const {
 // two-pixel border.
 void TahtaCizimi::YeriÇiz(QPainter &boyacı, QRect r, int parça) const {
     boyacı.fillRect(r, boşRengi_);
-    if (parça >= 0 && parçalar_) {
-        const QImage resim = parçalar_(parça);
-        if (!resim.isNull())
-            boyacı.drawImage(r.topLeft() + QPoint(KenarPayı, KenarPayı), resim);
-    }
+    if (const QImage resim = ParçanınResmi(parça); !resim.isNull())
+        boyacı.drawImage(r.topLeft() + QPoint(KenarPayı, KenarPayı), resim);
     const QPalette &renkler = palette();
     boyacı.setPen(renkler.color(QPalette::Dark));
     boyacı.drawLine(r.topLeft(), r.topRight());

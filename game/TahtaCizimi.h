@@ -80,6 +80,7 @@ protected:
 private:
     void KlavyeyleMi(bool klavyeyle);
     void YeriÇiz(QPainter &boyacı, QRect yer, int parça) const;
+    QImage ParçanınResmi(int parça) const; // null for no piece, or before the pieces are given
     QRect KayanınDikdörtgeni() const;
 
     std::vector<QRect> yerler_;
