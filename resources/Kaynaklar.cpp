@@ -2,7 +2,7 @@
 // The program's own media: the icon "1PROGRAM" and the names of the sounds.
 #include "resources/Kaynaklar.h"
 
-#include "toolkit/BilinenBicim.h"
+#include "toolkit/HamResim.h"
 
 #include <QPixmap>
 
@@ -26,6 +26,6 @@ QIcon ProgramSimgesi() {
     QIcon simge;
     for (int boyut : {16, 32, 48})
         simge.addPixmap(QPixmap::fromImage(
-            BilinenBiçimdeOku(QStringLiteral(":/icons/mozeta-%1.png").arg(boyut), "png")));
+            HamResmiOku(QStringLiteral(":/icons/mozeta-%1.ham").arg(boyut)).Resim));
     return simge;
 }

@@ -10,10 +10,10 @@
 #include "startup/PencereyiOneGetir.h"
 #include "startup/TekKopya.h"
 #include "startup/WaylandTamponu.h"
-#include "toolkit/BilinenBicim.h"
 #include "toolkit/DosyaAdresi.h"
 #include "toolkit/HataPolitikasi.h"
 #include "toolkit/MesajKutusu.h"
+#include "toolkit/StilResimleri.h"
 
 #include <QApplication>
 #include <QFileInfo>

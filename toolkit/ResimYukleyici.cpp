@@ -164,7 +164,9 @@ Fotoğraf LoadPicture(const QString &yol, QSize enAz) {
     // The decoder is the one the content names: the file's name may say anything.
     static constexpr const char *biçimler[] = {"", "bmp", "jpeg", "png", "webp", ""};
     QImageReader okuyucu(&dosya, biçimler[int(yapı.Tür)]);
-    okuyucu.setAutoDetectImageFormat(false); // see BilinenBicim.h
+    // Not left to guess: Qt would ask every image plugin installed whether it reads the file,
+    // and load them all with their libraries (TIFF, MNG and more, about a megabyte).
+    okuyucu.setAutoDetectImageFormat(false);
     okuyucu.setAutoTransform(true);
     // The stored size, before any rotation. A file whose header gives no size is tried whole;
     // Qt's own allocation limit still guards that decode.

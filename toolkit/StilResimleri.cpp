@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "toolkit/BilinenBicim.h"
+#include "toolkit/StilResimleri.h"
+
+#include "toolkit/HamResim.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
-
-QImage BilinenBiçimdeOku(const QString &yol, const char *biçim) {
-    QImageReader okuyucu(yol, biçim);
-    okuyucu.setAutoDetectImageFormat(false);
-    return okuyucu.read();
-}
 
 namespace {
 
@@ -38,7 +33,8 @@ QString PixmapAnahtarı(const QFileInfo &dosya) {
 void StilResimleriniHazırla() {
     const QFileInfo çerçeve(
         QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
-    const QImage resim = BilinenBiçimdeOku(çerçeve.filePath(), "png");
-    if (!resim.isNull())
-        QPixmapCache::insert(PixmapAnahtarı(çerçeve), QPixmap::fromImage(resim));
+    // A copy made from another Qt's frame is left out: the style then reads its own.
+    const HamResim kopya = HamResmiOku(QStringLiteral(":/stil/grup-cercevesi.ham"));
+    if (!kopya.Resim.isNull() && kopya.KaynakBoyutu == çerçeve.size())
+        QPixmapCache::insert(PixmapAnahtarı(çerçeve), QPixmap::fromImage(kopya.Resim));
 }
