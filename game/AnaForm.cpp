@@ -77,8 +77,10 @@ QLabel *EtiketYap(QLabel *etiket, int üst, bool değer) {
         etiket->setPalette(renkler);
     }
     etiket->setAlignment((değer ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop);
-    // As tall as its text, as an auto-sized label is.
-    const int yükseklik = std::max(Piksel(195), etiket->fontMetrics().height());
+    // As tall as its text, as an auto-sized label is. Measured in the panel's regular face: a
+    // family's bold face keeps its line height, and measuring the bold one would read its file
+    // in at start-up, when no value is shown yet.
+    const int yükseklik = std::max(Piksel(195), altlık->fontMetrics().height());
     etiket->setGeometry(sol, Piksel(üst), sağ - sol, yükseklik);
     return etiket;
 }

@@ -44,12 +44,14 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
 
     // At the first start the window is centred; the grid options answer the player's click
-    // only, and only when it changes the grid.
+    // only, and only when it changes the grid. The values' bold face is read at the first value.
     void firstStartAndTheGridOptions() {
         PencereOrtamı ortam;
         ortam.ÖrnekYaz(QSize(3000, 2000));
         auto form = ortam.Yükle();
         const Oyuncu oyuncu(*form);
+        form->grab();
+        QVERIFY(!Eşlenmiş("Bold"));
         QCOMPARE(ortam.hatalar, QList<int>{});
         QCOMPARE(form->windowTitle(), PencereBaşlığınıOluştur());
         QVERIFY(std::ranges::any_of(form->findChildren<QLabel *>(), [](const QLabel *e) {
@@ -61,6 +63,8 @@ private slots:
         oyuncu.BölmeSeç(1);
         QCOMPARE(oyuncu.YerSayısı(), 16);
         oyuncu.YeniOyun();
+        form->grab();
+        QVERIFY(Eşlenmiş("Bold"));
         oyuncu.YereTıkla(14);
         oyuncu.BölmeSeç(1); // the grid already chosen: the game goes on
         QVERIFY(oyuncu.Hamle() == u"1"_s && oyuncu.BoşYer() == 14);
