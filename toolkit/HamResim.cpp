@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Raw pictures: written by the build, read back at start-up.
 #include "toolkit/HamResim.h"
 
 #include <QResource>
@@ -19,8 +20,7 @@ bool DörtBaytlık(QImage::Format biçim) {
 
 } // namespace
 
-QByteArray HamResimBaytları(const QImage &kaynak, qint64 kaynakBoyutu) {
-    QImage resim = kaynak;
+QByteArray HamResimBaytları(QImage resim, qint64 kaynakBoyutu) {
     if (!DörtBaytlık(resim.format()))
         resim.convertTo(resim.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (resim.isNull() || resim.width() > EnBüyükKenar || resim.height() > EnBüyükKenar ||

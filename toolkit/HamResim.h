@@ -14,7 +14,7 @@
 
 // `resim` as a raw picture made from a file of `kaynakBoyutu` bytes; a picture that is not four
 // bytes a pixel is widened first. Empty for a null picture or one larger than a raw one holds.
-QByteArray HamResimBaytları(const QImage &resim, qint64 kaynakBoyutu);
+QByteArray HamResimBaytları(QImage resim, qint64 kaynakBoyutu);
 
 struct HamResim {
     QImage Resim;          // null when the resource is missing or malformed
