@@ -40,7 +40,7 @@ QByteArray HamResimBaytları(QImage resim, qint64 kaynakBoyutu) {
 }
 
 HamResim HamResmiOku(const QString &kaynak) {
-    // Stored uncompressed, the bytes are the executable's own and are not copied.
+    // Stored uncompressed, the bytes are read where the executable holds them, not inflated.
     const QByteArray bayt = QResource(kaynak).uncompressedData();
     if (bayt.size() < BaşlıkBoyu || std::memcmp(bayt.constData(), İmza, 4) != 0)
         return {};
